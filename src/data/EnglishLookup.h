@@ -1,0 +1,33 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace vellumark {
+
+class TextStream;
+
+/// Finds a verse in EnglishOT.html and returns "anchor#<blockquote><font
+/// color='blue'>text</font></blockquote>". A verse line is the English verse key,
+/// 8 characters that are not looked at, the anchor number, ">" and the text:
+/// «<P>Gen 1:1<a name=1>In the beginning...» gives «1#<blockquote>...».
+///
+/// Keyed form (any number not 0): searches forward from the stream's position,
+/// letters compared without regard to case, starting over at the end of the
+/// file; a verse in no line is a DataError after one full pass.
+/// Next-line form (all three 0): takes the line after the last one read.
+std::string GetEnglishVerse(TextStream& english, std::int16_t book, std::int16_t chapter,
+                            std::int16_t verse);
+
+/// The two pieces callers use of a lookup result, split at "#".
+struct EnglishVerse {
+    std::int16_t anchor = 0;
+    std::string block;
+};
+
+/// Splits a lookup result and converts its anchor text to a 16-bit number
+/// ("0042" gives 42). A missing piece or an anchor that is not a number up to
+/// 32,767 is a DataError that names `where`.
+EnglishVerse SplitEnglishVerse(const std::string& result, const std::string& where);
+
+}  // namespace vellumark

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace vellumark {
+
+/// One 14-byte record of LineData.dat: seven unsigned two-byte fields, high
+/// byte first. Example: 00 01 00 01 00 01 00 07 00 1C 0A 8D 0A 8D is Genesis 1:1,
+/// 7 words, 28 letters, gematria 2701, alternative gematria 2701.
+struct VerseRecord {
+    enum Field { Book, Chapter, Verse, WordCount, LetterCount, Gematria, AltGematria };
+    static constexpr int kSize = 14;
+
+    long number = 0;  ///< 1-based position in the file, for messages
+    std::array<std::int32_t, 7> field{};
+
+    std::int32_t operator[](Field f) const { return field[f]; }
+};
+
+/// Book, chapter and verse of a record, held in 16 bits like every reader does.
+struct VerseId {
+    std::int16_t book = 0;
+    std::int16_t chapter = 0;
+    std::int16_t verse = 0;
+    bool operator==(const VerseId&) const = default;
+};
+
+/// Narrows a record's identity to 16 bits; a field above 32,767 is a DataError
+/// naming the record and the file.
+VerseId IdentityOf(const VerseRecord& record, const std::string& path);
+
+/// Sequential reader of LineData.dat. Bytes after the last complete record are
+/// ignored: a partial record is never reported as a verse.
+class VerseRecordFile {
+public:
+    explicit VerseRecordFile(const std::string& path);  ///< throws FileError
+
+    bool next(VerseRecord& record);
+    const std::string& path() const { return path_; }
+
+private:
+    std::string path_;
+    std::vector<std::uint8_t> bytes_;
+    std::size_t offset_ = 0;
+    long count_ = 0;
+};
+
+/// Reads every complete record, at most `maximum` of them.
+std::vector<VerseRecord> LoadVerseRecords(const std::string& path, std::size_t maximum);
+
+/// Writes records in the file's layout; the data builder and the tests use it.
+std::string EncodeVerseRecord(const std::array<std::int32_t, 7>& fields);
+
+}  // namespace vellumark

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace vellumark {
+
+/// One word of WordMatrix.dat. A single positive field v is a word whose two
+/// values are both v; a pair -p, a is a word with primary p and alternate a.
+struct WordValue {
+    std::int16_t primary = 0;
+    std::int16_t alternate = 0;
+    bool pair = false;
+};
+
+/// One verse block: a zero field, then book, chapter and verse, then the words.
+/// Example: 00 00, 00 01, 00 01, 00 01, 03 91, 80 CB, 03 4B is Genesis 1:1 with
+/// the words 913 and (203, 843).
+struct VerseBlock {
+    static constexpr int kMaxWords = 46;
+    std::int16_t book = 0;
+    std::int16_t chapter = 0;
+    std::int16_t verse = 0;
+    std::vector<WordValue> words;
+};
+
+/// Sequential reader of WordMatrix.dat, verse block by verse block. Breaks of the
+/// format (a word before the first verse marker, more than 46 words, a pair cut
+/// off by a marker or the end of the file, a header cut off by the end of the
+/// file) are DataErrors that name the verse.
+class WordRecordFile {
+public:
+    explicit WordRecordFile(const std::string& path);  ///< throws FileError
+
+    bool next(VerseBlock& block);
+
+private:
+    bool atEnd() const { return bytes_.size() - offset_ < 2; }
+    std::int16_t readField();
+    [[noreturn]] void fail(const VerseBlock& block, const std::string& what) const;
+
+    std::string path_;
+    std::vector<std::uint8_t> bytes_;
+    std::size_t offset_ = 0;
+};
+
+/// Writes one field in sign-and-magnitude form, high byte first.
+std::string EncodeWordField(int value);
+
+}  // namespace vellumark

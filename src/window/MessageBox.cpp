@@ -1,0 +1,38 @@
+#include "window/MessageBox.h"
+
+#include <QMessageBox>
+
+const QString MessageBox::kAppTitle = QStringLiteral("Vellumark Gematria Software");
+bool MessageBox::scripted_ = false;
+MessageBox::Answer MessageBox::nextAnswer_ = MessageBox::No;
+QStringList MessageBox::shown_;
+
+void MessageBox::information(QWidget* parent, const QString& text) {
+    if (scripted_) {
+        shown_ << kAppTitle + QLatin1Char('|') + text;
+        return;
+    }
+    QMessageBox::information(parent, kAppTitle, text, QMessageBox::Ok);
+}
+
+MessageBox::Answer MessageBox::question(QWidget* parent, const QString& text,
+                                        const QString& caption) {
+    if (scripted_) {
+        shown_ << caption + QLatin1Char('|') + text;
+        const Answer answer = nextAnswer_;
+        nextAnswer_ = No;
+        return answer;
+    }
+    const auto button = QMessageBox::question(parent, caption, text,
+                                              QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+    return button == QMessageBox::Yes ? Yes : No;
+}
+
+void MessageBox::setScripted(bool scripted) { scripted_ = scripted; }
+void MessageBox::setNextAnswer(Answer answer) { nextAnswer_ = answer; }
+
+QStringList MessageBox::takeShown() {
+    QStringList shown;
+    shown.swap(shown_);
+    return shown;
+}

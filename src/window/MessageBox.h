@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class QWidget;
+
+/// Every message the window shows goes through here. Tests switch on scripted
+/// answers: nothing is then shown, each message is recorded as "caption|text",
+/// and questions get the answer set beforehand.
+class MessageBox {
+public:
+    enum Answer { Ok, Yes, No };
+
+    static const QString kAppTitle;
+
+    static void information(QWidget* parent, const QString& text);
+    static Answer question(QWidget* parent, const QString& text, const QString& caption);
+
+    // Test seam.
+    static void setScripted(bool scripted);
+    static void setNextAnswer(Answer answer);
+    static QStringList takeShown();
+
+private:
+    static bool scripted_;
+    static Answer nextAnswer_;
+    static QStringList shown_;
+};

@@ -1,0 +1,341 @@
+#include "window/frmVellumark.h"
+
+#include "data/AppPaths.h"
+#include "data/Books.h"
+#include "data/FileStatus.h"
+#include "window/MessageBox.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDir>
+#include <QFocusEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace {
+
+QFont BoldSans(int pointSize = 0) {
+    QFont font(QStringLiteral("Sans Serif"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setBold(true);
+    if (pointSize > 0) font.setPointSize(pointSize);
+    return font;
+}
+
+template <typename T, typename... Args>
+T* Make(QWidget* parent, const char* name, Args&&... args) {
+    T* widget = new T(std::forward<Args>(args)..., parent);
+    widget->setObjectName(QLatin1String(name));
+    return widget;
+}
+
+QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, QWidget* buddy) {
+    QLabel* label = Make<QLabel>(parent, name, text);
+    label->setFont(BoldSans());
+    if (buddy) label->setBuddy(buddy);
+    return label;
+}
+
+QLineEdit* MakeTextBox(QWidget* parent, const char* name, int maxLength = 0) {
+    QLineEdit* box = Make<QLineEdit>(parent, name);
+    if (maxLength > 0) box->setMaxLength(maxLength);
+    return box;
+}
+
+QComboBox* MakeBookList(QWidget* parent, const char* name) {
+    QComboBox* list = Make<QComboBox>(parent, name);
+    list->setEditable(false);
+    for (int n = 1; n <= vellumark::kBookCount; ++n) {
+        const std::string_view book = vellumark::kBookNames[n - 1];
+        list->addItem(QString::fromUtf8(book.data(), static_cast<int>(book.size())), n);
+    }
+    return list;
+}
+
+QFrame* MakeLine(QWidget* parent, const char* name, QFrame::Shape shape, int width = 1) {
+    QFrame* line = Make<QFrame>(parent, name);
+    line->setFrameShape(QFrame::NoFrame);
+    line->setAutoFillBackground(true);
+    line->setStyleSheet(QStringLiteral("background-color: #808080;"));
+    line->setProperty("lineWidth", width);
+    line->setProperty("vertical", shape == QFrame::VLine);
+    return line;
+}
+
+}  // namespace
+
+frmVellumark::frmVellumark(const QString& appPath, QWidget* parent)
+    : QWidget(parent), strAppPath(appPath) {
+    setObjectName(QStringLiteral("frmVellumark"));
+    setWindowTitle(MessageBox::kAppTitle);
+    createControls();
+    placeControls();
+    setTabOrder();
+}
+
+frmVellumark::~frmVellumark() = default;
+
+void frmVellumark::createControls() {
+    txtValue = MakeTextBox(this, "txtValue", 9);
+    lblValue = MakeLabel(this, "lblValue", tr("Numeric Value:"), txtValue);
+    txtReportName = MakeTextBox(this, "txtReportName");
+    lblReportName = MakeLabel(this, "lblReportName", tr("Report Name:"), txtReportName);
+    txtReportHeader = Make<QPlainTextEdit>(this, "txtReportHeader");
+    txtReportHeader->setTabChangesFocus(true);
+    lblReportHeader = MakeLabel(this, "lblReportHeader", tr("Report Header:"), txtReportHeader);
+    btnValueSearch = Make<QPushButton>(this, "btnValueSearch", tr("Value Search"));
+
+    lblSearchType = MakeLabel(this, "lblSearchType", tr("Search Type:"), nullptr);
+    QFont underlined = BoldSans();
+    underlined.setUnderline(true);
+    lblSearchType->setFont(underlined);
+    Frame1 = Make<QGroupBox>(this, "Frame1");
+    radWordMatch = Make<QRadioButton>(Frame1, "radWordMatch", tr("Word/Phrase Match"));
+    radLineMatch = Make<QRadioButton>(Frame1, "radLineMatch", tr("Verse Match"));
+    Frame2 = Make<QGroupBox>(this, "Frame2");
+    radWordCount = Make<QRadioButton>(Frame2, "radWordCount", tr("Word Count"));
+    radLetterCount = Make<QRadioButton>(Frame2, "radLetterCount", tr("Letter Count"));
+    radGematria = Make<QRadioButton>(Frame2, "radGematria", tr("Gematria"));
+    Frame3 = Make<QGroupBox>(this, "Frame3");
+    radMatchSingle = Make<QRadioButton>(Frame3, "radMatchSingle", tr("Single Match"));
+    radMatchMultiple = Make<QRadioButton>(Frame3, "radMatchMultiple", tr("Multiple Match"));
+    radWordMatch->setChecked(true);
+    radMatchSingle->setChecked(true);
+    for (QRadioButton* measure : {radWordCount, radLetterCount, radGematria})
+        measure->setEnabled(false);
+
+    btnReportFilter = Make<QPushButton>(this, "btnReportFilter", tr("Report Filter"));
+    txtReportFilter = MakeTextBox(this, "txtReportFilter");
+    lblFilterText = MakeLabel(this, "lblFilterText", tr("Filter Text:"), txtReportFilter);
+
+    Line1 = MakeLine(this, "Line1", QFrame::HLine, 2);
+    Line2 = MakeLine(this, "Line2", QFrame::HLine);
+    Line3 = MakeLine(this, "Line3", QFrame::VLine);
+    Line4 = MakeLine(this, "Line4", QFrame::HLine);
+    Line5 = MakeLine(this, "Line5", QFrame::VLine);
+
+    drpStartBook = MakeBookList(this, "drpStartBook");
+    lblStartBook = MakeLabel(this, "lblStartBook", tr("Start Book:"), drpStartBook);
+    txtStartChapter = MakeTextBox(this, "txtStartChapter", 3);
+    lblStartChapter = MakeLabel(this, "lblStartChapter", tr("Chapter:"), txtStartChapter);
+    txtStartVerse = MakeTextBox(this, "txtStartVerse", 3);
+    lblStartVerse = MakeLabel(this, "lblStartVerse", tr("Verse:"), txtStartVerse);
+    drpEndBook = MakeBookList(this, "drpEndBook");
+    lblEndBook = MakeLabel(this, "lblEndBook", tr("End Book:"), drpEndBook);
+    txtEndChapter = MakeTextBox(this, "txtEndChapter", 3);
+    lblEndChapter = MakeLabel(this, "lblEndChapter", tr("Chapter:"), txtEndChapter);
+    txtEndVerse = MakeTextBox(this, "txtEndVerse", 3);
+    lblEndVerse = MakeLabel(this, "lblEndVerse", tr("Verse:"), txtEndVerse);
+
+    btnRangeTotals = Make<QPushButton>(this, "btnRangeTotals", tr("Range Totals"));
+    struct Total {
+        QLineEdit*& box;
+        QLabel*& label;
+        const char* boxName;
+        const char* labelName;
+        QString text;
+    };
+    for (const Total& total : {
+             Total{txtWordCount, lblWordCount, "txtWordCount", "lblWordCount", tr("Word Count:")},
+             Total{txtLetterCount, lblLetterCount, "txtLetterCount", "lblLetterCount",
+                   tr("Letter Count:")},
+             Total{txtGematria, lblGematria, "txtGematria", "lblGematria", tr("Gematria:")},
+             Total{txtAltGematria, lblAltGematria, "txtAltGematria", "lblAltGematria",
+                   tr("Alt. Gematria:")}}) {
+        total.box = MakeTextBox(this, total.boxName);
+        total.box->setReadOnly(true);
+        total.box->setFocusPolicy(Qt::NoFocus);
+        total.label = MakeLabel(this, total.labelName, total.text, total.box);
+    }
+
+    btnKill = Make<QPushButton>(this, "btnKill", tr("Kill Process"));
+    btnKill->hide();
+    prgProgress = Make<QProgressBar>(this, "prgProgress");
+    prgProgress->setTextVisible(false);
+    prgProgress->hide();
+    lblProcessing = Make<QLabel>(this, "lblProcessing", tr("-- Processing --"));
+    QFont processing = BoldSans(14);
+    processing.setItalic(true);
+    lblProcessing->setFont(processing);
+    lblProcessing->setStyleSheet(QStringLiteral("color: red;"));
+    lblProcessing->setAlignment(Qt::AlignCenter);
+    lblProcessing->hide();
+
+    for (QPushButton* button : {btnValueSearch, btnReportFilter, btnRangeTotals, btnKill})
+        button->setFont(BoldSans());
+    for (QRadioButton* option : findChildren<QRadioButton*>()) option->setFont(BoldSans());
+
+    connect(btnValueSearch, &QPushButton::clicked, this, &frmVellumark::btnValueSearch_Click);
+    connect(btnRangeTotals, &QPushButton::clicked, this, &frmVellumark::btnRangeTotals_Click);
+    connect(btnReportFilter, &QPushButton::clicked, this, &frmVellumark::btnReportFilter_Click);
+    connect(btnKill, &QPushButton::clicked, this, &frmVellumark::btnKill_Click);
+    connect(radWordMatch, &QRadioButton::clicked, this, &frmVellumark::radWordMatch_Click);
+    connect(radLineMatch, &QRadioButton::clicked, this, &frmVellumark::radLineMatch_Click);
+    connect(txtStartChapter, &QLineEdit::textChanged, this, &frmVellumark::txtStartChapter_Change);
+    connect(txtStartVerse, &QLineEdit::textChanged, this, &frmVellumark::txtStartVerse_Change);
+    for (QWidget* watched : {static_cast<QWidget*>(drpStartBook),
+                             static_cast<QWidget*>(txtStartChapter),
+                             static_cast<QWidget*>(txtStartVerse),
+                             static_cast<QWidget*>(txtEndChapter),
+                             static_cast<QWidget*>(txtEndVerse)})
+        watched->installEventFilter(this);
+}
+
+void frmVellumark::placeControls() {
+    setFixedSize(671, 644);
+    // Rows 1 and 2: value, report name, the search button and the header.
+    lblValue->setGeometry(16, 10, 160, 20);
+    txtValue->setGeometry(16, 32, 160, 26);
+    lblReportName->setGeometry(200, 10, 200, 20);
+    txtReportName->setGeometry(200, 32, 455, 26);
+    btnValueSearch->setGeometry(16, 98, 160, 34);
+    lblReportHeader->setGeometry(200, 68, 200, 20);
+    txtReportHeader->setGeometry(200, 90, 455, 60);
+
+    // Row 3: the search options inside the rectangle of Line2 to Line5.
+    Line2->setGeometry(16, 162, 639, 1);
+    Line3->setGeometry(654, 162, 1, 170);
+    Line4->setGeometry(16, 331, 639, 1);
+    Line5->setGeometry(16, 162, 1, 170);
+    lblSearchType->setGeometry(28, 176, 120, 20);
+    Frame1->setGeometry(160, 170, 480, 48);
+    radWordMatch->setGeometry(14, 12, 200, 26);
+    radLineMatch->setGeometry(240, 12, 200, 26);
+    Frame2->setGeometry(160, 222, 480, 48);
+    radWordCount->setGeometry(14, 12, 140, 26);
+    radLetterCount->setGeometry(170, 12, 150, 26);
+    radGematria->setGeometry(340, 12, 130, 26);
+    Frame3->setGeometry(160, 274, 480, 48);
+    radMatchSingle->setGeometry(14, 12, 200, 26);
+    radMatchMultiple->setGeometry(240, 12, 200, 26);
+
+    // Row 4: the report filter.
+    btnReportFilter->setGeometry(16, 346, 160, 34);
+    lblFilterText->setGeometry(200, 352, 100, 22);
+    txtReportFilter->setGeometry(300, 350, 355, 26);
+
+    // Row 5: the separator; row 6: the verse range.
+    Line1->setGeometry(8, 398, 655, 2);
+    const int startRow = 418;
+    const int endRow = 456;
+    const struct {
+        QLabel* bookLabel;
+        QComboBox* book;
+        QLabel* chapterLabel;
+        QLineEdit* chapter;
+        QLabel* verseLabel;
+        QLineEdit* verse;
+        int y;
+    } rows[] = {{lblStartBook, drpStartBook, lblStartChapter, txtStartChapter, lblStartVerse,
+                 txtStartVerse, startRow},
+                {lblEndBook, drpEndBook, lblEndChapter, txtEndChapter, lblEndVerse, txtEndVerse,
+                 endRow}};
+    for (const auto& row : rows) {
+        row.bookLabel->setGeometry(16, row.y + 3, 100, 22);
+        row.book->setGeometry(116, row.y, 200, 28);
+        row.chapterLabel->setGeometry(340, row.y + 3, 80, 22);
+        row.chapter->setGeometry(420, row.y, 60, 28);
+        row.verseLabel->setGeometry(505, row.y + 3, 60, 22);
+        row.verse->setGeometry(565, row.y, 60, 28);
+    }
+
+    // Row 7: the totals.
+    btnRangeTotals->setGeometry(16, 516, 160, 34);
+    lblWordCount->setGeometry(200, 506, 120, 22);
+    txtWordCount->setGeometry(320, 504, 100, 26);
+    lblLetterCount->setGeometry(435, 506, 120, 22);
+    txtLetterCount->setGeometry(555, 504, 100, 26);
+    lblGematria->setGeometry(200, 540, 120, 22);
+    txtGematria->setGeometry(320, 538, 100, 26);
+    lblAltGematria->setGeometry(435, 540, 120, 22);
+    txtAltGematria->setGeometry(555, 538, 100, 26);
+
+    // Row 8: Kill Process, the progress bar and the label over its right half.
+    btnKill->setGeometry(16, 594, 160, 34);
+    prgProgress->setGeometry(200, 598, 455, 26);
+    lblProcessing->setGeometry(430, 594, 225, 34);
+}
+
+void frmVellumark::setTabOrder() {
+    const QWidget* order[] = {txtValue,        txtReportName,  txtReportHeader,  btnValueSearch,
+                              radWordMatch,    radLineMatch,   radWordCount,     radLetterCount,
+                              radGematria,     radMatchSingle, radMatchMultiple, btnReportFilter,
+                              txtReportFilter, drpStartBook,   txtStartChapter,  txtStartVerse,
+                              drpEndBook,      txtEndChapter,  txtEndVerse,      btnRangeTotals,
+                              btnKill};
+    for (std::size_t i = 0; i + 1 < std::size(order); ++i)
+        QWidget::setTabOrder(const_cast<QWidget*>(order[i]), const_cast<QWidget*>(order[i + 1]));
+    txtValue->setFocus();
+}
+
+bool frmVellumark::Form_Load() {
+    boolKill = false;
+    const std::string appPath = strAppPath.toStdString();
+    for (const char* file : {vellumark::kLineDataFile, vellumark::kWordMatrixFile,
+                             vellumark::kHebrewFile, vellumark::kEnglishFile}) {
+        const std::string path = vellumark::DataPath(appPath, file);
+        if (const int code = vellumark::QueryAttributes(path); code != 0) {
+            MessageBox::information(this, QString::fromStdString(vellumark::FileErrorMessage(code, path)));
+            return false;
+        }
+    }
+    const std::string reportFolder = vellumark::ReportFolder(appPath);
+    if (vellumark::QueryAttributes(reportFolder) != 0 &&
+        !QDir().mkpath(QString::fromStdString(reportFolder))) {
+        MessageBox::information(
+            this, tr("The report folder %1 could not be created. Value Search and Report Filter "
+                     "will not be able to write reports.")
+                      .arg(QString::fromStdString(reportFolder)));
+    }
+    drpStartBook->setCurrentIndex(0);
+    drpEndBook->setCurrentIndex(0);
+    return true;
+}
+
+bool frmVellumark::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusIn) {
+        if (auto* box = qobject_cast<QLineEdit*>(watched)) box->clear();
+    } else if (event->type() == QEvent::FocusOut && watched == drpStartBook &&
+               static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason) {
+        drpStartBook_LostFocus();
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void frmVellumark::drpStartBook_LostFocus() {
+    drpEndBook->setCurrentIndex(drpStartBook->currentIndex());
+}
+
+void frmVellumark::txtStartChapter_Change() { txtEndChapter->setText(txtStartChapter->text()); }
+
+void frmVellumark::txtStartVerse_Change() { txtEndVerse->setText(txtStartVerse->text()); }
+
+void frmVellumark::radWordMatch_Click() {
+    for (QRadioButton* measure : {radWordCount, radLetterCount, radGematria})
+        measure->setEnabled(false);
+}
+
+void frmVellumark::radLineMatch_Click() {
+    for (QRadioButton* measure : {radWordCount, radLetterCount, radGematria})
+        measure->setEnabled(true);
+    radGematria->setChecked(true);
+}
+
+void frmVellumark::btnKill_Click() { boolKill = true; }
+
+void frmVellumark::closeEvent(QCloseEvent* event) {
+    if (searchRunning_) {
+        // Stop the search as Kill Process would; the window closes once its
+        // report is complete.
+        boolKill = true;
+        closeAfterSearch_ = true;
+        event->ignore();
+        return;
+    }
+    event->accept();
+}

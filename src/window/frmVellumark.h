@@ -1,0 +1,112 @@
+#pragma once
+
+#include <QWidget>
+
+#include <cstdint>
+
+class QComboBox;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QProgressBar;
+class QPushButton;
+class QRadioButton;
+
+/// The one window of the workbench. It reads its fields, calls the core and
+/// shows what came of it; every control carries its name as object name.
+class frmVellumark : public QWidget {
+    Q_OBJECT
+
+public:
+    /// `appPath` is the folder that holds the Data and Report folders.
+    explicit frmVellumark(const QString& appPath, QWidget* parent = nullptr);
+    ~frmVellumark() override;
+
+    /// The start-up checks. False when the program must end: a data file is
+    /// missing or unreadable (the message has been shown).
+    bool Form_Load();
+
+    bool killRequested() const { return boolKill; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private slots:
+    void btnValueSearch_Click();
+    void btnRangeTotals_Click();
+    void btnReportFilter_Click();
+    void btnKill_Click();
+    void radWordMatch_Click();
+    void radLineMatch_Click();
+    void txtStartChapter_Change();
+    void txtStartVerse_Change();
+
+private:
+    class SearchProgress;
+
+    void createControls();
+    void placeControls();
+    void setTabOrder();
+    void drpStartBook_LostFocus();
+    void runSearch(std::int32_t value);
+    void hideSearchProgress();
+
+    QString strAppPath;
+    bool boolKill = false;
+    bool searchRunning_ = false;
+    bool closeAfterSearch_ = false;
+
+    QLabel* lblValue;
+    QLineEdit* txtValue;
+    QLabel* lblReportName;
+    QLineEdit* txtReportName;
+    QLabel* lblReportHeader;
+    QPlainTextEdit* txtReportHeader;
+    QPushButton* btnValueSearch;
+    QLabel* lblSearchType;
+    QGroupBox* Frame1;
+    QRadioButton* radWordMatch;
+    QRadioButton* radLineMatch;
+    QGroupBox* Frame2;
+    QRadioButton* radWordCount;
+    QRadioButton* radLetterCount;
+    QRadioButton* radGematria;
+    QGroupBox* Frame3;
+    QRadioButton* radMatchSingle;
+    QRadioButton* radMatchMultiple;
+    QPushButton* btnReportFilter;
+    QLabel* lblFilterText;
+    QLineEdit* txtReportFilter;
+    QFrame* Line1;
+    QFrame* Line2;
+    QFrame* Line3;
+    QFrame* Line4;
+    QFrame* Line5;
+    QLabel* lblStartBook;
+    QComboBox* drpStartBook;
+    QLabel* lblStartChapter;
+    QLineEdit* txtStartChapter;
+    QLabel* lblStartVerse;
+    QLineEdit* txtStartVerse;
+    QLabel* lblEndBook;
+    QComboBox* drpEndBook;
+    QLabel* lblEndChapter;
+    QLineEdit* txtEndChapter;
+    QLabel* lblEndVerse;
+    QLineEdit* txtEndVerse;
+    QPushButton* btnRangeTotals;
+    QLabel* lblWordCount;
+    QLineEdit* txtWordCount;
+    QLabel* lblLetterCount;
+    QLineEdit* txtLetterCount;
+    QLabel* lblGematria;
+    QLineEdit* txtGematria;
+    QLabel* lblAltGematria;
+    QLineEdit* txtAltGematria;
+    QPushButton* btnKill;
+    QProgressBar* prgProgress;
+    QLabel* lblProcessing;
+};
