@@ -27,6 +27,10 @@ void OutputFile::line(std::string_view text) {
     out_.write("\r\n", 2);
 }
 
+void OutputFile::write(std::string_view bytes) {
+    out_.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
 void OutputFile::commit() {
     out_.close();
     if (out_.fail()) throw FileError(kAccessError, target_);

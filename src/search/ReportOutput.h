@@ -18,6 +18,7 @@ public:
     OutputFile& operator=(const OutputFile&) = delete;
 
     void line(std::string_view text);
+    void write(std::string_view bytes);
     /// Closes the file and renames it over the target. Throws FileError.
     void commit();
 
