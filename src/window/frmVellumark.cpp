@@ -37,7 +37,12 @@ T* Make(QWidget* parent, const char* name, Args&&... args) {
 QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, QWidget* buddy) {
     QLabel* label = Make<QLabel>(parent, name, text);
     label->setFont(BoldSans());
-    if (buddy) label->setBuddy(buddy);
+    if (buddy) {
+        label->setBuddy(buddy);
+        // Qt names most fields after their buddy label, but a drop-down list
+        // after its current entry: name every field explicitly.
+        buddy->setAccessibleName(text);
+    }
     return label;
 }
 

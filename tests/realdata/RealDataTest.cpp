@@ -1,0 +1,132 @@
+// Checks on the data built from the real sources (Debian's bibledit-data). They
+// are skipped where the package is not installed.
+#include "data/Books.h"
+#include "data/EnglishLookup.h"
+#include "data/TextStream.h"
+#include "data/VerseRecordFile.h"
+#include "data/WordRecordFile.h"
+#include "databuilder/DataBuilder.h"
+#include "search/Searches.h"
+#include "support/Fixtures.h"
+#include "totals/RangeTotals.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+using namespace vellumark;
+using testing_support::ReadFile;
+
+namespace {
+
+class RealDataTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        if (!std::filesystem::exists(VELLUMARK_SOURCES "/kjv.xml")) return;
+        app = new testing_support::TempDir;
+        summary = new databuilder::BuildSummary(
+            databuilder::BuildData(VELLUMARK_SOURCES, app->file("Data")));
+        std::filesystem::create_directories(app->file("Report"));
+    }
+    static void TearDownTestSuite() {
+        delete app;
+        delete summary;
+        app = nullptr;
+        summary = nullptr;
+    }
+    void SetUp() override {
+        if (!app) GTEST_SKIP() << "bibledit-data is not installed";
+    }
+    static std::string data(const char* file) { return app->file(std::string("Data/") + file); }
+    static std::string search(bool (*run)(const SearchRequest&, SearchObserver&), std::int32_t value) {
+        SearchObserver observer;
+        run({app->path(), "real", "", value}, observer);
+        return ReadFile(app->file("Report/real.html"));
+    }
+
+    static testing_support::TempDir* app;
+    static databuilder::BuildSummary* summary;
+};
+
+testing_support::TempDir* RealDataTest::app = nullptr;
+databuilder::BuildSummary* RealDataTest::summary = nullptr;
+
+TEST_F(RealDataTest, recordsAgreeWithWordsAndHebrewLines) {
+    EXPECT_EQ(std::filesystem::file_size(data("LineData.dat")), 324982u);
+    EXPECT_TRUE(summary->lostKjvVerses.empty()) << summary->lostKjvVerses.front();
+    VerseRecordFile records(data("LineData.dat"));
+    WordRecordFile words(data("WordMatrix.dat"));
+    TextStream hebrew(data("Hebrew.txt"));
+    VerseRecord record;
+    VerseBlock block;
+    std::string line;
+    int count = 0;
+    while (records.next(record)) {
+        ++count;
+        ASSERT_TRUE(words.next(block));
+        ASSERT_TRUE(hebrew.readLine(line));
+        const VerseId id = IdentityOf(record, "LineData.dat");
+        ASSERT_EQ((VerseId{block.book, block.chapter, block.verse}), id);
+        const std::string key = VerseKey(id.book, id.chapter, id.verse);
+        ASSERT_EQ(line.substr(0, key.size()), key);
+        int gematria = 0;
+        int alternate = 0;
+        for (const WordValue& word : block.words) {
+            gematria += word.primary;
+            alternate += word.alternate;
+        }
+        const std::string text = line.substr(key.size());
+        const auto spaces = std::count(text.begin(), text.end(), ' ');
+        ASSERT_EQ(record[VerseRecord::WordCount], static_cast<int>(block.words.size())) << key;
+        ASSERT_EQ(record[VerseRecord::WordCount], block.words.empty() ? 0 : spaces + 1) << key;
+        ASSERT_EQ(record[VerseRecord::LetterCount], static_cast<int>(text.size() - spaces) / 2) << key;
+        ASSERT_EQ(record[VerseRecord::Gematria], gematria) << key;
+        ASSERT_EQ(record[VerseRecord::AltGematria], alternate) << key;
+    }
+    EXPECT_EQ(count, 23213);
+    EXPECT_FALSE(words.next(block));
+}
+
+TEST_F(RealDataTest, englishLookupOfEveryVerseAndOneBehind) {
+    VerseRecordFile records(data("LineData.dat"));
+    TextStream english(data("EnglishOT.html"));
+    VerseRecord record;
+    int anchor = 0;
+    while (records.next(record)) {
+        const VerseId id = IdentityOf(record, "LineData.dat");
+        const EnglishVerse verse = SplitEnglishVerse(GetEnglishVerse(english, id.book, id.chapter, id.verse), "x");
+        ASSERT_EQ(verse.anchor, ++anchor);
+        ASSERT_GT(verse.block.size(), 60u) << VerseName(id.book, id.chapter, id.verse);
+    }
+    const std::string genesis32 = GetEnglishVerse(english, 1, 32, 1);
+    EXPECT_NE(genesis32.find("Laban rose up"), std::string::npos) << "KJV Gen 31:55";
+    EXPECT_NE(GetEnglishVerse(english, 39, 3, 19).find("burn as an oven"), std::string::npos);
+    EXPECT_NE(GetEnglishVerse(english, 19, 3, 1).find("A Psalm of David, when he fled"), std::string::npos);
+}
+
+TEST_F(RealDataTest, rangeTotals) {
+    const RangeTotals first = CalculateRangeTotals(data("LineData.dat"), 1, 1, 1, 1, 1, 1);
+    EXPECT_EQ(first.words, 7);
+    EXPECT_EQ(first.letters, 28);
+    EXPECT_EQ(first.gematria, 2701);
+    EXPECT_EQ(first.altGematria, 4631) << "final mem twice at 600, final tsadi at 900";
+    const RangeTotals all = CalculateRangeTotals(data("LineData.dat"), 1, 1, 1, 39, 3, 24);
+    std::int64_t words = 0;
+    VerseRecordFile records(data("LineData.dat"));
+    VerseRecord record;
+    while (records.next(record)) words += record[VerseRecord::WordCount];
+    EXPECT_EQ(all.words, words);
+}
+
+TEST_F(RealDataTest, searchesFindGenesisOne) {
+    SearchObserver observer;
+    MatchSingleLine({app->path(), "real", "", 2701}, kGematria, observer);
+    EXPECT_NE(ReadFile(app->file("Report/real.html")).find("<b>Gen 1:1 </b></a> בראשית"), std::string::npos);
+    EXPECT_NE(search(MatchSingleWord, 913).find("#1'><b>Gen 1:1 </b></a>  <b><i>בראשית</i></b> ברא"),
+              std::string::npos);
+    EXPECT_NE(search(MatchMultipleWord, 2701)
+                  .find("#1'><b>Gen 1:1 </b></a>  <b><i>בראשית ברא אלהים את השמים ואת הארץ</i></b>\r\n"),
+              std::string::npos);
+}
+
+}  // namespace

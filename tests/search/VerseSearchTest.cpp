@@ -1,0 +1,146 @@
+#include "search/Searches.h"
+#include "support/Fixtures.h"
+
+#include <gtest/gtest.h>
+
+using namespace vellumark;
+using testing_support::CrLf;
+using testing_support::ReadFile;
+using testing_support::TempDir;
+using testing_support::TestVerse;
+using testing_support::WriteAppFolder;
+
+namespace {
+
+const std::string kLink = "<p><a href='..\\Data\\EnglishOT.html#";
+const std::string kSeparator = "<br>" + std::string(55, '+');
+const std::vector<std::string> kHead = {"<html>", "<head>", "</head>", "<body>"};
+const std::vector<std::string> kTail = {"</body>", "</html>"};
+
+std::string Block(const std::string& text) {
+    return "<blockquote><font color='blue'>" + text + "</font></blockquote>";
+}
+
+std::string Report(std::vector<std::string> body) {
+    std::vector<std::string> lines = kHead;
+    lines.insert(lines.end(), body.begin(), body.end());
+    lines.insert(lines.end(), kTail.begin(), kTail.end());
+    return CrLf(lines);
+}
+
+/// Watches what a search shows; asks for a kill at the given yield.
+class Recorder : public SearchObserver {
+public:
+    void processingShown(bool shown) override { events.push_back(shown ? "label on" : "label off"); }
+    void progressPrepared(int maximum) override { events.push_back("max " + std::to_string(maximum)); }
+    void progressShown(bool shown) override { events.push_back(shown ? "bar on" : "bar off"); }
+    void processEvents() override {
+        if (++yields == killAtYield) kill = true;
+    }
+    bool killRequested() override { return kill; }
+    void resetKill() override {
+        kill = false;
+        ++resets;
+    }
+
+    std::vector<std::string> events;
+    int yields = 0;
+    int killAtYield = -1;
+    bool kill = false;
+    int resets = 0;
+};
+
+/// Book 1 has four verses, book 2 two. Gen 1:4 and Exo 1:1 measure 1, 2, 1 at
+/// the end of book 1 for the runs; gematria and alternative gematria differ.
+class VerseSearchTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        WriteAppFolder(dir.path(), {
+                                       {1, 1, 1, 9, 30, 2701, 2701, "H1 H2", "E1"},
+                                       {1, 1, 2, 1, 5, 5, 1, "H3", "E2"},
+                                       {1, 1, 3, 2, 7, 5, 2, "H4 H5", "E3"},
+                                       {1, 2, 1, 1, 40000, 40000, 600, "H6", "E4"},
+                                       {2, 1, 1, 2, 9, 3, 3, "H7 H8", "E5"},
+                                       {2, 1, 2, 9, 4, 600, 2701, "H9", "E6"},
+                                   });
+    }
+    std::string single(std::int32_t value, std::int16_t type, const std::string& header = "") {
+        MatchSingleLine({dir.path(), "r", header, value}, type, recorder);
+        return ReadFile(dir.file("Report/r.html"));
+    }
+    std::string multiple(std::int32_t value, std::int16_t type) {
+        MatchMultipleLine({dir.path(), "r", "", value}, type, recorder);
+        return ReadFile(dir.file("Report/r.html"));
+    }
+
+    TempDir dir;
+    Recorder recorder;
+};
+
+TEST_F(VerseSearchTest, single_elevenLineReport) {
+    EXPECT_EQ(single(30, kLetterCount, "Results"),
+              CrLf({"<html>", "<head>", "</head>", "<body>", "<p>", "<h2>Results</h2>", "<p>",
+                    kLink + "1'><b>Gen 1:1 </b></a> H1 H2", Block("E1"), "</body>", "</html>"}));
+    EXPECT_EQ(recorder.events, (std::vector<std::string>{"label on", "label off"}));
+}
+
+TEST_F(VerseSearchTest, single_hitsInFileOrderPerMeasure) {
+    EXPECT_EQ(single(9, kWordCount), Report({kLink + "1'><b>Gen 1:1 </b></a> H1 H2", Block("E1"),
+                                             kLink + "6'><b>Exo 1:2 </b></a> H9", Block("E6")}))
+        << "the last record matching is reported once";
+    EXPECT_EQ(single(2701, kGematria), Report({kLink + "1'><b>Gen 1:1 </b></a> (H1 H2)", Block("E1"),
+                                               kLink + "6'><b>Exo 1:2 </b></a> (H9)", Block("E6")}))
+        << "both values equal, and only the alternative equal: the alternate form";
+    EXPECT_EQ(single(600, kGematria), Report({kLink + "4'><b>Gen 2:1 </b></a> (H6)", Block("E4"),
+                                              kLink + "6'><b>Exo 1:2 </b></a> H9", Block("E6")}));
+    EXPECT_EQ(single(40000, kGematria), Report({kLink + "4'><b>Gen 2:1 </b></a> H6", Block("E4")}))
+        << "a gematria above 32,767 compares at full width";
+    EXPECT_EQ(single(12345, kGematria), Report({}));
+    EXPECT_EQ(single(9, 7), Report({})) << "an unknown search type reads no record";
+}
+
+TEST_F(VerseSearchTest, multiple_runsStayInTheirBookAndMayOverlap) {
+    EXPECT_EQ(multiple(3, kWordCount), Report({"<br>Gen  1:2 - Gen  1:3", "<br>Gen  1:3 - Gen  2:1"}));
+    EXPECT_EQ(multiple(2, kWordCount),
+              Report({"<br>Gen  1:3", "<br>Exo  1:1"}))
+        << "Gen 2:1 + Exo 1:1 would cross into the next book";
+    EXPECT_EQ(multiple(11, kWordCount), Report({"<br>Exo  1:1 - Exo  1:2"}));
+    EXPECT_EQ(recorder.events.front(), "max 23212");
+}
+
+TEST_F(VerseSearchTest, multiple_gematriaRuns) {
+    EXPECT_EQ(multiple(10, kGematria),
+              Report({kLink + "2'><b>Gen 1:2 </b></a> H3", Block("E2"), kLink + "3'><b>Gen 1:3</b></a>  H4 H5",
+                      Block("E3"), kSeparator}));
+    EXPECT_EQ(multiple(3, kGematria), Report({kLink + "5'><b>Exo 1:1 </b></a> H7 H8", Block("E5"), kSeparator}))
+        << "both sums reach 3 at Exo 1:1: reported once, not alternate; Gen 1:2-3 is not "
+           "looked for, its gematria sum passes 3 first";
+    EXPECT_EQ(multiple(2704, kGematria),
+              Report({kLink + "5'><b>Exo 1:1 </b></a> (H7 H8)", Block("E5"), kLink + "6'><b>Exo 1:2</b></a> ( H9)",
+                      Block("E6"), kSeparator}));
+}
+
+TEST_F(VerseSearchTest, multiple_killKeepsHitsSoFarAndCompletesTheReport) {
+    recorder.killAtYield = 3;
+    EXPECT_EQ(multiple(1, kWordCount), Report({"<br>Gen  1:2"}));
+    EXPECT_FALSE(recorder.kill);
+    EXPECT_EQ(recorder.resets, 2);
+    EXPECT_EQ(recorder.events, (std::vector<std::string>{"max 23212", "bar on", "bar off"}));
+}
+
+TEST_F(VerseSearchTest, multiple_unknownTypeNeverShowsTheBar) {
+    EXPECT_EQ(multiple(1, 0), Report({}));
+    EXPECT_EQ(recorder.events, (std::vector<std::string>{"max 23212"}));
+}
+
+TEST_F(VerseSearchTest, failedSearch_keepsThePreviousReport) {
+    testing_support::WriteFile(dir.file("Report/r.html"), "previous");
+    testing_support::WriteFile(dir.file("Data/Hebrew.txt"), CrLf({"Gen 1:1 H1 H2"}));
+    EXPECT_ANY_THROW(single(9, kWordCount)) << "Exo 1:2 has no Hebrew line";
+    EXPECT_EQ(ReadFile(dir.file("Report/r.html")), "previous");
+    std::filesystem::remove(dir.file("Data/EnglishOT.html"));
+    EXPECT_ANY_THROW(multiple(9, kWordCount));
+    EXPECT_EQ(ReadFile(dir.file("Report/r.html")), "previous");
+}
+
+}  // namespace

@@ -1,0 +1,88 @@
+#include "support/Fixtures.h"
+
+#include "data/Books.h"
+#include "data/VerseRecordFile.h"
+#include "data/WordRecordFile.h"
+
+#include <fstream>
+#include <random>
+
+namespace testing_support {
+
+namespace fs = std::filesystem;
+
+TempDir::TempDir() {
+    std::random_device random;
+    const fs::path base = fs::temp_directory_path();
+    fs::path candidate;
+    do {
+        candidate = base / ("vellumark-test-" + std::to_string(random()));
+    } while (fs::exists(candidate));
+    fs::create_directories(candidate);
+    path_ = candidate.string();
+}
+
+TempDir::~TempDir() {
+    std::error_code error;
+    fs::permissions(path_, fs::perms::owner_all, fs::perm_options::add, error);
+    fs::remove_all(path_, error);
+}
+
+std::string TempDir::file(const std::string& relative) const {
+    return (fs::path(path_) / relative).string();
+}
+
+void WriteFile(const std::string& path, const std::string& bytes) {
+    fs::create_directories(fs::path(path).parent_path());
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out << bytes;
+}
+
+std::string ReadFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+std::string CrLf(const std::vector<std::string>& lines) {
+    std::string text;
+    for (const std::string& line : lines) text += line + "\r\n";
+    return text;
+}
+
+std::string EnglishLine(int book, int chapter, int verse, int anchor, const std::string& text) {
+    return vellumark::EnglishVerseKey(static_cast<std::int16_t>(book), static_cast<std::int16_t>(chapter),
+                                      static_cast<std::int16_t>(verse)) +
+           "a name=x" + std::to_string(anchor) + ">" + text;
+}
+
+void WriteAppFolder(const std::string& appPath, const std::vector<TestVerse>& verses,
+                    const std::string& wordMatrix) {
+    std::string records;
+    std::vector<std::string> hebrew;
+    std::vector<std::string> english = {"<html>", "<body>", "<h2>Test</h2>"};
+    int anchor = 0;
+    for (const TestVerse& v : verses) {
+        records += vellumark::EncodeVerseRecord(
+            {v.book, v.chapter, v.verse, v.words, v.letters, v.gematria, v.altGematria});
+        hebrew.push_back(vellumark::VerseKey(static_cast<std::int16_t>(v.book),
+                                             static_cast<std::int16_t>(v.chapter),
+                                             static_cast<std::int16_t>(v.verse)) +
+                         v.hebrew);
+        english.push_back(EnglishLine(v.book, v.chapter, v.verse, ++anchor, v.english));
+    }
+    english.push_back("</body></html>");
+    const fs::path data = fs::path(appPath) / "Data";
+    WriteFile((data / "LineData.dat").string(), records);
+    WriteFile((data / "WordMatrix.dat").string(), wordMatrix);
+    WriteFile((data / "Hebrew.txt").string(), CrLf(hebrew));
+    WriteFile((data / "EnglishOT.html").string(), CrLf(english));
+    fs::create_directories(fs::path(appPath) / "Report");
+}
+
+std::string WordFields(const std::vector<int>& fields) {
+    std::string bytes;
+    for (int field : fields) bytes += vellumark::EncodeWordField(field);
+    return bytes;
+}
+
+}  // namespace testing_support

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace testing_support {
+
+/// A fresh folder under the system's temporary folder, removed with its content.
+class TempDir {
+public:
+    TempDir();
+    ~TempDir();
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+
+    const std::string& path() const { return path_; }
+    std::string file(const std::string& relative) const;
+
+private:
+    std::string path_;
+};
+
+void WriteFile(const std::string& path, const std::string& bytes);
+std::string ReadFile(const std::string& path);
+
+/// Joins lines, each ended by CR LF.
+std::string CrLf(const std::vector<std::string>& lines);
+
+/// A verse of a small test Bible: its record values and its texts.
+struct TestVerse {
+    int book, chapter, verse;
+    int words, letters, gematria, altGematria;
+    std::string hebrew;   ///< the Hebrew text after the verse key
+    std::string english;  ///< the English text after the anchor
+};
+
+/// Lays out a program folder: Data with LineData.dat, Hebrew.txt and
+/// EnglishOT.html made from `verses` (anchors 1, 2, ... in order), an empty
+/// WordMatrix.dat unless `wordMatrix` is given, and an empty Report folder.
+void WriteAppFolder(const std::string& appPath, const std::vector<TestVerse>& verses,
+                    const std::string& wordMatrix = {});
+
+/// The English verse line of the test files: «<P>Gen 1:1<a name=x7>Text»
+/// with anchor 7 and the 8 skipped characters "a name=x".
+std::string EnglishLine(int book, int chapter, int verse, int anchor, const std::string& text);
+
+/// Encodes word fields: a verse block is {0, book, chapter, verse, words...}.
+std::string WordFields(const std::vector<int>& fields);
+
+}  // namespace testing_support
