@@ -37,12 +37,7 @@ T* Make(QWidget* parent, const char* name, Args&&... args) {
 QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, QWidget* buddy) {
     QLabel* label = Make<QLabel>(parent, name, text);
     label->setFont(BoldSans());
-    if (buddy) {
-        label->setBuddy(buddy);
-        // Qt names most fields after their buddy label, but a drop-down list
-        // after its current entry: name every field explicitly.
-        buddy->setAccessibleName(text);
-    }
+    if (buddy) label->setBuddy(buddy);  // the field's accessible name and label relation
     return label;
 }
 
