@@ -11,12 +11,13 @@ namespace vellumark {
 
 namespace {
 
+char AsciiLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
+/// Keys are ASCII; other bytes compare exactly.
 bool StartsWithNoCase(const std::string& line, const std::string& key) {
     if (line.size() < key.size()) return false;
-    return std::equal(key.begin(), key.end(), line.begin(), [](char a, char b) {
-        return std::tolower(static_cast<unsigned char>(a)) ==
-               std::tolower(static_cast<unsigned char>(b));
-    });
+    return std::equal(key.begin(), key.end(), line.begin(),
+                      [](char a, char b) { return AsciiLower(a) == AsciiLower(b); });
 }
 
 }  // namespace

@@ -5,7 +5,6 @@
 #include <cerrno>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 
 namespace vellumark {
 
@@ -44,15 +43,28 @@ int LastErrorCode(const std::string& path) {
     return FileErrorCode(std::error_code(saved, std::generic_category()), path);
 }
 
-std::vector<std::uint8_t> ReadWholeFile(const std::string& path) {
+namespace {
+
+template <typename Buffer>
+Buffer ReadAll(const std::string& path) {
     errno = 0;
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(path, std::ios::binary | std::ios::ate);
     if (!in) throw FileError(LastErrorCode(path), path);
-    std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)),
-                                    std::istreambuf_iterator<char>());
-    if (in.bad()) throw FileError(kAccessError, path);
+    const std::streamoff size = in.tellg();
+    Buffer bytes(size > 0 ? static_cast<std::size_t>(size) : 0, 0);
+    in.seekg(0);
+    if (!in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size())))
+        throw FileError(kAccessError, path);
     return bytes;
 }
+
+}  // namespace
+
+std::vector<std::uint8_t> ReadWholeFile(const std::string& path) {
+    return ReadAll<std::vector<std::uint8_t>>(path);
+}
+
+std::string ReadWholeText(const std::string& path) { return ReadAll<std::string>(path); }
 
 std::string JoinPath(const std::string& folder, const std::string& name) {
     return (fs::path(folder) / name).string();

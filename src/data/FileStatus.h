@@ -28,6 +28,7 @@ int LastErrorCode(const std::string& path);
 
 /// Reads a whole file; failures are FileErrors.
 std::vector<std::uint8_t> ReadWholeFile(const std::string& path);
+std::string ReadWholeText(const std::string& path);
 
 /// Joins a folder and a name with the platform's separator.
 std::string JoinPath(const std::string& folder, const std::string& name);

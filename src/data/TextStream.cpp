@@ -4,33 +4,39 @@
 #include "data/FileStatus.h"
 
 #include <cerrno>
+#include <fstream>
+
 
 namespace vellumark {
 
-TextStream::TextStream(std::string path) : path_(std::move(path)) { open(); }
-
-void TextStream::open() {
+TextStream::TextStream(std::string path) : path_(std::move(path)) {
     errno = 0;
-    in_.open(path_, std::ios::binary);
-    if (!in_) throw FileError(LastErrorCode(path_), path_);
-    lineNumber_ = 0;
+    if (!std::ifstream(path_, std::ios::binary)) throw FileError(LastErrorCode(path_), path_);
+}
+
+void TextStream::load() {
+    content_ = ReadWholeText(path_);
+    loaded_ = true;
 }
 
 void TextStream::reopen() {
-    in_.close();
-    in_.clear();
-    open();
+    offset_ = 0;
+    lineNumber_ = 0;
 }
 
 bool TextStream::atEnd() {
-    return in_.peek() == std::char_traits<char>::eof();
+    if (!loaded_) load();
+    return offset_ >= content_.size();
 }
 
 bool TextStream::readLine(std::string& line) {
     if (atEnd()) return false;
-    std::getline(in_, line);
-    if (in_.bad()) throw FileError(kAccessError, path_);
-    if (!line.empty() && line.back() == '\r') line.pop_back();
+    std::size_t end = content_.find('\n', offset_);
+    if (end == std::string::npos) end = content_.size();
+    std::size_t length = end - offset_;
+    if (length > 0 && content_[end - 1] == '\r') --length;
+    line.assign(content_, offset_, length);
+    offset_ = end + 1;
     ++lineNumber_;
     if (line.size() > kMaxLine) {
         throw DataError(path_ + ", line " + std::to_string(lineNumber_) +

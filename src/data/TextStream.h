@@ -1,6 +1,5 @@
 #pragma once
 
-#include <fstream>
 #include <functional>
 #include <string>
 
@@ -8,6 +7,9 @@ namespace vellumark {
 
 /// A text file read line by line, lines ended by CR LF (a bare LF is accepted).
 /// Keeps its read position between lookups and can start over from the top.
+/// Opening only checks that the file can be read; the first read loads it into
+/// memory (the data files are a few megabytes, and a search reads them about
+/// once, or not at all when it finds nothing).
 class TextStream {
 public:
     static constexpr std::size_t kMaxLine = 32767;
@@ -28,10 +30,12 @@ public:
     const std::string& path() const { return path_; }
 
 private:
-    void open();
+    void load();
 
     std::string path_;
-    std::ifstream in_;
+    bool loaded_ = false;
+    std::string content_;
+    std::size_t offset_ = 0;
     long lineNumber_ = 0;
 };
 

@@ -22,7 +22,8 @@ void WordRecordFile::fail(const VerseBlock& block, const std::string& what) cons
 }
 
 bool WordRecordFile::next(VerseBlock& block) {
-    block = VerseBlock{};
+    block.book = block.chapter = block.verse = 0;
+    block.words.clear();
     if (atEnd()) return false;
     if (readField() != 0) fail(block, "a word stands before the first verse marker.");
     std::int16_t* header[] = {&block.book, &block.chapter, &block.verse};

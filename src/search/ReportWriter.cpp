@@ -148,9 +148,9 @@ std::string WriteSingleWordHit(SearchContext& context, std::int16_t book, std::i
             return WordAt(words, static_cast<int>(k), context.hebrew.path(), name);
         };
         switch (marks[k]) {
-            case 1: line += " <b><i>" + word() + "</i></b>"; break;
-            case 2: line += " <b><i>(" + word() + ")</i></b>"; break;
-            case 3: line += " " + word(); break;
+            case 1: line.append(" <b><i>").append(word()).append("</i></b>"); break;
+            case 2: line.append(" <b><i>(").append(word()).append(")</i></b>"); break;
+            case 3: line.append(" ").append(word()); break;
             default: break;
         }
     }
