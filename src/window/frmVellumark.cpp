@@ -57,13 +57,11 @@ QComboBox* MakeBookList(QWidget* parent, const char* name) {
     return list;
 }
 
-QFrame* MakeLine(QWidget* parent, const char* name, QFrame::Shape shape, int width = 1) {
+/// A drawn line; its geometry gives its length and width.
+QFrame* MakeLine(QWidget* parent, const char* name) {
     QFrame* line = Make<QFrame>(parent, name);
     line->setFrameShape(QFrame::NoFrame);
-    line->setAutoFillBackground(true);
     line->setStyleSheet(QStringLiteral("background-color: #808080;"));
-    line->setProperty("lineWidth", width);
-    line->setProperty("vertical", shape == QFrame::VLine);
     return line;
 }
 
@@ -113,11 +111,11 @@ void frmVellumark::createControls() {
     txtReportFilter = MakeTextBox(this, "txtReportFilter");
     lblFilterText = MakeLabel(this, "lblFilterText", tr("Filter Text:"), txtReportFilter);
 
-    Line1 = MakeLine(this, "Line1", QFrame::HLine, 2);
-    Line2 = MakeLine(this, "Line2", QFrame::HLine);
-    Line3 = MakeLine(this, "Line3", QFrame::VLine);
-    Line4 = MakeLine(this, "Line4", QFrame::HLine);
-    Line5 = MakeLine(this, "Line5", QFrame::VLine);
+    Line1 = MakeLine(this, "Line1");
+    Line2 = MakeLine(this, "Line2");
+    Line3 = MakeLine(this, "Line3");
+    Line4 = MakeLine(this, "Line4");
+    Line5 = MakeLine(this, "Line5");
 
     drpStartBook = MakeBookList(this, "drpStartBook");
     lblStartBook = MakeLabel(this, "lblStartBook", tr("Start Book:"), drpStartBook);

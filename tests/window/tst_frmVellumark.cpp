@@ -41,6 +41,7 @@ private slots:
     void valueSearchValidation();
     void valueSearchOverwriteAndDispatch();
     void multipleMatchKillAndBusyPolicy();
+    void closingDuringTheScanFinishesTheReport();
     void rangeTotalsThroughTheWindow();
     void reportFilterThroughTheWindow();
 
@@ -354,6 +355,20 @@ void tst_frmVellumark::multipleMatchKillAndBusyPolicy() {
     QVERIFY(!window->killRequested());
     QVERIFY(get<QProgressBar>("prgProgress")->isHidden());
     QVERIFY(get<QPushButton>("btnKill")->isHidden());
+}
+
+void tst_frmVellumark::closingDuringTheScanFinishesTheReport() {
+    showWindow();
+    QTest::mouseClick(get<QRadioButton>("radLineMatch"), Qt::LeftButton);
+    QTest::mouseClick(get<QRadioButton>("radMatchMultiple"), Qt::LeftButton);
+    get<QLineEdit>("txtValue")->setText("3");
+    get<QLineEdit>("txtReportName")->setText("closing");
+    QTimer::singleShot(0, window.get(), [this] { window->close(); });
+    click("btnValueSearch");
+    QVERIFY(!window->isVisible());
+    QVERIFY(MessageBox::takeShown().isEmpty());
+    QCOMPARE(ReadFile(dir->file("Report/closing.html")),
+             CrLf({"<html>", "<head>", "</head>", "<body>", "</body>", "</html>"}));
 }
 
 void tst_frmVellumark::rangeTotalsThroughTheWindow() {

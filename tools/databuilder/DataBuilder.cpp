@@ -112,7 +112,7 @@ std::string EnglishHead() {
 <style>
 body { font-family: Georgia, serif; max-width: 46em; margin: 2em auto; line-height: 1.5; }
 p { margin: 0.2em 0; }
-:target { background: #fff3b0; }
+p:has(> :target) { background: #fff3b0; }
 </style>
 </head>
 <body>
