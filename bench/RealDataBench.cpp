@@ -5,8 +5,8 @@
 #include "search/Searches.h"
 #include "totals/RangeTotals.h"
 
-#include <QCoreApplication>
 #include <benchmark/benchmark.h>
+#include <QCoreApplication>
 
 #include <filesystem>
 #include <fstream>
@@ -40,33 +40,47 @@ void RangeTotalsWholeFile(benchmark::State& state) {
 BENCHMARK(RangeTotalsWholeFile)->Unit(benchmark::kMillisecond);
 
 void ReportSize(benchmark::State& state) {
-    state.counters["report_bytes"] = static_cast<double>(fs::file_size(vellumark::ReportPath(gAppPath, "bench")));
+    state.counters["report_bytes"] =
+        static_cast<double>(fs::file_size(vellumark::ReportPath(gAppPath, "bench")));
 }
 
 void SingleLine(benchmark::State& state) {
     EventYields observer;
     const auto type = static_cast<std::int16_t>(state.range(0));
     for (auto _ : state)
-        vellumark::MatchSingleLine({gAppPath, "bench", "", static_cast<std::int32_t>(state.range(1))}, type, observer);
+        vellumark::MatchSingleLine(
+            {gAppPath, "bench", "", static_cast<std::int32_t>(state.range(1))}, type, observer);
     ReportSize(state);
 }
-BENCHMARK(SingleLine)->Unit(benchmark::kMillisecond)->ArgNames({"type", "value"})
-    ->Args({1, 9})->Args({2, 40})->Args({3, 2701})->Args({3, 1000000});
+BENCHMARK(SingleLine)
+    ->Unit(benchmark::kMillisecond)
+    ->ArgNames({"type", "value"})
+    ->Args({1, 9})
+    ->Args({2, 40})
+    ->Args({3, 2701})
+    ->Args({3, 1000000});
 
 void MultipleLine(benchmark::State& state) {
     EventYields observer;
     const auto type = static_cast<std::int16_t>(state.range(0));
     for (auto _ : state)
-        vellumark::MatchMultipleLine({gAppPath, "bench", "", static_cast<std::int32_t>(state.range(1))}, type, observer);
+        vellumark::MatchMultipleLine(
+            {gAppPath, "bench", "", static_cast<std::int32_t>(state.range(1))}, type, observer);
     ReportSize(state);
 }
-BENCHMARK(MultipleLine)->Unit(benchmark::kMillisecond)->ArgNames({"type", "value"})
-    ->Args({1, 100})->Args({2, 1000})->Args({3, 2701})->Args({3, 1000000});
+BENCHMARK(MultipleLine)
+    ->Unit(benchmark::kMillisecond)
+    ->ArgNames({"type", "value"})
+    ->Args({1, 100})
+    ->Args({2, 1000})
+    ->Args({3, 2701})
+    ->Args({3, 1000000});
 
 void SingleWord(benchmark::State& state) {
     EventYields observer;
     for (auto _ : state)
-        vellumark::MatchSingleWord({gAppPath, "bench", "", static_cast<std::int32_t>(state.range(0))}, observer);
+        vellumark::MatchSingleWord(
+            {gAppPath, "bench", "", static_cast<std::int32_t>(state.range(0))}, observer);
     ReportSize(state);
 }
 BENCHMARK(SingleWord)->Unit(benchmark::kMillisecond)->Arg(913)->Arg(2701)->Arg(26);
@@ -74,7 +88,8 @@ BENCHMARK(SingleWord)->Unit(benchmark::kMillisecond)->Arg(913)->Arg(2701)->Arg(2
 void MultipleWord(benchmark::State& state) {
     EventYields observer;
     for (auto _ : state)
-        vellumark::MatchMultipleWord({gAppPath, "bench", "", static_cast<std::int32_t>(state.range(0))}, observer);
+        vellumark::MatchMultipleWord(
+            {gAppPath, "bench", "", static_cast<std::int32_t>(state.range(0))}, observer);
     ReportSize(state);
 }
 BENCHMARK(MultipleWord)->Unit(benchmark::kMillisecond)->Arg(2701)->Arg(913)->Arg(26);
@@ -98,7 +113,8 @@ BENCHMARK(WriteSameBytes)->Unit(benchmark::kMillisecond);
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
     if (!fs::exists(kSources + "/kjv.xml")) {
-        std::cerr << "The benchmarks need Debian's bibledit-data (apt-get install bibledit-data).\n";
+        std::cerr
+            << "The benchmarks need Debian's bibledit-data (apt-get install bibledit-data).\n";
         return 1;
     }
     gAppPath = (fs::temp_directory_path() / "vellumark-bench").string();

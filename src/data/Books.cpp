@@ -3,21 +3,21 @@
 namespace vellumark {
 
 const std::array<std::string_view, kBookCount> kBookNames = {
-    "Genesis",  "Exodus",     "Leviticus",    "Numbers",         "Deuteronomy",  "Joshua",
-    "Judges",   "Ruth",       "1 Samuel",     "2 Samuel",        "1 Kings",      "2 Kings",
-    "1 Chronicles", "2 Chronicles", "Ezra",   "Nehemiah",        "Esther",       "Job",
-    "Psalms",   "Proverbs",   "Ecclesiastes", "Song of Solomon", "Isaiah",       "Jeremiah",
-    "Lamentations", "Ezekiel", "Daniel",      "Hosea",           "Joel",         "Amos",
-    "Obadiah",  "Jonah",      "Micah",        "Nahum",           "Habakkuk",     "Zephaniah",
-    "Haggai",   "Zacharias",  "Malachi"};
+    "Genesis",      "Exodus",       "Leviticus",    "Numbers",         "Deuteronomy", "Joshua",
+    "Judges",       "Ruth",         "1 Samuel",     "2 Samuel",        "1 Kings",     "2 Kings",
+    "1 Chronicles", "2 Chronicles", "Ezra",         "Nehemiah",        "Esther",      "Job",
+    "Psalms",       "Proverbs",     "Ecclesiastes", "Song of Solomon", "Isaiah",      "Jeremiah",
+    "Lamentations", "Ezekiel",      "Daniel",       "Hosea",           "Joel",        "Amos",
+    "Obadiah",      "Jonah",        "Micah",        "Nahum",           "Habakkuk",    "Zephaniah",
+    "Haggai",       "Zacharias",    "Malachi"};
 
 namespace {
 const std::array<std::string_view, kBookCount> kAbbrevs = {
-    "Gen ",  "Exo ",     "Lev ",     "Num ",     "Deut ",    "Josh ",    "Judg ",  "Ruth ",
-    "1 Sam ", "2 Sam ",  "1 Kings ", "2 Kings ", "1 Chron ", "2 Chron ", "Ezra ",  "Neh ",
-    "Esth ", "Job ",     "Ps ",      "Prov ",    "Eccl ",    "Song ",    "Is ",    "Jer ",
-    "Lam ",  "Ezek ",    "Dan ",     "Hos ",     "Joel ",    "Amos ",    "Obad ",  "Jon ",
-    "Mic ",  "Nahum ",   "Hab ",     "Zeph ",    "Hag ",     "Zach ",    "Mal "};
+    "Gen ",   "Exo ",   "Lev ",     "Num ",     "Deut ",    "Josh ",    "Judg ", "Ruth ",
+    "1 Sam ", "2 Sam ", "1 Kings ", "2 Kings ", "1 Chron ", "2 Chron ", "Ezra ", "Neh ",
+    "Esth ",  "Job ",   "Ps ",      "Prov ",    "Eccl ",    "Song ",    "Is ",   "Jer ",
+    "Lam ",   "Ezek ",  "Dan ",     "Hos ",     "Joel ",    "Amos ",    "Obad ", "Jon ",
+    "Mic ",   "Nahum ", "Hab ",     "Zeph ",    "Hag ",     "Zach ",    "Mal "};
 
 std::string Reference(std::int16_t book, std::int16_t chapter, std::int16_t verse) {
     return GetBookAbbrev(book) + std::to_string(chapter) + ":" + std::to_string(verse);

@@ -67,8 +67,10 @@ EnglishVerse SplitEnglishVerse(const std::string& result, const std::string& whe
     long value = 0;
     bool valid = !digits.empty() && digits.size() <= 9;
     for (char c : digits) {
-        if (!std::isdigit(static_cast<unsigned char>(c))) valid = false;
-        else value = value * 10 + (c - '0');
+        if (!std::isdigit(static_cast<unsigned char>(c)))
+            valid = false;
+        else
+            value = value * 10 + (c - '0');
     }
     if (!valid || value > 32767) {
         throw DataError(where + ": the anchor number \"" + anchorText +

@@ -4,9 +4,7 @@
 
 namespace vellumark {
 
-std::int32_t BytesToLong(FieldBytes bytes) {
-    return std::int32_t{bytes[0]} * 256 + bytes[1];
-}
+std::int32_t BytesToLong(FieldBytes bytes) { return std::int32_t{bytes[0]} * 256 + bytes[1]; }
 
 std::int16_t BytesToSignedInt(FieldBytes bytes) {
     if (bytes[0] >= 128) {

@@ -6,7 +6,6 @@
 #include <cerrno>
 #include <fstream>
 
-
 namespace vellumark {
 
 TextStream::TextStream(std::string path) : path_(std::move(path)) {

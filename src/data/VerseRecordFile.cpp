@@ -4,7 +4,6 @@
 #include "data/FieldDecoding.h"
 #include "data/FileStatus.h"
 
-
 namespace vellumark {
 
 VerseId IdentityOf(const VerseRecord& record, const std::string& path) {
@@ -14,7 +13,8 @@ VerseId IdentityOf(const VerseRecord& record, const std::string& path) {
             NarrowTo16(record[VerseRecord::Verse], "verse", where)};
 }
 
-VerseRecordFile::VerseRecordFile(const std::string& path) : path_(path), bytes_(ReadWholeFile(path)) {}
+VerseRecordFile::VerseRecordFile(const std::string& path)
+    : path_(path), bytes_(ReadWholeFile(path)) {}
 
 bool VerseRecordFile::next(VerseRecord& record) {
     if (bytes_.size() - offset_ < static_cast<std::size_t>(VerseRecord::kSize)) return false;

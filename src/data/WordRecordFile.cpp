@@ -9,7 +9,8 @@
 
 namespace vellumark {
 
-WordRecordFile::WordRecordFile(const std::string& path) : path_(path), bytes_(ReadWholeFile(path)) {}
+WordRecordFile::WordRecordFile(const std::string& path)
+    : path_(path), bytes_(ReadWholeFile(path)) {}
 
 std::int16_t WordRecordFile::readField() {
     const std::int16_t value = BytesToSignedInt(FieldBytes(bytes_.data() + offset_, 2));

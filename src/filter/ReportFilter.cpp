@@ -15,11 +15,11 @@ namespace {
 char Lower(char c) { return static_cast<char>(std::tolower(static_cast<unsigned char>(c))); }
 
 std::size_t FindNoCase(const std::string& text, const std::string& pattern, std::size_t from = 0) {
-    const auto it = std::search(text.begin() + static_cast<std::ptrdiff_t>(from), text.end(),
-                                pattern.begin(), pattern.end(),
-                                [](char a, char b) { return Lower(a) == Lower(b); });
+    const auto it =
+        std::search(text.begin() + static_cast<std::ptrdiff_t>(from), text.end(), pattern.begin(),
+                    pattern.end(), [](char a, char b) { return Lower(a) == Lower(b); });
     return it == text.end() && !pattern.empty() ? std::string::npos
-                                                 : static_cast<std::size_t>(it - text.begin());
+                                                : static_cast<std::size_t>(it - text.begin());
 }
 
 bool StartsWithNoCase(const std::string& text, const std::string& prefix) {

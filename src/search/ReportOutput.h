@@ -12,7 +12,8 @@ namespace vellumark {
 class OutputFile {
 public:
     /// Writes under `temporaryPath`, by default the target's path with ".part".
-    explicit OutputFile(std::string targetPath, std::string temporaryPath = {});  ///< throws FileError
+    explicit OutputFile(std::string targetPath,
+                        std::string temporaryPath = {});  ///< throws FileError
     ~OutputFile();
     OutputFile(const OutputFile&) = delete;
     OutputFile& operator=(const OutputFile&) = delete;

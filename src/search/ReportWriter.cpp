@@ -25,8 +25,10 @@ std::string EntryStart(std::int16_t anchor, const std::string& boldPart) {
 std::string LineEntry(std::int16_t anchor, const std::string& boldPart, const std::string& hebrew,
                       bool alternate) {
     std::string line = EntryStart(anchor, boldPart);
-    if (alternate) line += "(" + hebrew + ")";
-    else line += hebrew;
+    if (alternate)
+        line += "(" + hebrew + ")";
+    else
+        line += hebrew;
     return line;
 }
 
@@ -54,8 +56,8 @@ std::vector<std::string> SplitWords(const std::string& text) {
     return words;
 }
 
-const std::string& WordAt(const std::vector<std::string>& words, int index,
-                          const std::string& path, const std::string& verse) {
+const std::string& WordAt(const std::vector<std::string>& words, int index, const std::string& path,
+                          const std::string& verse) {
     if (index < 0 || static_cast<std::size_t>(index) >= words.size()) {
         throw DataError(path + ", " + verse + ": the line has " + std::to_string(words.size()) +
                         " words, word " + std::to_string(index + 1) + " is wanted.");
@@ -112,8 +114,8 @@ void WriteMultipleLineHit(SearchContext& context, std::int16_t book, std::int16_
     const std::string name = VerseName(book, chapter, verse);
     const std::string key = VerseKey(book, chapter, verse);
     const std::string hebrew = FindHebrewText(context.hebrew, key, true, name);
-    EnglishVerse english = SplitEnglishVerse(
-        GetEnglishVerse(context.english, book, chapter, verse), context.english.path() + ", " + name);
+    EnglishVerse english = SplitEnglishVerse(GetEnglishVerse(context.english, book, chapter, verse),
+                                             context.english.path() + ", " + name);
     context.report.line(LineEntry(english.anchor, key, hebrew, alternate));
     context.report.line(english.block);
 
@@ -148,22 +150,31 @@ std::string WriteSingleWordHit(SearchContext& context, std::int16_t book, std::i
             return WordAt(words, static_cast<int>(k), context.hebrew.path(), name);
         };
         switch (marks[k]) {
-            case 1: line.append(" <b><i>").append(word()).append("</i></b>"); break;
-            case 2: line.append(" <b><i>(").append(word()).append(")</i></b>"); break;
-            case 3: line.append(" ").append(word()); break;
-            default: break;
+            case 1:
+                line.append(" <b><i>").append(word()).append("</i></b>");
+                break;
+            case 2:
+                line.append(" <b><i>(").append(word()).append(")</i></b>");
+                break;
+            case 3:
+                line.append(" ").append(word());
+                break;
+            default:
+                break;
         }
     }
     return line;
 }
 
-std::string MultipleWordWriter::WriteMultipleWordHit(
-    SearchContext& context, std::int16_t book, std::int16_t chapter, std::int16_t verse,
-    std::int16_t firstWord, std::int16_t wordCount, std::int16_t lastWord, bool alternate,
-    bool verseSeen, std::int16_t anchor) {
+std::string MultipleWordWriter::WriteMultipleWordHit(SearchContext& context, std::int16_t book,
+                                                     std::int16_t chapter, std::int16_t verse,
+                                                     std::int16_t firstWord, std::int16_t wordCount,
+                                                     std::int16_t lastWord, bool alternate,
+                                                     bool verseSeen, std::int16_t anchor) {
     const std::string name = VerseName(book, chapter, verse);
     const std::string key = VerseKey(book, chapter, verse);
-    if (!verseSeen) keptWords_ = SplitWords(TrimSpaces(FindHebrewText(context.hebrew, key, false, name)));
+    if (!verseSeen)
+        keptWords_ = SplitWords(TrimSpaces(FindHebrewText(context.hebrew, key, false, name)));
 
     const int first = firstWord;
     const int end = firstWord + wordCount - 1;

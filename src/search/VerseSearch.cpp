@@ -14,9 +14,12 @@ namespace {
 
 VerseRecord::Field MeasureOf(std::int16_t searchType) {
     switch (searchType) {
-        case kWordCount: return VerseRecord::WordCount;
-        case kLetterCount: return VerseRecord::LetterCount;
-        default: return VerseRecord::Gematria;
+        case kWordCount:
+            return VerseRecord::WordCount;
+        case kLetterCount:
+            return VerseRecord::LetterCount;
+        default:
+            return VerseRecord::Gematria;
     }
 }
 
@@ -49,8 +52,8 @@ bool MatchSingleLine(const SearchRequest& request, std::int16_t searchType,
             const EnglishVerse english = SplitEnglishVerse(
                 GetEnglishVerse(context.english, id.book, id.chapter, id.verse),
                 context.english.path() + ", " + VerseName(id.book, id.chapter, id.verse));
-            context.report.line(
-                WriteSingleLineHit(context, id.book, id.chapter, id.verse, alternate, english.anchor));
+            context.report.line(WriteSingleLineHit(context, id.book, id.chapter, id.verse,
+                                                   alternate, english.anchor));
             context.report.line(english.block);
         }
     }
@@ -108,8 +111,7 @@ bool MatchMultipleLine(const SearchRequest& request, std::int16_t searchType,
                 }
                 if (primaryHit || secondSum == request.value) {
                     WriteMultipleLineHit(context, ids[i].book, ids[i].chapter, ids[i].verse,
-                                         NarrowTo16(j - i, "run length", recordPath),
-                                         !primaryHit);
+                                         NarrowTo16(j - i, "run length", recordPath), !primaryHit);
                     break;
                 }
             }

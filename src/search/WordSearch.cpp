@@ -10,9 +10,9 @@ namespace vellumark {
 namespace {
 
 EnglishVerse LookUp(SearchContext& context, const VerseBlock& block) {
-    return SplitEnglishVerse(GetEnglishVerse(context.english, block.book, block.chapter, block.verse),
-                             context.english.path() + ", " +
-                                 VerseName(block.book, block.chapter, block.verse));
+    return SplitEnglishVerse(
+        GetEnglishVerse(context.english, block.book, block.chapter, block.verse),
+        context.english.path() + ", " + VerseName(block.book, block.chapter, block.verse));
 }
 
 /// Marks of one verse: 1 primary (or only) value matched, 2 alternate value
@@ -22,9 +22,12 @@ WordMarks MarkWords(const VerseBlock& block, std::int32_t value, bool& hit) {
     hit = false;
     for (std::size_t k = 0; k < block.words.size(); ++k) {
         const WordValue& word = block.words[k];
-        if (word.pair && word.alternate == value) marks[k] = 2;
-        else if (word.primary == value) marks[k] = 1;
-        else marks[k] = 3;
+        if (word.pair && word.alternate == value)
+            marks[k] = 2;
+        else if (word.primary == value)
+            marks[k] = 1;
+        else
+            marks[k] = 3;
         hit = hit || marks[k] != 3;
     }
     return marks;

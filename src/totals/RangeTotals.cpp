@@ -2,8 +2,8 @@
 
 #include "data/Books.h"
 #include "data/Errors.h"
-#include "data/VerseRecordFile.h"
 #include "data/TextInput.h"
+#include "data/VerseRecordFile.h"
 
 #include <cmath>
 #include <optional>
@@ -95,9 +95,9 @@ RangeTotals CalculateRangeTotals(const std::string& lineDataPath, std::int32_t s
         totals.altGematria += record[VerseRecord::AltGematria];
     };
     auto missing = [&](std::int32_t book, std::int16_t chapter, std::int16_t verse) {
-        return DataError(lineDataPath + ": " +
-                         VerseName(static_cast<std::int16_t>(book), chapter, verse) +
-                         " was not found where the range needs it; the file is not in verse order.");
+        return DataError(
+            lineDataPath + ": " + VerseName(static_cast<std::int16_t>(book), chapter, verse) +
+            " was not found where the range needs it; the file is not in verse order.");
     };
 
     for (;;) {

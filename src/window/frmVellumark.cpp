@@ -138,13 +138,13 @@ void frmVellumark::createControls() {
         const char* labelName;
         QString text;
     };
-    for (const Total& total : {
-             Total{txtWordCount, lblWordCount, "txtWordCount", "lblWordCount", tr("Word Count:")},
-             Total{txtLetterCount, lblLetterCount, "txtLetterCount", "lblLetterCount",
-                   tr("Letter Count:")},
-             Total{txtGematria, lblGematria, "txtGematria", "lblGematria", tr("Gematria:")},
-             Total{txtAltGematria, lblAltGematria, "txtAltGematria", "lblAltGematria",
-                   tr("Alt. Gematria:")}}) {
+    for (const Total& total :
+         {Total{txtWordCount, lblWordCount, "txtWordCount", "lblWordCount", tr("Word Count:")},
+          Total{txtLetterCount, lblLetterCount, "txtLetterCount", "lblLetterCount",
+                tr("Letter Count:")},
+          Total{txtGematria, lblGematria, "txtGematria", "lblGematria", tr("Gematria:")},
+          Total{txtAltGematria, lblAltGematria, "txtAltGematria", "lblAltGematria",
+                tr("Alt. Gematria:")}}) {
         total.box = MakeTextBox(this, total.boxName);
         total.box->setReadOnly(true);
         total.box->setFocusPolicy(Qt::NoFocus);
@@ -176,11 +176,10 @@ void frmVellumark::createControls() {
     connect(radLineMatch, &QRadioButton::clicked, this, &frmVellumark::radLineMatch_Click);
     connect(txtStartChapter, &QLineEdit::textChanged, this, &frmVellumark::txtStartChapter_Change);
     connect(txtStartVerse, &QLineEdit::textChanged, this, &frmVellumark::txtStartVerse_Change);
-    for (QWidget* watched : {static_cast<QWidget*>(drpStartBook),
-                             static_cast<QWidget*>(txtStartChapter),
-                             static_cast<QWidget*>(txtStartVerse),
-                             static_cast<QWidget*>(txtEndChapter),
-                             static_cast<QWidget*>(txtEndVerse)})
+    for (QWidget* watched :
+         {static_cast<QWidget*>(drpStartBook), static_cast<QWidget*>(txtStartChapter),
+          static_cast<QWidget*>(txtStartVerse), static_cast<QWidget*>(txtEndChapter),
+          static_cast<QWidget*>(txtEndVerse)})
         watched->installEventFilter(this);
 }
 
@@ -229,10 +228,10 @@ void frmVellumark::placeControls() {
         QLabel* verseLabel;
         QLineEdit* verse;
         int y;
-    } rows[] = {{lblStartBook, drpStartBook, lblStartChapter, txtStartChapter, lblStartVerse,
-                 txtStartVerse, startRow},
-                {lblEndBook, drpEndBook, lblEndChapter, txtEndChapter, lblEndVerse, txtEndVerse,
-                 endRow}};
+    } rows[] = {
+        {lblStartBook, drpStartBook, lblStartChapter, txtStartChapter, lblStartVerse, txtStartVerse,
+         startRow},
+        {lblEndBook, drpEndBook, lblEndChapter, txtEndChapter, lblEndVerse, txtEndVerse, endRow}};
     for (const auto& row : rows) {
         row.bookLabel->setGeometry(16, row.y + 3, 100, 22);
         row.book->setGeometry(116, row.y, 200, 28);
@@ -278,7 +277,8 @@ bool frmVellumark::Form_Load() {
                              vellumark::kHebrewFile, vellumark::kEnglishFile}) {
         const std::string path = vellumark::DataPath(appPath, file);
         if (const int code = vellumark::QueryAttributes(path); code != 0) {
-            MessageBox::information(this, QString::fromStdString(vellumark::FileErrorMessage(code, path)));
+            MessageBox::information(
+                this, QString::fromStdString(vellumark::FileErrorMessage(code, path)));
             return false;
         }
     }

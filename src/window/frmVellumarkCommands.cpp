@@ -100,8 +100,8 @@ void frmVellumark::btnValueSearch_Click() {
     }
     const std::string path = vellumark::ReportPath(strAppPath.toStdString(), name);
     if (vellumark::QueryAttributes(path) == 0) {
-        const QString question =
-            QStringLiteral("Report file ") + Q(name) + QStringLiteral(".html already exists. Overwrite?");
+        const QString question = QStringLiteral("Report file ") + Q(name) +
+                                 QStringLiteral(".html already exists. Overwrite?");
         if (MessageBox::question(this, question, QStringLiteral("Overwrite?")) != MessageBox::Yes)
             return;
     }
@@ -115,22 +115,27 @@ void frmVellumark::runSearch(std::int32_t value) {
     searchRunning_ = true;
     try {
         if (radWordMatch->isChecked()) {
-            if (radMatchSingle->isChecked()) vellumark::MatchSingleWord(request, progress);
-            else vellumark::MatchMultipleWord(request, progress);
+            if (radMatchSingle->isChecked())
+                vellumark::MatchSingleWord(request, progress);
+            else
+                vellumark::MatchMultipleWord(request, progress);
         } else if (radLineMatch->isChecked()) {
             std::int16_t intSearchType = 0;
             if (radWordCount->isChecked()) intSearchType = vellumark::kWordCount;
             if (radLetterCount->isChecked()) intSearchType = vellumark::kLetterCount;
             if (radGematria->isChecked()) intSearchType = vellumark::kGematria;
-            if (radMatchSingle->isChecked()) vellumark::MatchSingleLine(request, intSearchType, progress);
-            else vellumark::MatchMultipleLine(request, intSearchType, progress);
+            if (radMatchSingle->isChecked())
+                vellumark::MatchSingleLine(request, intSearchType, progress);
+            else
+                vellumark::MatchMultipleLine(request, intSearchType, progress);
         }
     } catch (const std::exception& error) {
         searchRunning_ = false;
         boolKill = false;
         hideSearchProgress();
-        MessageBox::information(this, tr("The search stopped and the report was not written:\n%1")
-                                          .arg(Q(error.what())));
+        MessageBox::information(
+            this,
+            tr("The search stopped and the report was not written:\n%1").arg(Q(error.what())));
         if (closeAfterSearch_) close();
         return;
     }
@@ -158,7 +163,8 @@ void frmVellumark::btnRangeTotals_Click() {
         drpEndBook->currentText().toStdString(),
         Text(txtEndChapter),
         Text(txtEndVerse)};
-    const std::string path = vellumark::DataPath(strAppPath.toStdString(), vellumark::kLineDataFile);
+    const std::string path =
+        vellumark::DataPath(strAppPath.toStdString(), vellumark::kLineDataFile);
     try {
         const vellumark::RangeCheck check = vellumark::ValidateRange(range, path);
         if (!check.passed()) {
@@ -173,8 +179,8 @@ void frmVellumark::btnRangeTotals_Click() {
         txtGematria->setText(QString::number(totals.gematria));
         txtAltGematria->setText(QString::number(totals.altGematria));
     } catch (const std::exception& error) {
-        MessageBox::information(this, tr("The range totals could not be computed:\n%1")
-                                          .arg(Q(error.what())));
+        MessageBox::information(
+            this, tr("The range totals could not be computed:\n%1").arg(Q(error.what())));
     }
 }
 
@@ -210,18 +216,17 @@ void frmVellumark::btnReportFilter_Click() {
         return;
     }
     while (txtReportFilter->text().contains(QStringLiteral("  ")))
-        txtReportFilter->setText(txtReportFilter->text().replace(QStringLiteral("  "),
-                                                                 QStringLiteral(" ")));
-    const std::string heading =
-        vellumark::TrimSpaces(txtReportHeader->toPlainText().toStdString());
+        txtReportFilter->setText(
+            txtReportFilter->text().replace(QStringLiteral("  "), QStringLiteral(" ")));
+    const std::string heading = vellumark::TrimSpaces(txtReportHeader->toPlainText().toStdString());
     try {
         vellumark::FilterReport(appPath, name, Text(txtReportFilter), heading);
     } catch (const vellumark::FileError& error) {
         MessageBox::information(this, Q(vellumark::FileErrorMessage(error.code(), path)));
         return;
     } catch (const std::exception& error) {
-        MessageBox::information(
-            this, Q(vellumark::FileErrorMessage(vellumark::kAccessError, path) + "\n" + error.what()));
+        MessageBox::information(this, Q(vellumark::FileErrorMessage(vellumark::kAccessError, path) +
+                                        "\n" + error.what()));
         return;
     }
     MessageBox::information(this, QStringLiteral("Done"));

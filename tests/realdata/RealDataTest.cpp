@@ -38,7 +38,8 @@ protected:
         if (!app) GTEST_SKIP() << "bibledit-data is not installed";
     }
     static std::string data(const char* file) { return app->file(std::string("Data/") + file); }
-    static std::string search(bool (*run)(const SearchRequest&, SearchObserver&), std::int32_t value) {
+    static std::string search(bool (*run)(const SearchRequest&, SearchObserver&),
+                              std::int32_t value) {
         SearchObserver observer;
         run({app->path(), "real", "", value}, observer);
         return ReadFile(app->file("Report/real.html"));
@@ -79,7 +80,8 @@ TEST_F(RealDataTest, recordsAgreeWithWordsAndHebrewLines) {
         const auto spaces = std::count(text.begin(), text.end(), ' ');
         ASSERT_EQ(record[VerseRecord::WordCount], static_cast<int>(block.words.size())) << key;
         ASSERT_EQ(record[VerseRecord::WordCount], block.words.empty() ? 0 : spaces + 1) << key;
-        ASSERT_EQ(record[VerseRecord::LetterCount], static_cast<int>(text.size() - spaces) / 2) << key;
+        ASSERT_EQ(record[VerseRecord::LetterCount], static_cast<int>(text.size() - spaces) / 2)
+            << key;
         ASSERT_EQ(record[VerseRecord::Gematria], gematria) << key;
         ASSERT_EQ(record[VerseRecord::AltGematria], alternate) << key;
     }
@@ -94,14 +96,16 @@ TEST_F(RealDataTest, englishLookupOfEveryVerseAndOneBehind) {
     int anchor = 0;
     while (records.next(record)) {
         const VerseId id = IdentityOf(record, "LineData.dat");
-        const EnglishVerse verse = SplitEnglishVerse(GetEnglishVerse(english, id.book, id.chapter, id.verse), "x");
+        const EnglishVerse verse =
+            SplitEnglishVerse(GetEnglishVerse(english, id.book, id.chapter, id.verse), "x");
         ASSERT_EQ(verse.anchor, ++anchor);
         ASSERT_GT(verse.block.size(), 60u) << VerseName(id.book, id.chapter, id.verse);
     }
     const std::string genesis32 = GetEnglishVerse(english, 1, 32, 1);
     EXPECT_NE(genesis32.find("Laban rose up"), std::string::npos) << "KJV Gen 31:55";
     EXPECT_NE(GetEnglishVerse(english, 39, 3, 19).find("burn as an oven"), std::string::npos);
-    EXPECT_NE(GetEnglishVerse(english, 19, 3, 1).find("A Psalm of David, when he fled"), std::string::npos);
+    EXPECT_NE(GetEnglishVerse(english, 19, 3, 1).find("A Psalm of David, when he fled"),
+              std::string::npos);
 }
 
 TEST_F(RealDataTest, rangeTotals) {
@@ -121,12 +125,15 @@ TEST_F(RealDataTest, rangeTotals) {
 TEST_F(RealDataTest, searchesFindGenesisOne) {
     SearchObserver observer;
     MatchSingleLine({app->path(), "real", "", 2701}, kGematria, observer);
-    EXPECT_NE(ReadFile(app->file("Report/real.html")).find("<b>Gen 1:1 </b></a> בראשית"), std::string::npos);
-    EXPECT_NE(search(MatchSingleWord, 913).find("#1'><b>Gen 1:1 </b></a>  <b><i>בראשית</i></b> ברא"),
+    EXPECT_NE(ReadFile(app->file("Report/real.html")).find("<b>Gen 1:1 </b></a> בראשית"),
               std::string::npos);
-    EXPECT_NE(search(MatchMultipleWord, 2701)
-                  .find("#1'><b>Gen 1:1 </b></a>  <b><i>בראשית ברא אלהים את השמים ואת הארץ</i></b>\r\n"),
-              std::string::npos);
+    EXPECT_NE(
+        search(MatchSingleWord, 913).find("#1'><b>Gen 1:1 </b></a>  <b><i>בראשית</i></b> ברא"),
+        std::string::npos);
+    EXPECT_NE(
+        search(MatchMultipleWord, 2701)
+            .find("#1'><b>Gen 1:1 </b></a>  <b><i>בראשית ברא אלהים את השמים ואת הארץ</i></b>\r\n"),
+        std::string::npos);
 }
 
 }  // namespace

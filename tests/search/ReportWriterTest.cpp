@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 using namespace vellumark;
+using testing_support::Block;
 using testing_support::CrLf;
 using testing_support::EnglishLine;
 using testing_support::ReadFile;
@@ -13,16 +14,17 @@ using testing_support::WriteFile;
 
 namespace {
 
-const std::string kLink = "<p><a href='..\\Data\\EnglishOT.html#";
+const std::string& kLink = testing_support::kEntryLink;
 
 /// Exo 3:14 to 3:16 with anchors 412 to 414, as in the worked examples.
 class ReportWriterTest : public ::testing::Test {
 protected:
     void SetUp() override {
         writeHebrew({"Exo 3:13 W0", "Exo 3:14 W1 W2 W3 W4", "Exo 3:15 W3 W4", "Exo 3:16 W5"});
-        WriteFile(dir.file("Data/EnglishOT.html"),
-                  CrLf({"<html>", EnglishLine(2, 3, 13, 411, "E0"), EnglishLine(2, 3, 14, 412, "E1"),
-                        EnglishLine(2, 3, 15, 413, "E2"), EnglishLine(2, 3, 16, 414, "E3")}));
+        WriteFile(
+            dir.file("Data/EnglishOT.html"),
+            CrLf({"<html>", EnglishLine(2, 3, 13, 411, "E0"), EnglishLine(2, 3, 14, 412, "E1"),
+                  EnglishLine(2, 3, 15, 413, "E2"), EnglishLine(2, 3, 16, 414, "E3")}));
         std::filesystem::create_directories(dir.file("Report"));
     }
     void writeHebrew(const std::vector<std::string>& lines) {
@@ -31,9 +33,6 @@ protected:
     std::string report(SearchContext& context) {
         context.report.commit();
         return ReadFile(dir.file("Report/r.html"));
-    }
-    static std::string block(const std::string& text) {
-        return "<blockquote><font color='blue'>" + text + "</font></blockquote>";
     }
 
     TempDir dir;
@@ -89,21 +88,23 @@ TEST_F(ReportWriterTest, multipleLineHit_runOfTwo) {
     WriteMultipleLineHit(context, 2, 3, 14, 1, true);
     const std::string separator = "<br>" + std::string(55, '+');
     EXPECT_EQ(report(context),
-              CrLf({kLink + "412'><b>Exo 3:14 </b></a> W1 W2", block("E1"),
-                    kLink + "413'><b>Exo 3:15</b></a>  W3 W4", block("E2"), separator,
-                    kLink + "412'><b>Exo 3:14 </b></a> (W1 W2)", block("E1"),
-                    kLink + "413'><b>Exo 3:15</b></a> ( W3 W4)", block("E2"), separator}))
+              CrLf({kLink + "412'><b>Exo 3:14 </b></a> W1 W2", Block("E1"),
+                    kLink + "413'><b>Exo 3:15</b></a>  W3 W4", Block("E2"), separator,
+                    kLink + "412'><b>Exo 3:14 </b></a> (W1 W2)", Block("E1"),
+                    kLink + "413'><b>Exo 3:15</b></a> ( W3 W4)", Block("E2"), separator}))
         << "the second run starts behind both read positions";
 }
 
 TEST_F(ReportWriterTest, multipleLineHit_failures) {
     {
         SearchContext context(dir.path(), "r");
-        EXPECT_THROW(WriteMultipleLineHit(context, 2, 3, 17, 0, false), DataError) << "no such line";
+        EXPECT_THROW(WriteMultipleLineHit(context, 2, 3, 17, 0, false), DataError)
+            << "no such line";
     }
     {
         SearchContext context(dir.path(), "r");
-        EXPECT_THROW(WriteMultipleLineHit(context, 2, 3, 16, 1, false), DataError) << "run past the end";
+        EXPECT_THROW(WriteMultipleLineHit(context, 2, 3, 16, 1, false), DataError)
+            << "run past the end";
     }
     writeHebrew({"Exo 3:14 W1", "Exo 3:15"});
     SearchContext context(dir.path(), "r");
@@ -117,24 +118,15 @@ TEST_F(ReportWriterTest, headTailAndRangeLines) {
     context.report.line(RangeLine(2, 3, 14, 2, 3, 16));
     context.report.line(RangeLine(2, 3, 14, 2, 3, 14));
     WriteReportTail(context.report, Tail::OneLine);
-    EXPECT_EQ(report(context), CrLf({"<html>", "<head>", "</head>", "<body>", "<p>", "<h2>  Results </h2>",
-                                     "<p>", "<br>Exo  3:14 - Exo  3:16", "<br>Exo  3:14", "</body></html>"}));
+    EXPECT_EQ(report(context),
+              CrLf({"<html>", "<head>", "</head>", "<body>", "<p>", "<h2>  Results </h2>", "<p>",
+                    "<br>Exo  3:14 - Exo  3:16", "<br>Exo  3:14", "</body></html>"}));
     SearchContext blank(dir.path(), "blank");
     WriteReportHead(blank.report, "   ");
     WriteReportTail(blank.report, Tail::TwoLines);
     blank.report.commit();
     EXPECT_EQ(ReadFile(dir.file("Report/blank.html")),
               CrLf({"<html>", "<head>", "</head>", "<body>", "</body>", "</html>"}));
-}
-
-TEST_F(ReportWriterTest, uncommittedReport_leavesThePreviousOne) {
-    WriteFile(dir.file("Report/r.html"), "old");
-    {
-        SearchContext context(dir.path(), "r");
-        context.report.line("new");
-    }
-    EXPECT_EQ(ReadFile(dir.file("Report/r.html")), "old");
-    EXPECT_FALSE(std::filesystem::exists(dir.file("Report/r.html.part")));
 }
 
 }  // namespace

@@ -4,35 +4,28 @@
 #include <gtest/gtest.h>
 
 using namespace vellumark;
+using testing_support::Block;
 using testing_support::CrLf;
 using testing_support::ReadFile;
+using testing_support::Report;
 using testing_support::TempDir;
 using testing_support::TestVerse;
 using testing_support::WriteAppFolder;
 
 namespace {
 
-const std::string kLink = "<p><a href='..\\Data\\EnglishOT.html#";
+const std::string& kLink = testing_support::kEntryLink;
 const std::string kSeparator = "<br>" + std::string(55, '+');
-const std::vector<std::string> kHead = {"<html>", "<head>", "</head>", "<body>"};
-const std::vector<std::string> kTail = {"</body>", "</html>"};
-
-std::string Block(const std::string& text) {
-    return "<blockquote><font color='blue'>" + text + "</font></blockquote>";
-}
-
-std::string Report(std::vector<std::string> body) {
-    std::vector<std::string> lines = kHead;
-    lines.insert(lines.end(), body.begin(), body.end());
-    lines.insert(lines.end(), kTail.begin(), kTail.end());
-    return CrLf(lines);
-}
 
 /// Watches what a search shows; asks for a kill at the given yield.
 class Recorder : public SearchObserver {
 public:
-    void processingShown(bool shown) override { events.push_back(shown ? "label on" : "label off"); }
-    void progressPrepared(int maximum) override { events.push_back("max " + std::to_string(maximum)); }
+    void processingShown(bool shown) override {
+        events.push_back(shown ? "label on" : "label off");
+    }
+    void progressPrepared(int maximum) override {
+        events.push_back("max " + std::to_string(maximum));
+    }
     void progressShown(bool shown) override { events.push_back(shown ? "bar on" : "bar off"); }
     void processEvents() override {
         if (++yields == killAtYield) kill = true;
@@ -88,8 +81,9 @@ TEST_F(VerseSearchTest, single_hitsInFileOrderPerMeasure) {
     EXPECT_EQ(single(9, kWordCount), Report({kLink + "1'><b>Gen 1:1 </b></a> H1 H2", Block("E1"),
                                              kLink + "6'><b>Exo 1:2 </b></a> H9", Block("E6")}))
         << "the last record matching is reported once";
-    EXPECT_EQ(single(2701, kGematria), Report({kLink + "1'><b>Gen 1:1 </b></a> (H1 H2)", Block("E1"),
-                                               kLink + "6'><b>Exo 1:2 </b></a> (H9)", Block("E6")}))
+    EXPECT_EQ(single(2701, kGematria),
+              Report({kLink + "1'><b>Gen 1:1 </b></a> (H1 H2)", Block("E1"),
+                      kLink + "6'><b>Exo 1:2 </b></a> (H9)", Block("E6")}))
         << "both values equal, and only the alternative equal: the alternate form";
     EXPECT_EQ(single(600, kGematria), Report({kLink + "4'><b>Gen 2:1 </b></a> (H6)", Block("E4"),
                                               kLink + "6'><b>Exo 1:2 </b></a> H9", Block("E6")}));
@@ -100,9 +94,9 @@ TEST_F(VerseSearchTest, single_hitsInFileOrderPerMeasure) {
 }
 
 TEST_F(VerseSearchTest, multiple_runsStayInTheirBookAndMayOverlap) {
-    EXPECT_EQ(multiple(3, kWordCount), Report({"<br>Gen  1:2 - Gen  1:3", "<br>Gen  1:3 - Gen  2:1"}));
-    EXPECT_EQ(multiple(2, kWordCount),
-              Report({"<br>Gen  1:3", "<br>Exo  1:1"}))
+    EXPECT_EQ(multiple(3, kWordCount),
+              Report({"<br>Gen  1:2 - Gen  1:3", "<br>Gen  1:3 - Gen  2:1"}));
+    EXPECT_EQ(multiple(2, kWordCount), Report({"<br>Gen  1:3", "<br>Exo  1:1"}))
         << "Gen 2:1 + Exo 1:1 would cross into the next book";
     EXPECT_EQ(multiple(11, kWordCount), Report({"<br>Exo  1:1 - Exo  1:2"}));
     EXPECT_EQ(recorder.events.front(), "max 23212");
@@ -110,14 +104,15 @@ TEST_F(VerseSearchTest, multiple_runsStayInTheirBookAndMayOverlap) {
 
 TEST_F(VerseSearchTest, multiple_gematriaRuns) {
     EXPECT_EQ(multiple(10, kGematria),
-              Report({kLink + "2'><b>Gen 1:2 </b></a> H3", Block("E2"), kLink + "3'><b>Gen 1:3</b></a>  H4 H5",
-                      Block("E3"), kSeparator}));
-    EXPECT_EQ(multiple(3, kGematria), Report({kLink + "5'><b>Exo 1:1 </b></a> H7 H8", Block("E5"), kSeparator}))
+              Report({kLink + "2'><b>Gen 1:2 </b></a> H3", Block("E2"),
+                      kLink + "3'><b>Gen 1:3</b></a>  H4 H5", Block("E3"), kSeparator}));
+    EXPECT_EQ(multiple(3, kGematria),
+              Report({kLink + "5'><b>Exo 1:1 </b></a> H7 H8", Block("E5"), kSeparator}))
         << "both sums reach 3 at Exo 1:1: reported once, not alternate; Gen 1:2-3 is not "
            "looked for, its gematria sum passes 3 first";
     EXPECT_EQ(multiple(2704, kGematria),
-              Report({kLink + "5'><b>Exo 1:1 </b></a> (H7 H8)", Block("E5"), kLink + "6'><b>Exo 1:2</b></a> ( H9)",
-                      Block("E6"), kSeparator}));
+              Report({kLink + "5'><b>Exo 1:1 </b></a> (H7 H8)", Block("E5"),
+                      kLink + "6'><b>Exo 1:2</b></a> ( H9)", Block("E6"), kSeparator}));
 }
 
 TEST_F(VerseSearchTest, multiple_killKeepsHitsSoFarAndCompletesTheReport) {

@@ -5,21 +5,18 @@
 #include "data/WordRecordFile.h"
 
 #include <fstream>
-#include <random>
+#include <stdexcept>
+
+#include <stdlib.h>
 
 namespace testing_support {
 
 namespace fs = std::filesystem;
 
 TempDir::TempDir() {
-    std::random_device random;
-    const fs::path base = fs::temp_directory_path();
-    fs::path candidate;
-    do {
-        candidate = base / ("vellumark-test-" + std::to_string(random()));
-    } while (fs::exists(candidate));
-    fs::create_directories(candidate);
-    path_ = candidate.string();
+    std::string pattern = (fs::temp_directory_path() / "vellumark-test-XXXXXX").string();
+    if (!mkdtemp(pattern.data())) throw std::runtime_error("no temporary folder");
+    path_ = pattern;
 }
 
 TempDir::~TempDir() {
@@ -50,7 +47,8 @@ std::string CrLf(const std::vector<std::string>& lines) {
 }
 
 std::string EnglishLine(int book, int chapter, int verse, int anchor, const std::string& text) {
-    return vellumark::EnglishVerseKey(static_cast<std::int16_t>(book), static_cast<std::int16_t>(chapter),
+    return vellumark::EnglishVerseKey(static_cast<std::int16_t>(book),
+                                      static_cast<std::int16_t>(chapter),
                                       static_cast<std::int16_t>(verse)) +
            "a name=x" + std::to_string(anchor) + ">" + text;
 }
@@ -77,6 +75,20 @@ void WriteAppFolder(const std::string& appPath, const std::vector<TestVerse>& ve
     WriteFile((data / "Hebrew.txt").string(), CrLf(hebrew));
     WriteFile((data / "EnglishOT.html").string(), CrLf(english));
     fs::create_directories(fs::path(appPath) / "Report");
+}
+
+std::string Block(const std::string& text) {
+    return "<blockquote><font color='blue'>" + text + "</font></blockquote>";
+}
+
+std::string Report(const std::vector<std::string>& body, bool oneLineTail) {
+    std::vector<std::string> lines = {"<html>", "<head>", "</head>", "<body>"};
+    lines.insert(lines.end(), body.begin(), body.end());
+    if (oneLineTail)
+        lines.push_back("</body></html>");
+    else
+        lines.insert(lines.end(), {"</body>", "</html>"});
+    return CrLf(lines);
 }
 
 std::string WordFields(const std::vector<int>& fields) {

@@ -47,6 +47,16 @@ void WriteAppFolder(const std::string& appPath, const std::vector<TestVerse>& ve
 /// with anchor 7 and the 8 skipped characters "a name=x".
 std::string EnglishLine(int book, int chapter, int verse, int anchor, const std::string& text);
 
+/// The start of every entry line, up to the anchor number.
+inline const std::string kEntryLink = "<p><a href='..\\Data\\EnglishOT.html#";
+
+/// The English block line of a report: «<blockquote><font color='blue'>E1</font></blockquote>».
+std::string Block(const std::string& text);
+
+/// A whole report: the head, `body`, and the tail ("</body></html>" as one line
+/// when `oneLineTail`, else "</body>" and "</html>").
+std::string Report(const std::vector<std::string>& body, bool oneLineTail = false);
+
 /// Encodes word fields: a verse block is {0, book, chapter, verse, words...}.
 std::string WordFields(const std::vector<int>& fields);
 

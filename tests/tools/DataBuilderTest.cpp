@@ -13,8 +13,10 @@ using testing_support::WriteFile;
 namespace {
 
 std::string Osis(const std::string& body) {
-    return "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n<osis xmlns=\"http://www.bibletechnologies.net/2003/OSIS/namespace\">"
-           "<osisText><div type=\"book\">" + body + "</div></osisText></osis>\n";
+    return "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n<osis "
+           "xmlns=\"http://www.bibletechnologies.net/2003/OSIS/namespace\">"
+           "<osisText><div type=\"book\">" +
+           body + "</div></osisText></osis>\n";
 }
 
 /// Every book gets one verse; Genesis and Psalms get the interesting ones.
@@ -24,18 +26,23 @@ protected:
         std::string kjv;
         for (std::string_view book : kOsisBooks) {
             const std::string id(book);
-            std::string hebrew = "<chapter osisID=\"" + id + ".1\"><verse osisID=\"" + id + ".1.1\"><w>אב</w></verse></chapter>";
-            std::string english = "<chapter osisID=\"" + id + ".1\"><verse sID=\"" + id + ".1.1\"/>T " + id + "<verse eID=\"" + id + ".1.1\"/></chapter>";
+            std::string hebrew = "<chapter osisID=\"" + id + ".1\"><verse osisID=\"" + id +
+                                 ".1.1\"><w>אב</w></verse></chapter>";
+            std::string english = "<chapter osisID=\"" + id + ".1\"><verse sID=\"" + id +
+                                  ".1.1\"/>T " + id + "<verse eID=\"" + id + ".1.1\"/></chapter>";
             if (id == "Gen") {
                 hebrew = R"(<chapter osisID="Gen.1"><verse osisID="Gen.1.1"><w>בָּרָ֣א</w>
 <w>הָ/אָֽרֶץ</w><seg type="x-maqqef">־</seg><w>כתיב</w><note type="variant"><catchWord>כתיב</catchWord><rdg type="x-qere"><w>קרי</w></rdg></note><seg type="x-sof-pasuq">׃</seg></verse></chapter>
 <chapter osisID="Gen.32"><verse osisID="Gen.32.1"><w>ל</w></verse><verse osisID="Gen.32.2"><w>מ</w></verse></chapter>)";
-                english = R"(<chapter osisID="Gen.1"><verse sID="Gen.1.1"/><w lemma="strong:H1">In the beginning</w> <w>God</w> <transChange type="added">was</transChange> <w><divineName>Lord</divineName></w>.<note>a note</note><verse eID="Gen.1.1"/></chapter>
+                english =
+                    R"(<chapter osisID="Gen.1"><verse sID="Gen.1.1"/><w lemma="strong:H1">In the beginning</w> <w>God</w> <transChange type="added">was</transChange> <w><divineName>Lord</divineName></w>.<note>a note</note><verse eID="Gen.1.1"/></chapter>
 <chapter osisID="Gen.31"><verse sID="Gen.31.55"/>And early Laban rose up.<verse eID="Gen.31.55"/></chapter>
 <chapter osisID="Gen.32"><verse sID="Gen.32.1"/>And Jacob went on his way.<verse eID="Gen.32.1"/></chapter>)";
             } else if (id == "Ps") {
-                hebrew = R"(<chapter osisID="Ps.3"><verse osisID="Ps.3.1"><w>מזמור</w></verse><verse osisID="Ps.3.2"><w>יהוה</w></verse></chapter>)";
-                english = R"(<chapter osisID="Ps.3"><title type="psalm" canonical="true"><w>A Psalm</w> of David.</title><verse sID="Ps.3.1"/><divineName>Lord</divineName>, how are they increased<verse eID="Ps.3.1"/></chapter>)";
+                hebrew =
+                    R"(<chapter osisID="Ps.3"><verse osisID="Ps.3.1"><w>מזמור</w></verse><verse osisID="Ps.3.2"><w>יהוה</w></verse></chapter>)";
+                english =
+                    R"(<chapter osisID="Ps.3"><title type="psalm" canonical="true"><w>A Psalm</w> of David.</title><verse sID="Ps.3.1"/><divineName>Lord</divineName>, how are they increased<verse eID="Ps.3.1"/></chapter>)";
             }
             WriteFile(sources.file("morphhb/" + id + ".xml"), Osis(hebrew));
             kjv += "<div type=\"book\" osisID=\"" + id + "\">" + english + "</div>";

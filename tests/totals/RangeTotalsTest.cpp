@@ -24,7 +24,8 @@ protected:
         return ValidateRange({startBook, "Genesis", sc, sv, endBook, "Exodus", ec, ev}, path);
     }
     RangeTotals totals(int sb, int sc, int sv, int eb, int ec, int ev) {
-        return CalculateRangeTotals(path, sb, static_cast<std::int16_t>(sc), static_cast<std::int16_t>(sv), eb,
+        return CalculateRangeTotals(path, sb, static_cast<std::int16_t>(sc),
+                                    static_cast<std::int16_t>(sv), eb,
                                     static_cast<std::int16_t>(ec), static_cast<std::int16_t>(ev));
     }
 
@@ -40,7 +41,8 @@ TEST_F(RangeTotalsTest, messagesInOrderOfPrecedence) {
         const char *ec, *ev;
         const char* message;
     } cases[] = {
-        {2, "", "", 1, "", "", "The start book and end book that you have selected are out of order"},
+        {2, "", "", 1, "", "",
+         "The start book and end book that you have selected are out of order"},
         {1, "", "", 1, "", "", "Please enter a valid start chapter."},
         {1, "0", "1", 1, "1", "1", "Please enter a valid start chapter."},
         {1, "-3", "1", 1, "1", "1", "Please enter a valid start chapter."},
@@ -49,8 +51,10 @@ TEST_F(RangeTotalsTest, messagesInOrderOfPrecedence) {
         {1, "1", "x", 1, "x", "1", "Please enter a valid start verse."},
         {1, "1", "1", 1, "", "x", "Please enter a valid end chapter."},
         {1, "1", "1", 1, "1", "9e9", "Please enter a valid end verse."},
-        {1, "5", "1", 1, "4", "9", "The start chapter and end chapter you have selected are out of order."},
-        {1, "1", "7", 1, "1", "3", "The start verse and end verse you have selected are out of order."},
+        {1, "5", "1", 1, "4", "9",
+         "The start chapter and end chapter you have selected are out of order."},
+        {1, "1", "7", 1, "1", "3",
+         "The start verse and end verse you have selected are out of order."},
         {1, "51", "1", 2, "41", "1", "Genesis 51:1 was not found"},
         {1, "2.0", "1", 2, "41", "1", "Exodus 41:1 was not found"},
         {1, "9", "9", 2, "1", "1", "Genesis 9:9 was not found"},
@@ -66,7 +70,8 @@ TEST_F(RangeTotalsTest, acceptedRanges) {
     EXPECT_TRUE(check.passed()) << check.message;
     EXPECT_EQ(check.startChapter, 2);
     EXPECT_TRUE(validate(1, "1", "2", 1, "1", "2").passed()) << "start and end the same verse";
-    EXPECT_TRUE(validate(1, "2", "1", 2, "1", "1").passed()) << "books differ: no chapter order check";
+    EXPECT_TRUE(validate(1, "2", "1", 2, "1", "1").passed())
+        << "books differ: no chapter order check";
 }
 
 TEST_F(RangeTotalsTest, sumsInFileOrder) {
@@ -82,7 +87,8 @@ TEST_F(RangeTotalsTest, sumsInFileOrder) {
     for (const auto& c : cases) {
         const RangeTotals t = totals(c.sb, c.sc, c.sv, c.eb, c.ec, c.ev);
         EXPECT_EQ(std::tie(t.words, t.letters, t.gematria, t.altGematria),
-                  std::tie(c.expected.words, c.expected.letters, c.expected.gematria, c.expected.altGematria))
+                  std::tie(c.expected.words, c.expected.letters, c.expected.gematria,
+                           c.expected.altGematria))
             << c.sb << " " << c.sc << ":" << c.sv;
     }
 }

@@ -6,8 +6,8 @@
 #include "databuilder/Sources.h"
 #include "search/ReportOutput.h"
 
-#include <filesystem>
 #include <algorithm>
+#include <filesystem>
 
 namespace databuilder {
 
@@ -27,7 +27,8 @@ struct VerseTotals {
 
 VerseTotals Check(const HebrewVerse& verse, const HebrewVerse* previous) {
     const std::string name = RefName(verse.ref);
-    if (previous && std::get<0>(previous->ref) == std::get<0>(verse.ref) && !(previous->ref < verse.ref))
+    if (previous && std::get<0>(previous->ref) == std::get<0>(verse.ref) &&
+        !(previous->ref < verse.ref))
         throw BuildError(name + " does not follow " + RefName(previous->ref) + " in verse order.");
     if (verse.words.size() > kMaxWords)
         throw BuildError(name + " has " + std::to_string(verse.words.size()) +
@@ -41,8 +42,9 @@ VerseTotals Check(const HebrewVerse& verse, const HebrewVerse* previous) {
         totals.gematria += word.gematria;
         totals.altGematria += word.altGematria;
     }
-    if (totals.letters > kMax16 || totals.gematria > kMax16 || totals.altGematria > kMaxUnsigned16 ||
-        std::get<1>(verse.ref) > kMax16 || std::get<2>(verse.ref) > kMax16)
+    if (totals.letters > kMax16 || totals.gematria > kMax16 ||
+        totals.altGematria > kMaxUnsigned16 || std::get<1>(verse.ref) > kMax16 ||
+        std::get<2>(verse.ref) > kMax16)
         throw BuildError(name + " has a value above what its field in LineData.dat holds.");
     return totals;
 }
@@ -51,8 +53,7 @@ VerseTotals Check(const HebrewVerse& verse, const HebrewVerse* previous) {
 /// psalm's superscription, which shows the KJV's title of the psalm.
 std::vector<std::vector<Ref>> PlanEnglish(const std::vector<HebrewVerse>& verses,
                                           const std::map<Ref, VerseMapEntry>& verseMap,
-                                          const EnglishText& kjv,
-                                          std::vector<std::string>& lost) {
+                                          const EnglishText& kjv, std::vector<std::string>& lost) {
     // In a psalm with a title, the Hebrew verses before the one that holds KJV
     // verse 1 are its superscription.
     std::map<std::pair<int, int>, int> firstProperVerse;
@@ -81,8 +82,10 @@ std::vector<std::vector<Ref>> PlanEnglish(const std::vector<HebrewVerse>& verses
             refs = e.kjv;
             // Only one part of the Hebrew verse is mapped: the other keeps its number.
             if (!e.whole && e.partA != e.partB) {
-                if (e.partA) refs.push_back(verse.ref);
-                else refs.insert(refs.begin(), verse.ref);
+                if (e.partA)
+                    refs.push_back(verse.ref);
+                else
+                    refs.insert(refs.begin(), verse.ref);
             }
         }
         for (const Ref& ref : refs) shownBy.emplace(ref, plan.size());
@@ -130,16 +133,19 @@ BuildSummary BuildData(const std::string& sourcesDir, const std::string& dataDir
     const std::string kjvPath = (fs::path(sourcesDir) / "kjv.xml").string();
     for (const std::string& path : {verseMapPath, kjvPath}) {
         if (!fs::exists(path))
-            throw BuildError(path + " was not found. It comes with Debian's package bibledit-data "
-                                    "(apt-get install bibledit-data).");
+            throw BuildError(path +
+                             " was not found. It comes with Debian's package bibledit-data "
+                             "(apt-get install bibledit-data).");
     }
 
     std::vector<HebrewVerse> verses;
     for (int book = 1; book <= 39; ++book) {
-        const std::string path = (fs::path(morphhb) / (std::string(kOsisBooks[book - 1]) + ".xml")).string();
+        const std::string path =
+            (fs::path(morphhb) / (std::string(kOsisBooks[book - 1]) + ".xml")).string();
         if (!fs::exists(path))
-            throw BuildError(path + " was not found. It comes with Debian's package bibledit-data "
-                                    "(apt-get install bibledit-data).");
+            throw BuildError(path +
+                             " was not found. It comes with Debian's package bibledit-data "
+                             "(apt-get install bibledit-data).");
         std::vector<HebrewVerse> bookVerses = ReadHebrewBook(path, book);
         for (HebrewVerse& verse : bookVerses) verses.push_back(std::move(verse));
     }
@@ -147,7 +153,8 @@ BuildSummary BuildData(const std::string& sourcesDir, const std::string& dataDir
     const EnglishText kjv = ReadKjv(kjvPath);
 
     BuildSummary summary;
-    const std::vector<std::vector<Ref>> plan = PlanEnglish(verses, verseMap, kjv, summary.lostKjvVerses);
+    const std::vector<std::vector<Ref>> plan =
+        PlanEnglish(verses, verseMap, kjv, summary.lostKjvVerses);
 
     fs::create_directories(dataDir);
     auto target = [&dataDir](const char* name) { return (fs::path(dataDir) / name).string(); };
@@ -172,11 +179,13 @@ BuildSummary BuildData(const std::string& sourcesDir, const std::string& dataDir
             {book, chapter, verseNumber, static_cast<int>(verse.words.size()), totals.letters,
              totals.gematria, totals.altGematria}));
         std::string words;
-        for (int field : {0, book, chapter, verseNumber}) words += vellumark::EncodeWordField(field);
+        for (int field : {0, book, chapter, verseNumber})
+            words += vellumark::EncodeWordField(field);
         std::string line = vellumark::VerseKey(b, c, v);
         for (std::size_t k = 0; k < verse.words.size(); ++k) {
             const Word& word = verse.words[k];
-            if (word.gematria != word.altGematria) words += vellumark::EncodeWordField(-word.gematria);
+            if (word.gematria != word.altGematria)
+                words += vellumark::EncodeWordField(-word.gematria);
             words += vellumark::EncodeWordField(word.altGematria);
             if (k > 0) line += ' ';
             line += word.letters;
@@ -197,7 +206,8 @@ BuildSummary BuildData(const std::string& sourcesDir, const std::string& dataDir
             text += found->second;
         }
         if (text.empty()) throw BuildError(RefName(verse.ref) + " has no English text in the KJV.");
-        english.line(vellumark::EnglishVerseKey(b, c, v) + "wbr  id=" + std::to_string(anchor) + "> " + text);
+        english.line(vellumark::EnglishVerseKey(b, c, v) + "wbr  id=" + std::to_string(anchor) +
+                     "> " + text);
         previous = &verse;
     }
     english.line("</body>");

@@ -13,14 +13,25 @@ std::string Escape(std::string_view text) {
     std::string out;
     for (char c : text) {
         switch (c) {
-            case '&': out += "&amp;"; break;
-            case '<': out += "&lt;"; break;
-            case '>': out += "&gt;"; break;
-            case '#': out += "&#35;"; break;
+            case '&':
+                out += "&amp;";
+                break;
+            case '<':
+                out += "&lt;";
+                break;
+            case '>':
+                out += "&gt;";
+                break;
+            case '#':
+                out += "&#35;";
+                break;
             case '\r':
             case '\n':
-            case '\t': out += ' '; break;
-            default: out += c;
+            case '\t':
+                out += ' ';
+                break;
+            default:
+                out += c;
         }
     }
     return out;
@@ -82,7 +93,8 @@ private:
             *current_ += piece;
             return;
         }
-        for (char c : piece) *current_ += static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+        for (char c : piece)
+            *current_ += static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
     }
 
     EnglishText& text_;

@@ -9,15 +9,15 @@
 namespace databuilder {
 
 const std::array<std::string_view, 39> kOsisBooks = {
-    "Gen",  "Exod", "Lev",  "Num",   "Deut", "Josh", "Judg", "Ruth", "1Sam", "2Sam",
-    "1Kgs", "2Kgs", "1Chr", "2Chr",  "Ezra", "Neh",  "Esth", "Job",  "Ps",   "Prov",
-    "Eccl", "Song", "Isa",  "Jer",   "Lam",  "Ezek", "Dan",  "Hos",  "Joel", "Amos",
-    "Obad", "Jonah", "Mic", "Nah",   "Hab",  "Zeph", "Hag",  "Zech", "Mal"};
+    "Gen",  "Exod",  "Lev",  "Num",  "Deut", "Josh", "Judg", "Ruth", "1Sam", "2Sam",
+    "1Kgs", "2Kgs",  "1Chr", "2Chr", "Ezra", "Neh",  "Esth", "Job",  "Ps",   "Prov",
+    "Eccl", "Song",  "Isa",  "Jer",  "Lam",  "Ezek", "Dan",  "Hos",  "Joel", "Amos",
+    "Obad", "Jonah", "Mic",  "Nah",  "Hab",  "Zeph", "Hag",  "Zech", "Mal"};
 
 std::string RefName(const Ref& ref) {
     const auto [book, chapter, verse] = ref;
-    const std::string name =
-        book >= 1 && book <= 39 ? std::string(kOsisBooks[book - 1]) : "book " + std::to_string(book);
+    const std::string name = book >= 1 && book <= 39 ? std::string(kOsisBooks[book - 1])
+                                                     : "book " + std::to_string(book);
     return name + " " + std::to_string(chapter) + ":" + std::to_string(verse);
 }
 
@@ -36,10 +36,11 @@ Ref ParseOsisRef(const std::string& id) {
 
 Word MakeWord(std::string_view text) {
     // Values of U+05D0 to U+05EA in code point order; finals have two values.
-    static constexpr int kValue[27] = {1,  2,  3,  4,  5,  6,  7,  8,   9,   10,  20,  20,  30, 40,
-                                       40, 50, 50, 60, 70, 80, 80, 90,  90,  100, 200, 300, 400};
-    static constexpr int kAltValue[27] = {1,  2,  3,  4,  5,  6,  7,   8,   9,   10,  500, 20,  30, 600,
-                                          40, 700, 50, 60, 70, 800, 80, 900, 90,  100, 200, 300, 400};
+    static constexpr int kValue[27] = {1,  2,  3,  4,  5,  6,  7,  8,  9,  10,  20,  20,  30, 40,
+                                       40, 50, 50, 60, 70, 80, 80, 90, 90, 100, 200, 300, 400};
+    static constexpr int kAltValue[27] = {1,  2,   3,  4,   5,   6,   7,   8,   9,
+                                          10, 500, 20, 30,  600, 40,  700, 50,  60,
+                                          70, 800, 80, 900, 90,  100, 200, 300, 400};
     Word word;
     for (std::size_t i = 0; i + 1 < text.size(); ++i) {
         const auto lead = static_cast<unsigned char>(text[i]);
@@ -60,14 +61,17 @@ void LoadXml(pugi::xml_document& document, const std::string& path) {
                          " cannot be read. The sources come with Debian's package bibledit-data "
                          "(apt-get install bibledit-data).");
     }
-    const std::string content((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const std::string content((std::istreambuf_iterator<char>(in)),
+                              std::istreambuf_iterator<char>());
     const pugi::xml_parse_result result = document.load_buffer(
         content.data(), content.size(), pugi::parse_default | pugi::parse_ws_pcdata);
     if (!result) {
         const auto offset = static_cast<std::size_t>(result.offset);
-        const long line = 1 + std::count(content.begin(), content.begin() + static_cast<std::ptrdiff_t>(
-                                                              std::min(offset, content.size())),
-                                         '\n');
+        const long line =
+            1 + std::count(
+                    content.begin(),
+                    content.begin() + static_cast<std::ptrdiff_t>(std::min(offset, content.size())),
+                    '\n');
         throw BuildError(path + ", line " + std::to_string(line) + ": " + result.description());
     }
 }
@@ -121,9 +125,12 @@ std::map<Ref, VerseMapEntry> ReadVerseMap(const std::string& path) {
         const std::string wlc = node.attribute("wlc").value();
         VerseMapEntry& entry = map[ParseOsisRef(wlc)];
         entry.kjv.push_back(ParseOsisRef(node.attribute("kjv").value()));
-        if (wlc.ends_with("!a")) entry.partA = true;
-        else if (wlc.ends_with("!b")) entry.partB = true;
-        else entry.whole = true;
+        if (wlc.ends_with("!a"))
+            entry.partA = true;
+        else if (wlc.ends_with("!b"))
+            entry.partB = true;
+        else
+            entry.whole = true;
     }
     return map;
 }

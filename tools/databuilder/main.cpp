@@ -16,7 +16,8 @@ int main(int argc, char* argv[]) {
         const std::string arg = argv[i];
         if (arg == "--sources" && i + 1 < argc) {
             sources = argv[++i];
-        } else if (arg == "--help" || arg == "-h" || (!arg.empty() && arg[0] == '-') || !data.empty()) {
+        } else if (arg == "--help" || arg == "-h" || (!arg.empty() && arg[0] == '-') ||
+                   !data.empty()) {
             std::cerr << "usage: vellumark-data [DATA_FOLDER] [--sources FOLDER]\n"
                          "Writes LineData.dat, WordMatrix.dat, Hebrew.txt and EnglishOT.html into\n"
                          "DATA_FOLDER (default: the Data folder beside this program).\n";
@@ -34,8 +35,10 @@ int main(int argc, char* argv[]) {
         const auto start = std::chrono::steady_clock::now();
         const databuilder::BuildSummary summary = databuilder::BuildData(sources, data);
         const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(
-                            std::chrono::steady_clock::now() - start).count();
-        std::cout << "Wrote " << summary.verses << " verses to " << data << " in " << ms << " ms.\n";
+                            std::chrono::steady_clock::now() - start)
+                            .count();
+        std::cout << "Wrote " << summary.verses << " verses to " << data << " in " << ms
+                  << " ms.\n";
         for (const std::string& lost : summary.lostKjvVerses)
             std::cerr << "warning: KJV " << lost << " is shown in no verse.\n";
         return 0;
