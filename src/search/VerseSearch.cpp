@@ -73,6 +73,7 @@ bool MatchMultipleLine(const SearchRequest& request, std::int16_t searchType,
     WriteReportHead(context.report, request.reportHeader);
     observer.progressPrepared(static_cast<int>(kVerseCount) - 1);
 
+    bool killed = false;
     if (IsKnownType(searchType)) {
         const VerseRecord::Field measureField = MeasureOf(searchType);
         std::vector<VerseId> ids;
@@ -88,13 +89,11 @@ bool MatchMultipleLine(const SearchRequest& request, std::int16_t searchType,
         observer.progressShown(true);
 
         for (int i = 0; i < count; ++i) {
+            // The one place where the window handles its events, Kill Process among them.
             observer.processEvents();
             if (observer.killRequested()) {
-                observer.progressShown(false);
-                WriteReportTail(context.report, Tail::TwoLines);
-                context.report.commit();
-                observer.resetKill();
-                return false;
+                killed = true;
+                break;
             }
             std::int32_t sum = 0;
             std::int32_t secondSum = 0;
@@ -120,8 +119,10 @@ bool MatchMultipleLine(const SearchRequest& request, std::int16_t searchType,
         observer.progressShown(false);
     }
 
+    // Finished or killed, the report is complete with its tail.
     WriteReportTail(context.report, Tail::TwoLines);
     context.report.commit();
+    if (killed) observer.resetKill();
     return false;
 }
 
