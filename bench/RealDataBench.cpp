@@ -11,6 +11,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <type_traits>
 
 namespace {
 
@@ -39,60 +40,51 @@ void RangeTotalsWholeFile(benchmark::State& state) {
 }
 BENCHMARK(RangeTotalsWholeFile)->Unit(benchmark::kMillisecond);
 
-void ReportSize(benchmark::State& state) {
+using VerseSearch = bool (*)(const vellumark::SearchRequest&, std::int16_t,
+                             vellumark::SearchObserver&);
+using WordSearch = bool (*)(const vellumark::SearchRequest&, vellumark::SearchObserver&);
+
+/// Runs one verse search (args: type, value) or word search (arg: value) and
+/// reports the size of the report it writes.
+template <typename Search>
+void RunSearch(benchmark::State& state, Search search) {
+    EventYields observer;
+    for (auto _ : state) {
+        if constexpr (std::is_same_v<Search, VerseSearch>) {
+            search({gAppPath, "bench", "", static_cast<std::int32_t>(state.range(1))},
+                   static_cast<std::int16_t>(state.range(0)), observer);
+        } else {
+            search({gAppPath, "bench", "", static_cast<std::int32_t>(state.range(0))}, observer);
+        }
+    }
     state.counters["report_bytes"] =
         static_cast<double>(fs::file_size(vellumark::ReportPath(gAppPath, "bench")));
 }
 
-void SingleLine(benchmark::State& state) {
-    EventYields observer;
-    const auto type = static_cast<std::int16_t>(state.range(0));
-    for (auto _ : state)
-        vellumark::MatchSingleLine(
-            {gAppPath, "bench", "", static_cast<std::int32_t>(state.range(1))}, type, observer);
-    ReportSize(state);
-}
-BENCHMARK(SingleLine)
+BENCHMARK_CAPTURE(RunSearch, SingleLine, VerseSearch{vellumark::MatchSingleLine})
     ->Unit(benchmark::kMillisecond)
     ->ArgNames({"type", "value"})
     ->Args({1, 9})
     ->Args({2, 40})
     ->Args({3, 2701})
     ->Args({3, 1000000});
-
-void MultipleLine(benchmark::State& state) {
-    EventYields observer;
-    const auto type = static_cast<std::int16_t>(state.range(0));
-    for (auto _ : state)
-        vellumark::MatchMultipleLine(
-            {gAppPath, "bench", "", static_cast<std::int32_t>(state.range(1))}, type, observer);
-    ReportSize(state);
-}
-BENCHMARK(MultipleLine)
+BENCHMARK_CAPTURE(RunSearch, MultipleLine, VerseSearch{vellumark::MatchMultipleLine})
     ->Unit(benchmark::kMillisecond)
     ->ArgNames({"type", "value"})
     ->Args({1, 100})
     ->Args({2, 1000})
     ->Args({3, 2701})
     ->Args({3, 1000000});
-
-void SingleWord(benchmark::State& state) {
-    EventYields observer;
-    for (auto _ : state)
-        vellumark::MatchSingleWord(
-            {gAppPath, "bench", "", static_cast<std::int32_t>(state.range(0))}, observer);
-    ReportSize(state);
-}
-BENCHMARK(SingleWord)->Unit(benchmark::kMillisecond)->Arg(913)->Arg(2701)->Arg(26);
-
-void MultipleWord(benchmark::State& state) {
-    EventYields observer;
-    for (auto _ : state)
-        vellumark::MatchMultipleWord(
-            {gAppPath, "bench", "", static_cast<std::int32_t>(state.range(0))}, observer);
-    ReportSize(state);
-}
-BENCHMARK(MultipleWord)->Unit(benchmark::kMillisecond)->Arg(2701)->Arg(913)->Arg(26);
+BENCHMARK_CAPTURE(RunSearch, SingleWord, WordSearch{vellumark::MatchSingleWord})
+    ->Unit(benchmark::kMillisecond)
+    ->Arg(913)
+    ->Arg(2701)
+    ->Arg(26);
+BENCHMARK_CAPTURE(RunSearch, MultipleWord, WordSearch{vellumark::MatchMultipleWord})
+    ->Unit(benchmark::kMillisecond)
+    ->Arg(2701)
+    ->Arg(913)
+    ->Arg(26);
 
 /// The floor for report writing: the bytes of the largest report, written plainly.
 void WriteSameBytes(benchmark::State& state) {

@@ -58,6 +58,14 @@ private:
         window->show();
         QVERIFY(QTest::qWaitForWindowActive(window.get()));
     }
+    /// Verse Match, Multiple Match, gematria: the search that yields to the window.
+    void prepareMultipleMatch(const QString& value, const QString& report) {
+        showWindow();
+        QTest::mouseClick(get<QRadioButton>("radLineMatch"), Qt::LeftButton);
+        QTest::mouseClick(get<QRadioButton>("radMatchMultiple"), Qt::LeftButton);
+        get<QLineEdit>("txtValue")->setText(value);
+        get<QLineEdit>("txtReportName")->setText(report);
+    }
     void focus(QWidget* widget) {
         widget->setFocus(Qt::TabFocusReason);
         QCoreApplication::processEvents();
@@ -349,11 +357,7 @@ void tst_frmVellumark::valueSearchOverwriteAndDispatch() {
 }
 
 void tst_frmVellumark::multipleMatchKillAndBusyPolicy() {
-    showWindow();
-    QTest::mouseClick(get<QRadioButton>("radLineMatch"), Qt::LeftButton);
-    QTest::mouseClick(get<QRadioButton>("radMatchMultiple"), Qt::LeftButton);
-    get<QLineEdit>("txtValue")->setText("26");
-    get<QLineEdit>("txtReportName")->setText("runs");
+    prepareMultipleMatch("26", "runs");
     bool barShown = false;
     QTimer::singleShot(0, this, [&] {
         barShown = get<QProgressBar>("prgProgress")->isVisible() &&
@@ -377,11 +381,7 @@ void tst_frmVellumark::multipleMatchKillAndBusyPolicy() {
 }
 
 void tst_frmVellumark::closingDuringTheScanFinishesTheReport() {
-    showWindow();
-    QTest::mouseClick(get<QRadioButton>("radLineMatch"), Qt::LeftButton);
-    QTest::mouseClick(get<QRadioButton>("radMatchMultiple"), Qt::LeftButton);
-    get<QLineEdit>("txtValue")->setText("3");
-    get<QLineEdit>("txtReportName")->setText("closing");
+    prepareMultipleMatch("3", "closing");
     QTimer::singleShot(0, window.get(), [this] { window->close(); });
     click("btnValueSearch");
     QVERIFY(!window->isVisible());
