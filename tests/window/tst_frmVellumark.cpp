@@ -39,6 +39,8 @@ private slots:
     void reportFolder();
     void valueSearchValidation_data();
     void valueSearchValidation();
+    void reportNameCleaning_data();
+    void reportNameCleaning();
     void valueSearchOverwriteAndDispatch();
     void multipleMatchKillAndBusyPolicy();
     void closingDuringTheScanFinishesTheReport();
@@ -315,22 +317,39 @@ void tst_frmVellumark::valueSearchValidation() {
     QVERIFY(std::filesystem::is_empty(dir->file("Report")));
 }
 
+void tst_frmVellumark::reportNameCleaning_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("cleaned");
+    QTest::newRow("blanks and .html") << "  Psalm study.html "
+                                      << "Psalm study";
+    QTest::newRow("capital HTML stays") << "notes.HTML"
+                                        << "notes.HTML";
+    QTest::newRow("both suffixes") << "a.htm.html"
+                                   << "a";
+    QTest::newRow("nothing left") << ".html"
+                                  << "";
+}
+
+void tst_frmVellumark::reportNameCleaning() {
+    QFETCH(QString, typed);
+    QFETCH(QString, cleaned);
+    get<QLineEdit>("txtValue")->setText("26");
+    get<QLineEdit>("txtReportName")->setText(typed);
+    click("btnValueSearch");
+    QCOMPARE(MessageBox::takeShown(), QStringList{"Vellumark Gematria Software|Done"});
+    QCOMPARE(get<QLineEdit>("txtReportName")->text(), cleaned);
+    QVERIFY(std::filesystem::exists(dir->file("Report/" + cleaned.toStdString() + ".html")));
+}
+
 void tst_frmVellumark::valueSearchOverwriteAndDispatch() {
     const QStringList done = {"Vellumark Gematria Software|Done"};
-    const std::string report = dir->file("Report/Psalm study.html");
-    get<QLineEdit>("txtValue")->setText("26");
-    get<QLineEdit>("txtReportName")->setText("  Psalm study.html ");
-    click("btnValueSearch");
-    QCOMPARE(MessageBox::takeShown(), done);
-    QCOMPARE(get<QLineEdit>("txtReportName")->text(), QStringLiteral("Psalm study"));
-    QVERIFY2(ReadFile(report).find("(H6)") == std::string::npos,
-             "word search: the pair 26/626 matches by its primary");
-    QVERIFY(ReadFile(report).find("<b><i>H3</i></b>") != std::string::npos);
-
+    const std::string report = dir->file("Report/study.html");
     WriteFile(report, "old");
+    get<QLineEdit>("txtValue")->setText("26");
+    get<QLineEdit>("txtReportName")->setText("study");
     click("btnValueSearch");
     QCOMPARE(MessageBox::takeShown(),
-             QStringList{"Overwrite?|Report file Psalm study.html already exists. Overwrite?"});
+             QStringList{"Overwrite?|Report file study.html already exists. Overwrite?"});
     QCOMPARE(ReadFile(report), std::string("old"));
 
     QTest::mouseClick(get<QRadioButton>("radLineMatch"), Qt::LeftButton);
@@ -341,18 +360,21 @@ void tst_frmVellumark::valueSearchOverwriteAndDispatch() {
     QVERIFY2(ReadFile(report).find("<b>Exo 1:1 </b></a> (H6)") != std::string::npos,
              "verse gematria search");
 
-    get<QLineEdit>("txtReportName")->setText("notes.HTML");
+    // Back in word mode, Gematria stays checked but is not looked at.
+    QTest::mouseClick(get<QRadioButton>("radWordMatch"), Qt::LeftButton);
+    get<QLineEdit>("txtValue")->setText("26");
+    MessageBox::setNextAnswer(MessageBox::Yes);
     click("btnValueSearch");
-    QCOMPARE(MessageBox::takeShown(), done);
-    QVERIFY(std::filesystem::exists(dir->file("Report/notes.HTML.html")));
+    QCOMPARE(MessageBox::takeShown().last(), done.first());
+    QVERIFY2(ReadFile(report).find("<b><i>H3</i></b>") != std::string::npos, "word search");
 
-    get<QLineEdit>("txtReportName")->setText(".html");
+    get<QLineEdit>("txtReportName")->setText("failed");
     std::filesystem::remove(dir->file("Data/Hebrew.txt"));
     click("btnValueSearch");
     const QStringList failed = MessageBox::takeShown();
     QCOMPARE(failed.size(), 1);
     QVERIFY2(failed[0].contains("Hebrew.txt was not found."), qPrintable(failed[0]));
-    QVERIFY(!std::filesystem::exists(dir->file("Report/.html")));
+    QVERIFY(!std::filesystem::exists(dir->file("Report/failed.html")));
     QVERIFY(get<QLabel>("lblProcessing")->isHidden());
 }
 
