@@ -27,6 +27,8 @@ namespace {
 std::string Text(const QLineEdit* box) { return box->text().toStdString(); }
 QString Q(const std::string& text) { return QString::fromStdString(text); }
 
+const char* const kBadReportName =
+    "A report name cannot contain \"/\" or \"\\\": reports are kept in the Report folder.";
 const char* const kSearchRunning =
     "A Multiple Match search is still running. Wait until it has finished, or click "
     "Kill Process.";
@@ -87,9 +89,7 @@ void frmVellumark::btnValueSearch_Click() {
     txtReportName->setText(Q(vellumark::StripReportSuffix(Text(txtReportName))));
     const std::string name = Text(txtReportName);
     if (vellumark::HasPathSeparator(name)) {
-        MessageBox::information(
-            this, tr("A report name cannot contain \"/\" or \"\\\": reports are kept in the "
-                     "Report folder."));
+        MessageBox::information(this, tr(kBadReportName));
         return;
     }
     if (*number > std::numeric_limits<std::int32_t>::max()) {
@@ -198,9 +198,7 @@ void frmVellumark::btnReportFilter_Click() {
     txtReportName->setText(Q(vellumark::StripReportSuffix(Text(txtReportName))));
     const std::string name = Text(txtReportName);
     if (vellumark::HasPathSeparator(name)) {
-        MessageBox::information(
-            this, tr("A report name cannot contain \"/\" or \"\\\": reports are kept in the "
-                     "Report folder."));
+        MessageBox::information(this, tr(kBadReportName));
         return;
     }
     const std::string appPath = strAppPath.toStdString();
