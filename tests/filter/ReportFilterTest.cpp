@@ -7,10 +7,8 @@
 #include <filesystem>
 
 using namespace vellumark;
-using testing_support::Block;
 using testing_support::CrLf;
 using testing_support::ReadFile;
-using testing_support::Report;
 using testing_support::TempDir;
 using testing_support::WriteFile;
 

@@ -211,16 +211,13 @@ void tst_frmVellumark::optionRules() {
 void tst_frmVellumark::startupMessages_data() {
     QTest::addColumn<QStringList>("remove");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("WordMatrix missing")
-        << QStringList{"Data/WordMatrix.dat"} << "Data/WordMatrix.dat was not found.";
-    QTest::newRow("first of two missing") << QStringList{"Data/LineData.dat", "Data/Hebrew.txt"}
-                                          << "Data/LineData.dat was not found.";
-    QTest::newRow("English missing")
-        << QStringList{"Data/EnglishOT.html"} << "Data/EnglishOT.html was not found.";
-    QTest::newRow("Data folder missing")
-        << QStringList{"Data"} << "Data/LineData.dat was not found.";
-    QTest::newRow("unreadable attributes") << QStringList{"loop:Data/Hebrew.txt"}
-                                           << "Error # 75 trying to open file %1/Data/Hebrew.txt";
+    // clang-format off
+    QTest::newRow("WordMatrix missing")    << QStringList{"Data/WordMatrix.dat"} << "Data/WordMatrix.dat was not found.";
+    QTest::newRow("first of two missing")  << QStringList{"Data/LineData.dat", "Data/Hebrew.txt"} << "Data/LineData.dat was not found.";
+    QTest::newRow("English missing")       << QStringList{"Data/EnglishOT.html"} << "Data/EnglishOT.html was not found.";
+    QTest::newRow("Data folder missing")   << QStringList{"Data"} << "Data/LineData.dat was not found.";
+    QTest::newRow("unreadable attributes") << QStringList{"loop:Data/Hebrew.txt"} << "Error # 75 trying to open file %1/Data/Hebrew.txt";
+    // clang-format on
 }
 
 void tst_frmVellumark::startupMessages() {
@@ -265,43 +262,17 @@ void tst_frmVellumark::valueSearchValidation_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("message");
     QTest::addColumn<QString>("nameAfter");
-    QTest::newRow("empty") << ""
-                           << "r"
-                           << "Please enter a valid numeric search value."
-                           << "r";
-    QTest::newRow("blank") << "   "
-                           << ""
-                           << "Please enter a valid numeric search value."
-                           << "";
-    QTest::newRow("letters") << "abc"
-                             << "r"
-                             << "Please enter a valid numeric search value."
-                             << "r";
-    QTest::newRow("zero") << "0"
-                          << ""
-                          << "Numeric value must be greater than zero"
-                          << "";
-    QTest::newRow("negative") << "-5"
-                              << "r"
-                              << "Numeric value must be greater than zero"
-                              << "r";
-    QTest::newRow("decimal") << "2.5"
-                             << ""
-                             << "Decimal search values are not permitted"
-                             << "";
-    QTest::newRow("blank name") << "26.0"
-                                << "   "
-                                << "Please enter a name for the report"
-                                << "";
-    QTest::newRow("slash")
-        << "26"
-        << " a/b.html"
-        << "A report name cannot contain \"/\" or \"\\\": reports are kept in the Report folder."
-        << "a/b";
-    QTest::newRow("too large") << "1e10"
-                               << "big"
-                               << "The search value 1e10 is too large; the largest is 2147483647."
-                               << "big";
+    // clang-format off
+    QTest::newRow("empty")      << ""     << "r"         << "Please enter a valid numeric search value." << "r";
+    QTest::newRow("blank")      << "   "  << ""          << "Please enter a valid numeric search value." << "";
+    QTest::newRow("letters")    << "abc"  << "r"         << "Please enter a valid numeric search value." << "r";
+    QTest::newRow("zero")       << "0"    << ""          << "Numeric value must be greater than zero" << "";
+    QTest::newRow("negative")   << "-5"   << "r"         << "Numeric value must be greater than zero" << "r";
+    QTest::newRow("decimal")    << "2.5"  << ""          << "Decimal search values are not permitted" << "";
+    QTest::newRow("blank name") << "26.0" << "   "       << "Please enter a name for the report" << "";
+    QTest::newRow("slash")      << "26"   << " a/b.html" << "A report name cannot contain \"/\" or \"\\\": reports are kept in the Report folder." << "a/b";
+    QTest::newRow("too large")  << "1e10" << "big"       << "The search value 1e10 is too large; the largest is 2147483647." << "big";
+    // clang-format on
 }
 
 void tst_frmVellumark::valueSearchValidation() {
@@ -320,14 +291,12 @@ void tst_frmVellumark::valueSearchValidation() {
 void tst_frmVellumark::reportNameCleaning_data() {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("cleaned");
-    QTest::newRow("blanks and .html") << "  Psalm study.html "
-                                      << "Psalm study";
-    QTest::newRow("capital HTML stays") << "notes.HTML"
-                                        << "notes.HTML";
-    QTest::newRow("both suffixes") << "a.htm.html"
-                                   << "a";
-    QTest::newRow("nothing left") << ".html"
-                                  << "";
+    // clang-format off
+    QTest::newRow("blanks and .html") << "  Psalm study.html " << "Psalm study";
+    QTest::newRow("capital HTML stays") << "notes.HTML" << "notes.HTML";
+    QTest::newRow("both suffixes") << "a.htm.html" << "a";
+    QTest::newRow("nothing left") << ".html" << "";
+    // clang-format on
 }
 
 void tst_frmVellumark::reportNameCleaning() {
