@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <string>
 
 namespace vellumark {
@@ -8,6 +9,12 @@ inline constexpr const char* kLineDataFile = "LineData.dat";
 inline constexpr const char* kWordMatrixFile = "WordMatrix.dat";
 inline constexpr const char* kHebrewFile = "Hebrew.txt";
 inline constexpr const char* kEnglishFile = "EnglishOT.html";
+/// The four data files in the order the start-up checks them.
+inline constexpr std::array<const char*, 4> kDataFiles = {kLineDataFile, kWordMatrixFile,
+                                                          kHebrewFile, kEnglishFile};
+
+/// Where Debian's bibledit-data keeps the texts the data files are built from.
+inline constexpr const char* kSourcesFolder = "/usr/share/bibledit/sources";
 
 /// "<app>/Data/<file>": every data file lies in the Data folder beside the program.
 inline std::string DataPath(const std::string& appPath, const std::string& file) {
@@ -21,5 +28,10 @@ inline std::string ReportFolder(const std::string& appPath) { return appPath + "
 inline std::string ReportPath(const std::string& appPath, const std::string& name) {
     return ReportFolder(appPath) + name + ".html";
 }
+
+/// The folder of the running program, from the executable's real path, as the
+/// file system's bytes (whatever their encoding). Empty when it cannot be
+/// found; `error` then says why.
+std::string ProgramFolder(std::string& error);
 
 }  // namespace vellumark

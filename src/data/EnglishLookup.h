@@ -30,4 +30,11 @@ struct EnglishVerse {
 /// 32,767 is a DataError that names `where`.
 EnglishVerse SplitEnglishVerse(const std::string& result, const std::string& where);
 
+/// GetEnglishVerse and SplitEnglishVerse in one: a verse's anchor and English
+/// block, failures naming the file and the verse.
+EnglishVerse LookUpEnglishVerse(TextStream& english, std::int16_t book, std::int16_t chapter,
+                                std::int16_t verse);
+/// The next-line form for verse `position` (2, 3, ...) of the run from `runStart`.
+EnglishVerse NextEnglishVerse(TextStream& english, const std::string& runStart, int position);
+
 }  // namespace vellumark

@@ -1,6 +1,8 @@
 #include "data/TextInput.h"
 
+#include <algorithm>
 #include <cctype>
+#include <cmath>
 #include <cstdlib>
 
 namespace vellumark {
@@ -9,10 +11,7 @@ namespace {
 
 bool IsDigit(char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; }
 
-bool EndsWith(const std::string& text, const std::string& suffix) {
-    return text.size() >= suffix.size() &&
-           text.compare(text.size() - suffix.size(), suffix.size(), suffix) == 0;
-}
+char AsciiLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
 }  // namespace
 
@@ -38,21 +37,26 @@ std::optional<double> ParseNumber(const std::string& text) {
     return std::strtod(s.c_str(), nullptr);
 }
 
+WholeNumber CheckWholeNumber(const std::string& text, std::int32_t maximum, std::int32_t& value) {
+    const std::optional<double> number = ParseNumber(text);
+    if (!number) return WholeNumber::NotANumber;
+    if (*number <= 0) return WholeNumber::NotPositive;
+    if (*number != std::floor(*number)) return WholeNumber::NotWhole;
+    if (*number > maximum) return WholeNumber::TooLarge;
+    value = static_cast<std::int32_t>(*number);
+    return WholeNumber::Valid;
+}
+
 std::string TrimSpaces(const std::string& text) {
     const std::size_t first = text.find_first_not_of(' ');
     if (first == std::string::npos) return {};
     return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
-std::string StripReportSuffix(const std::string& name) {
-    std::string result = name;
-    if (EndsWith(result, ".html")) result.resize(result.size() - 5);
-    if (EndsWith(result, ".htm")) result.resize(result.size() - 4);
-    return result;
-}
-
-bool HasPathSeparator(const std::string& name) {
-    return name.find_first_of("/\\") != std::string::npos;
+bool StartsWithNoCase(std::string_view text, std::string_view prefix) {
+    return text.size() >= prefix.size() &&
+           std::equal(prefix.begin(), prefix.end(), text.begin(),
+                      [](char a, char b) { return AsciiLower(a) == AsciiLower(b); });
 }
 
 }  // namespace vellumark

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace vellumark {
 
@@ -11,14 +13,18 @@ namespace vellumark {
 /// hexadecimal, currency or other forms. Empty or blank text is not a number.
 std::optional<double> ParseNumber(const std::string& text);
 
+/// What a field that must hold a whole number from 1 to a maximum holds.
+enum class WholeNumber { Valid, NotANumber, NotPositive, NotWhole, TooLarge };
+/// Checks `text` against the number syntax and the range 1 to `maximum`; the
+/// number is stored in `value` when it is valid. The checks run in the order
+/// of the enumeration.
+WholeNumber CheckWholeNumber(const std::string& text, std::int32_t maximum, std::int32_t& value);
+
 /// Leading and trailing spaces removed.
 std::string TrimSpaces(const std::string& text);
 
-/// Removes a final ".html" and then a final ".htm", letter case significant:
-/// "a.htm.html" gives "a", "notes.HTML" stays.
-std::string StripReportSuffix(const std::string& name);
-
-/// True when a report name would lead out of the Report folder.
-bool HasPathSeparator(const std::string& name);
+/// True when `text` begins with `prefix`, ASCII letters compared without regard
+/// to case and every other byte exactly.
+bool StartsWithNoCase(std::string_view text, std::string_view prefix);
 
 }  // namespace vellumark

@@ -1,16 +1,16 @@
 #include "data/TextStream.h"
 
 #include "data/Errors.h"
-#include "data/FileStatus.h"
+#include "data/FileErrors.h"
+#include "data/FileReading.h"
 
-#include <cerrno>
-#include <fstream>
+#include <algorithm>
+#include <cstring>
 
 namespace vellumark {
 
 TextStream::TextStream(std::string path) : path_(std::move(path)) {
-    errno = 0;
-    if (!std::ifstream(path_, std::ios::binary)) throw FileError(LastErrorCode(path_), path_);
+    if (auto error = CheckRegularFile(path_)) throw *error;
 }
 
 void TextStream::load() {
@@ -28,43 +28,32 @@ bool TextStream::atEnd() {
     return offset_ >= content_.size();
 }
 
-bool TextStream::readLine(std::string& line) {
+bool TextStream::readLine(std::string_view& line) {
     if (atEnd()) return false;
-    std::size_t end = content_.find('\n', offset_);
-    if (end == std::string::npos) end = content_.size();
-    std::size_t length = end - offset_;
-    if (length > 0 && content_[end - 1] == '\r') --length;
-    line.assign(content_, offset_, length);
-    offset_ = end + 1;
     ++lineNumber_;
-    if (line.size() > kMaxLine) {
+    const char* start = content_.data() + offset_;
+    const std::size_t remaining = content_.size() - offset_;
+    // A line of the longest length may still carry its CR before the LF.
+    const std::size_t window = std::min(remaining, kMaxLine + 2);
+    const auto* newline = static_cast<const char*>(std::memchr(start, '\n', window));
+    std::size_t length = newline ? static_cast<std::size_t>(newline - start) : remaining;
+    offset_ += newline ? length + 1 : length;
+    if (length > 0 && start[length - 1] == '\r') --length;
+    if (length > kMaxLine) {
         throw DataError(path_ + ", line " + std::to_string(lineNumber_) +
                         ": the line is longer than 32,767 characters.");
     }
+    line = std::string_view(start, length);
     return true;
 }
 
-std::string TextStream::readLineOrFail(const std::string& why) {
-    std::string line;
+std::string_view TextStream::readLineOrFail(const std::string& why) {
+    std::string_view line;
     if (!readLine(line)) throw DataError(path_ + ": " + why);
     return line;
 }
 
-std::string FindLine(TextStream& stream, const std::function<bool(const std::string&)>& matches,
-                     bool wrap, const std::string& verse) {
-    const long startLine = stream.lineNumber();
-    bool wrapped = false;
-    std::string line;
-    for (;;) {
-        if (wrapped && stream.lineNumber() >= startLine) break;
-        if (!stream.readLine(line)) {
-            if (!wrap || wrapped || startLine == 0) break;
-            stream.reopen();
-            wrapped = true;
-            continue;
-        }
-        if (matches(line)) return line;
-    }
+void ThrowLineNotFound(const TextStream& stream, bool wrap, const std::string& verse) {
     throw DataError(stream.path() + ": no line for " + verse +
                     (wrap ? " was found." : " was found after the previous one."));
 }

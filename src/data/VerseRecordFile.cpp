@@ -2,37 +2,38 @@
 
 #include "data/Errors.h"
 #include "data/FieldDecoding.h"
-#include "data/FileStatus.h"
+#include "data/FileReading.h"
 
 namespace vellumark {
 
 VerseId IdentityOf(const VerseRecord& record, const std::string& path) {
+    const std::int32_t book = record[VerseRecord::Book];
+    const std::int32_t chapter = record[VerseRecord::Chapter];
+    const std::int32_t verse = record[VerseRecord::Verse];
+    if (book <= 32767 && chapter <= 32767 && verse <= 32767)
+        return {static_cast<std::int16_t>(book), static_cast<std::int16_t>(chapter),
+                static_cast<std::int16_t>(verse)};
     const std::string where = path + ", record " + std::to_string(record.number);
-    return {NarrowTo16(record[VerseRecord::Book], "book number", where),
-            NarrowTo16(record[VerseRecord::Chapter], "chapter", where),
-            NarrowTo16(record[VerseRecord::Verse], "verse", where)};
+    return {NarrowTo16(book, "book number", where), NarrowTo16(chapter, "chapter", where),
+            NarrowTo16(verse, "verse", where)};
 }
 
-VerseRecordFile::VerseRecordFile(const std::string& path)
-    : path_(path), bytes_(ReadWholeFile(path)) {}
+VerseRecordFile::VerseRecordFile(std::string path) : bytes_(ReadWholeFile(path)) {
+    if (bytes_.empty()) throw DataError(path + " holds no verse record." + kRebuildHint);
+    if (bytes_.size() % VerseRecord::kSize != 0) {
+        throw DataError(path + " is damaged: its " + std::to_string(bytes_.size()) +
+                        " bytes are not a whole number of 14-byte verse records." + kRebuildHint);
+    }
+}
 
 bool VerseRecordFile::next(VerseRecord& record) {
-    if (bytes_.size() - offset_ < static_cast<std::size_t>(VerseRecord::kSize)) return false;
+    if (offset_ == bytes_.size()) return false;
     const std::uint8_t* p = bytes_.data() + offset_;
     for (std::size_t i = 0; i < record.field.size(); ++i)
         record.field[i] = BytesToLong(FieldBytes(p + 2 * i, 2));
     record.number = ++count_;
     offset_ += VerseRecord::kSize;
     return true;
-}
-
-std::vector<VerseRecord> LoadVerseRecords(const std::string& path, std::size_t maximum) {
-    VerseRecordFile file(path);
-    std::vector<VerseRecord> records;
-    records.reserve(maximum);
-    VerseRecord record;
-    while (records.size() < maximum && file.next(record)) records.push_back(record);
-    return records;
 }
 
 std::string EncodeVerseRecord(const std::array<std::int32_t, 7>& fields) {

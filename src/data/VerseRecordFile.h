@@ -32,24 +32,21 @@ struct VerseId {
 /// naming the record and the file.
 VerseId IdentityOf(const VerseRecord& record, const std::string& path);
 
-/// Sequential reader of LineData.dat. Bytes after the last complete record are
-/// ignored: a partial record is never reported as a verse.
+/// Sequential reader of LineData.dat. A file that holds no record, or whose
+/// size is not a whole number of records, is a DataError naming the file, with
+/// the hint to rebuild the data.
 class VerseRecordFile {
 public:
-    explicit VerseRecordFile(const std::string& path);  ///< throws FileError
+    explicit VerseRecordFile(std::string path);  ///< throws FileError, DataError
 
     bool next(VerseRecord& record);
-    const std::string& path() const { return path_; }
+    long recordCount() const { return static_cast<long>(bytes_.size() / VerseRecord::kSize); }
 
 private:
-    std::string path_;
     std::vector<std::uint8_t> bytes_;
     std::size_t offset_ = 0;
     long count_ = 0;
 };
-
-/// Reads every complete record, at most `maximum` of them.
-std::vector<VerseRecord> LoadVerseRecords(const std::string& path, std::size_t maximum);
 
 /// Writes records in the file's layout; the data builder and the tests use it.
 std::string EncodeVerseRecord(const std::array<std::int32_t, 7>& fields);

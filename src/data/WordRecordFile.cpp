@@ -3,14 +3,19 @@
 #include "data/Books.h"
 #include "data/Errors.h"
 #include "data/FieldDecoding.h"
-#include "data/FileStatus.h"
+#include "data/FileReading.h"
 
 #include <cstdlib>
 
 namespace vellumark {
 
-WordRecordFile::WordRecordFile(const std::string& path)
-    : path_(path), bytes_(ReadWholeFile(path)) {}
+WordRecordFile::WordRecordFile(const std::string& path) : path_(path), bytes_(ReadWholeFile(path)) {
+    if (bytes_.empty()) throw DataError(path + " holds no verse block." + kRebuildHint);
+    if (bytes_.size() % 2 != 0) {
+        throw DataError(path + " is damaged: its " + std::to_string(bytes_.size()) +
+                        " bytes are not a whole number of two-byte fields." + kRebuildHint);
+    }
+}
 
 std::int16_t WordRecordFile::readField() {
     const std::int16_t value = BytesToSignedInt(FieldBytes(bytes_.data() + offset_, 2));

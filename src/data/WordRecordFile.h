@@ -28,12 +28,15 @@ struct VerseBlock {
 /// Sequential reader of WordMatrix.dat, verse block by verse block. Breaks of the
 /// format (a word before the first verse marker, more than 46 words, a pair cut
 /// off by a marker or the end of the file, a header cut off by the end of the
-/// file) are DataErrors that name the verse.
+/// file) are DataErrors that name the verse. A file that holds nothing, or an
+/// odd number of bytes, is a DataError naming the file, with the hint to
+/// rebuild the data.
 class WordRecordFile {
 public:
-    explicit WordRecordFile(const std::string& path);  ///< throws FileError
+    explicit WordRecordFile(const std::string& path);  ///< throws FileError, DataError
 
     bool next(VerseBlock& block);
+    const std::string& path() const { return path_; }
 
 private:
     bool atEnd() const { return bytes_.size() - offset_ < 2; }

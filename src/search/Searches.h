@@ -1,5 +1,6 @@
 #pragma once
 
+#include "search/Hit.h"
 #include "search/SearchObserver.h"
 
 #include <cstdint>
@@ -7,25 +8,37 @@
 
 namespace vellumark {
 
-/// What every search needs from the window.
+/// The four searches: words (Word/Phrase Single Match), phrases (Word/Phrase
+/// Multiple Match), verses (Verse Single Match), verse runs (Verse Multiple Match).
+enum class Match { Words, Phrases, Verses, VerseRuns };
+
+/// Measures of the verse searches.
+enum SearchType : std::int16_t { kWordCount = 1, kLetterCount = 2, kGematria = 3 };
+
+/// What every search needs: the checked input of Value Search.
 struct SearchRequest {
     std::string appPath;
     std::string reportName;    ///< without ".html"
     std::string reportHeader;  ///< as typed
     std::int32_t value = 0;
+    Match match = Match::Words;
+    std::int16_t searchType = kGematria;  ///< the verse searches' measure
 };
 
-/// Measures of the verse searches.
-enum SearchType : std::int16_t { kWordCount = 1, kLetterCount = 2, kGematria = 3 };
+/// What a search did.
+struct SearchResult {
+    long hits = 0;
+    std::string reportPath;  ///< empty when the hits went to another sink
+    bool killed = false;     ///< stopped by Kill Process; the report is complete
+};
 
-/// Each search writes the whole report and returns false, as its callers expect.
-/// Failures are thrown (FileError, DataError); the previous report then stays.
-bool MatchSingleLine(const SearchRequest& request, std::int16_t searchType,
-                     SearchObserver& observer);
-bool MatchMultipleLine(const SearchRequest& request, std::int16_t searchType,
-                       SearchObserver& observer);
-bool MatchSingleWord(const SearchRequest& request, SearchObserver& observer);
-bool MatchMultipleWord(const SearchRequest& request, SearchObserver& observer);
+/// Runs the search and writes its HTML report <app>/Report/<name>.html, which
+/// replaces an earlier one only when the search ends, normally or killed.
+/// Failures are thrown (FileError, DataError); the earlier report then stays.
+SearchResult RunSearch(const SearchRequest& request, SearchObserver& observer);
+
+/// Runs the search and hands its hits to `sink` (begin, every hit, finish).
+SearchResult RunSearch(const SearchRequest& request, HitSink& sink, SearchObserver& observer);
 
 /// Records the Multiple Match verse search loads: the number of verses.
 constexpr std::size_t kVerseCount = 23213;

@@ -1,9 +1,6 @@
-#include "data/AppPaths.h"
-#include "data/Books.h"
-#include "data/EnglishLookup.h"
 #include "data/FieldDecoding.h"
-#include "data/VerseRecordFile.h"
-#include "search/ReportWriter.h"
+#include "data/RecordFiles.h"
+#include "search/Scans.h"
 #include "search/Searches.h"
 
 #include <vector>
@@ -29,101 +26,76 @@ bool IsKnownType(std::int16_t searchType) {
 
 }  // namespace
 
-bool MatchSingleLine(const SearchRequest& request, std::int16_t searchType,
-                     SearchObserver& observer) {
-    const std::string recordPath = DataPath(request.appPath, kLineDataFile);
-    VerseRecordFile records(recordPath);
-    SearchContext context(request.appPath, request.reportName);
-    WriteReportHead(context.report, request.reportHeader);
-    observer.processingShown(true);
-
-    if (IsKnownType(searchType)) {
-        const VerseRecord::Field measure = MeasureOf(searchType);
-        VerseRecord record;
-        while (records.next(record)) {
-            // Measures are compared at their full width: a value above 32,767
-            // in a record cannot wrap round into a false hit.
-            const bool primary = record[measure] == request.value;
-            const bool alternate =
-                searchType == kGematria && record[VerseRecord::AltGematria] == request.value;
-            if (!primary && !alternate) continue;
-
-            const VerseId id = IdentityOf(record, recordPath);
-            const EnglishVerse english = SplitEnglishVerse(
-                GetEnglishVerse(context.english, id.book, id.chapter, id.verse),
-                context.english.path() + ", " + VerseName(id.book, id.chapter, id.verse));
-            context.report.line(WriteSingleLineHit(context, id.book, id.chapter, id.verse,
-                                                   alternate, english.anchor));
-            context.report.line(english.block);
-        }
+void MatchSingleLine(RecordFiles& data, std::int32_t intValue, std::int16_t intSearchType,
+                     HitSink& sink) {
+    if (!IsKnownType(intSearchType)) return;
+    const VerseRecord::Field measure = MeasureOf(intSearchType);
+    while (data.next()) {
+        // Measures are compared at their full width: a value above 32,767 in a
+        // record cannot wrap round into a false hit.
+        const VerseRecord& record = data.record();
+        const bool primary = record[measure] == intValue;
+        const bool alternate =
+            intSearchType == kGematria && record[VerseRecord::AltGematria] == intValue;
+        if (!primary && !alternate) continue;
+        Hit hit;
+        hit.verse = data.id();
+        hit.alternate = alternate;
+        sink.add(hit);
     }
-
-    observer.processingShown(false);
-    WriteReportTail(context.report, Tail::TwoLines);
-    context.report.commit();
-    return false;
 }
 
-bool MatchMultipleLine(const SearchRequest& request, std::int16_t searchType,
-                       SearchObserver& observer) {
+bool MatchMultipleLine(RecordFiles& data, std::int32_t intValue, std::int16_t intSearchType,
+                       HitSink& sink, SearchObserver& observer) {
     observer.resetKill();
-    const std::string recordPath = DataPath(request.appPath, kLineDataFile);
-    VerseRecordFile file(recordPath);
-    SearchContext context(request.appPath, request.reportName);
-    WriteReportHead(context.report, request.reportHeader);
     observer.progressPrepared(static_cast<int>(kVerseCount) - 1);
+    if (!IsKnownType(intSearchType)) return false;
+
+    const VerseRecord::Field measureField = MeasureOf(intSearchType);
+    std::vector<VerseId> ids;
+    std::vector<std::int32_t> measure;
+    std::vector<std::int32_t> second;
+    ids.reserve(kVerseCount);
+    measure.reserve(kVerseCount);
+    second.reserve(kVerseCount);
+    while (ids.size() < kVerseCount && data.next()) {
+        ids.push_back(data.id());
+        measure.push_back(data.record()[measureField]);
+        second.push_back(data.record()[VerseRecord::AltGematria]);
+    }
+    const int count = static_cast<int>(ids.size());
+    observer.progressShown(true);
 
     bool killed = false;
-    if (IsKnownType(searchType)) {
-        const VerseRecord::Field measureField = MeasureOf(searchType);
-        std::vector<VerseId> ids;
-        std::vector<std::int32_t> measure;
-        std::vector<std::int32_t> second;
-        VerseRecord record;
-        while (ids.size() < kVerseCount && file.next(record)) {
-            ids.push_back(IdentityOf(record, recordPath));
-            measure.push_back(record[measureField]);
-            second.push_back(record[VerseRecord::AltGematria]);
+    for (int i = 0; i < count; ++i) {
+        // The one place where the window handles its events, Kill Process among them.
+        observer.processEvents();
+        if (observer.killRequested()) {
+            killed = true;
+            break;
         }
-        const int count = static_cast<int>(ids.size());
-        observer.progressShown(true);
-
-        for (int i = 0; i < count; ++i) {
-            // The one place where the window handles its events, Kill Process among them.
-            observer.processEvents();
-            if (observer.killRequested()) {
-                killed = true;
-                break;
-            }
-            std::int32_t sum = 0;
-            std::int32_t secondSum = 0;
-            for (int j = i; j < count && ids[j].book <= ids[i].book; ++j) {
-                sum += measure[j];
-                secondSum += second[j];
-                if (sum > request.value) break;
-                const bool primaryHit = sum == request.value;
-                if (searchType != kGematria) {
-                    if (!primaryHit) continue;
-                    context.report.line(RangeLine(ids[i].book, ids[i].chapter, ids[i].verse,
-                                                  ids[j].book, ids[j].chapter, ids[j].verse));
-                    break;
-                }
-                if (primaryHit || secondSum == request.value) {
-                    WriteMultipleLineHit(context, ids[i].book, ids[i].chapter, ids[i].verse,
-                                         NarrowTo16(j - i, "run length", recordPath), !primaryHit);
-                    break;
-                }
-            }
-            observer.progressValue(i);
+        std::int32_t sum = 0;
+        std::int32_t secondSum = 0;
+        for (int j = i; j < count && ids[j].book <= ids[i].book; ++j) {
+            sum += measure[j];
+            secondSum += second[j];
+            if (sum > intValue) break;
+            const bool primaryHit = sum == intValue;
+            if (intSearchType != kGematria && !primaryHit) continue;
+            if (intSearchType == kGematria && !primaryHit && secondSum != intValue) continue;
+            Hit hit;
+            hit.verse = ids[i];
+            hit.runEnd = ids[j];
+            hit.furtherVerses = NarrowTo16(j - i, "run length", data.lineDataPath());
+            hit.alternate = !primaryHit;
+            sink.add(hit);
+            break;
         }
-        observer.progressShown(false);
+        observer.progressValue(i);
     }
-
-    // Finished or killed, the report is complete with its tail.
-    WriteReportTail(context.report, Tail::TwoLines);
-    context.report.commit();
+    observer.progressShown(false);
     if (killed) observer.resetKill();
-    return false;
+    return killed;
 }
 
 }  // namespace vellumark

@@ -5,7 +5,7 @@
 #include "data/TextInput.h"
 #include "data/VerseRecordFile.h"
 
-#include <cmath>
+#include <limits>
 #include <optional>
 
 namespace vellumark {
@@ -14,10 +14,9 @@ namespace {
 
 /// A chapter or verse text as a 16-bit number, or nothing when it fails any test.
 std::optional<std::int16_t> PositiveWhole16(const std::string& text) {
-    const std::optional<double> number = ParseNumber(text);
-    if (!number || *number <= 0 || *number != std::floor(*number) || *number > 32767)
-        return std::nullopt;
-    return static_cast<std::int16_t>(*number);
+    std::int32_t value = 0;
+    if (CheckWholeNumber(text, 32767, value) != WholeNumber::Valid) return std::nullopt;
+    return static_cast<std::int16_t>(value);
 }
 
 }  // namespace
@@ -87,12 +86,21 @@ RangeTotals CalculateRangeTotals(const std::string& lineDataPath, std::int32_t s
     };
     VerseRecordFile file(lineDataPath);
     VerseRecord record;
-    RangeTotals totals;
-    auto add = [&totals, &record] {
-        totals.words += record[VerseRecord::WordCount];
-        totals.letters += record[VerseRecord::LetterCount];
-        totals.gematria += record[VerseRecord::Gematria];
-        totals.altGematria += record[VerseRecord::AltGematria];
+    std::int64_t sums[4] = {};
+    auto add = [&sums, &record] {
+        for (int k = 0; k < 4; ++k) sums[k] += record.field[VerseRecord::WordCount + k];
+    };
+    // Sums are taken in 64 bits; a total that a 32-bit box cannot show is an error.
+    auto totals = [&] {
+        for (std::int64_t sum : sums) {
+            if (sum > std::numeric_limits<std::int32_t>::max()) {
+                throw DataError(
+                    "The totals of this range are too large: a total can be at most "
+                    "2,147,483,647.");
+            }
+        }
+        return RangeTotals{static_cast<std::int32_t>(sums[0]), static_cast<std::int32_t>(sums[1]),
+                           static_cast<std::int32_t>(sums[2]), static_cast<std::int32_t>(sums[3])};
     };
     auto missing = [&](std::int32_t book, std::int16_t chapter, std::int16_t verse) {
         return DataError(
@@ -105,11 +113,12 @@ RangeTotals CalculateRangeTotals(const std::string& lineDataPath, std::int32_t s
         if (is(IdentityOf(record, lineDataPath), startBook, startChapter, startVerse)) break;
     }
     add();
-    if (startBook == endBook && startChapter == endChapter && startVerse == endVerse) return totals;
+    if (startBook == endBook && startChapter == endChapter && startVerse == endVerse)
+        return totals();
     for (;;) {
         if (!file.next(record)) throw missing(endBook, endChapter, endVerse);
         add();
-        if (is(IdentityOf(record, lineDataPath), endBook, endChapter, endVerse)) return totals;
+        if (is(IdentityOf(record, lineDataPath), endBook, endChapter, endVerse)) return totals();
     }
 }
 

@@ -10,7 +10,7 @@ class QWidget;
 /// and questions get the answer set beforehand.
 class MessageBox {
 public:
-    enum Answer { Ok, Yes, No };
+    enum Answer { Yes, No };
 
     static const QString kAppTitle;
 

@@ -2,12 +2,13 @@
 
 #include "data/AppPaths.h"
 #include "data/Books.h"
-#include "data/FileStatus.h"
+#include "data/FileErrors.h"
+#include "data/VerseRecordFile.h"
+#include "data/WordRecordFile.h"
 #include "window/MessageBox.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QDir>
 #include <QFocusEvent>
 #include <QGroupBox>
 #include <QLabel>
@@ -16,6 +17,8 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+
+#include <filesystem>
 
 namespace {
 
@@ -67,8 +70,8 @@ QFrame* MakeLine(QWidget* parent, const char* name) {
 
 }  // namespace
 
-frmVellumark::frmVellumark(const QString& appPath, QWidget* parent)
-    : QWidget(parent), strAppPath(appPath) {
+frmVellumark::frmVellumark(std::string appPath, QWidget* parent)
+    : QWidget(parent), strAppPath(std::move(appPath)) {
     setObjectName(QStringLiteral("frmVellumark"));
     setWindowTitle(MessageBox::kAppTitle);
     createControls();
@@ -172,8 +175,16 @@ void frmVellumark::createControls() {
     connect(btnRangeTotals, &QPushButton::clicked, this, &frmVellumark::btnRangeTotals_Click);
     connect(btnReportFilter, &QPushButton::clicked, this, &frmVellumark::btnReportFilter_Click);
     connect(btnKill, &QPushButton::clicked, this, &frmVellumark::btnKill_Click);
+    // The option rules follow the checked state however it changes: a click,
+    // a key, an accessibility action or code.
     connect(radWordMatch, &QRadioButton::clicked, this, &frmVellumark::radWordMatch_Click);
     connect(radLineMatch, &QRadioButton::clicked, this, &frmVellumark::radLineMatch_Click);
+    connect(radWordMatch, &QRadioButton::toggled, this, [this](bool on) {
+        if (on) radWordMatch_Click();
+    });
+    connect(radLineMatch, &QRadioButton::toggled, this, [this](bool on) {
+        if (on) radLineMatch_Click();
+    });
     connect(txtStartChapter, &QLineEdit::textChanged, this, &frmVellumark::txtStartChapter_Change);
     connect(txtStartVerse, &QLineEdit::textChanged, this, &frmVellumark::txtStartVerse_Change);
     for (QWidget* watched :
@@ -272,23 +283,29 @@ void frmVellumark::setTabOrder() {
 
 bool frmVellumark::Form_Load() {
     boolKill = false;
-    const std::string appPath = strAppPath.toStdString();
-    for (const char* file : {vellumark::kLineDataFile, vellumark::kWordMatrixFile,
-                             vellumark::kHebrewFile, vellumark::kEnglishFile}) {
-        const std::string path = vellumark::DataPath(appPath, file);
-        if (const int code = vellumark::QueryAttributes(path); code != 0) {
-            MessageBox::information(
-                this, QString::fromStdString(vellumark::FileErrorMessage(code, path)));
+    for (const char* file : vellumark::kDataFiles) {
+        if (auto error = vellumark::CheckRegularFile(vellumark::DataPath(strAppPath, file))) {
+            MessageBox::information(this, QString::fromStdString(error->what()));
             return false;
         }
     }
-    const std::string reportFolder = vellumark::ReportFolder(appPath);
-    if (vellumark::QueryAttributes(reportFolder) != 0 &&
-        !QDir().mkpath(QString::fromStdString(reportFolder))) {
+    try {
+        // What their sizes tell of damage to the record files.
+        vellumark::VerseRecordFile(vellumark::DataPath(strAppPath, vellumark::kLineDataFile));
+        vellumark::WordRecordFile(vellumark::DataPath(strAppPath, vellumark::kWordMatrixFile));
+    } catch (const std::exception& error) {
+        MessageBox::information(this, QString::fromStdString(error.what()));
+        return false;
+    }
+    const std::string reportFolder = vellumark::ReportFolder(strAppPath);
+    std::error_code error;
+    std::filesystem::create_directories(reportFolder, error);
+    if (error || !std::filesystem::is_directory(reportFolder, error)) {
         MessageBox::information(
-            this, tr("The report folder %1 could not be created. Value Search and Report Filter "
-                     "will not be able to write reports.")
-                      .arg(QString::fromStdString(reportFolder)));
+            this, tr("The report folder %1 could not be created (%2). Value Search and Report "
+                     "Filter will not be able to write reports.")
+                      .arg(QString::fromStdString(reportFolder),
+                           QString::fromStdString(error ? error.message() : "Not a directory")));
     }
     drpStartBook->setCurrentIndex(0);
     drpEndBook->setCurrentIndex(0);

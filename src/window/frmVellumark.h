@@ -3,6 +3,7 @@
 #include <QWidget>
 
 #include <cstdint>
+#include <string>
 
 class QComboBox;
 class QFrame;
@@ -14,18 +15,24 @@ class QProgressBar;
 class QPushButton;
 class QRadioButton;
 
+namespace vellumark {
+struct SearchRequest;
+}
+
 /// The one window of the workbench. It reads its fields, calls the core and
 /// shows what came of it; every control carries its name as object name.
 class frmVellumark : public QWidget {
     Q_OBJECT
 
 public:
-    /// `appPath` is the folder that holds the Data and Report folders.
-    explicit frmVellumark(const QString& appPath, QWidget* parent = nullptr);
+    /// `appPath` is the folder that holds the Data and Report folders, as the
+    /// file system's bytes.
+    explicit frmVellumark(std::string appPath, QWidget* parent = nullptr);
     ~frmVellumark() override;
 
     /// The start-up checks. False when the program must end: a data file is
-    /// missing or unreadable (the message has been shown).
+    /// missing, not a file, or a record file is damaged (the message has been
+    /// shown).
     bool Form_Load();
 
     bool killRequested() const { return boolKill; }
@@ -51,10 +58,10 @@ private:
     void placeControls();
     void setTabOrder();
     void drpStartBook_LostFocus();
-    void runSearch(std::int32_t value);
+    void runSearch(vellumark::SearchRequest request);
     void hideSearchProgress();
 
-    QString strAppPath;
+    std::string strAppPath;
     bool boolKill = false;
     bool searchRunning_ = false;
     bool closeAfterSearch_ = false;

@@ -1,12 +1,11 @@
 // The three commands of the window: Value Search, Range Totals, Report Filter.
+// Each reads its fields, calls the core's check and command, and shows the result.
 #include "window/frmVellumark.h"
 
 #include "data/AppPaths.h"
-#include "data/Errors.h"
-#include "data/FileStatus.h"
-#include "data/TextInput.h"
 #include "filter/ReportFilter.h"
 #include "search/Searches.h"
+#include "search/ValueSearchInput.h"
 #include "totals/RangeTotals.h"
 #include "window/MessageBox.h"
 
@@ -19,16 +18,11 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include <cmath>
-#include <limits>
-
 namespace {
 
 std::string Text(const QLineEdit* box) { return box->text().toStdString(); }
 QString Q(const std::string& text) { return QString::fromStdString(text); }
 
-const char* const kBadReportName =
-    "A report name cannot contain \"/\" or \"\\\": reports are kept in the Report folder.";
 const char* const kSearchRunning =
     "A Multiple Match search is still running. Wait until it has finished, or click "
     "Kill Process.";
@@ -68,67 +62,37 @@ void frmVellumark::btnValueSearch_Click() {
         MessageBox::information(this, tr(kSearchRunning));
         return;
     }
-    const std::optional<double> number = vellumark::ParseNumber(Text(txtValue));
-    if (!number) {
-        MessageBox::information(this, QStringLiteral("Please enter a valid numeric search value."));
+    vellumark::ValueSearchCheck check = vellumark::CheckValueSearch(
+        {Text(txtValue), Text(txtReportName), txtReportHeader->toPlainText().toStdString()},
+        strAppPath);
+    if (check.nameCleaned) txtReportName->setText(Q(check.request.reportName));
+    if (!check.passed()) {
+        MessageBox::information(this, Q(check.message));
         return;
     }
-    if (*number <= 0) {
-        MessageBox::information(this, QStringLiteral("Numeric value must be greater than zero"));
-        return;
-    }
-    if (*number != std::floor(*number)) {
-        MessageBox::information(this, QStringLiteral("Decimal search values are not permitted"));
-        return;
-    }
-    txtReportName->setText(Q(vellumark::TrimSpaces(Text(txtReportName))));
-    if (txtReportName->text().isEmpty()) {
-        MessageBox::information(this, QStringLiteral("Please enter a name for the report"));
-        return;
-    }
-    txtReportName->setText(Q(vellumark::StripReportSuffix(Text(txtReportName))));
-    const std::string name = Text(txtReportName);
-    if (vellumark::HasPathSeparator(name)) {
-        MessageBox::information(this, tr(kBadReportName));
-        return;
-    }
-    if (*number > std::numeric_limits<std::int32_t>::max()) {
-        MessageBox::information(this, tr("The search value %1 is too large; the largest is "
-                                         "2147483647.")
-                                          .arg(txtValue->text()));
-        return;
-    }
-    const std::string path = vellumark::ReportPath(strAppPath.toStdString(), name);
-    if (vellumark::QueryAttributes(path) == 0) {
-        const QString question = QStringLiteral("Report file ") + Q(name) +
+    if (check.reportExists) {
+        const QString question = QStringLiteral("Report file ") + Q(check.request.reportName) +
                                  QStringLiteral(".html already exists. Overwrite?");
         if (MessageBox::question(this, question, QStringLiteral("Overwrite?")) != MessageBox::Yes)
             return;
     }
-    runSearch(static_cast<std::int32_t>(*number));
+    runSearch(std::move(check.request));
 }
 
-void frmVellumark::runSearch(std::int32_t value) {
-    const vellumark::SearchRequest request{strAppPath.toStdString(), Text(txtReportName),
-                                           txtReportHeader->toPlainText().toStdString(), value};
+void frmVellumark::runSearch(vellumark::SearchRequest request) {
+    const bool single = radMatchSingle->isChecked();
+    if (radWordMatch->isChecked()) {
+        request.match = single ? vellumark::Match::Words : vellumark::Match::Phrases;
+    } else {
+        request.match = single ? vellumark::Match::Verses : vellumark::Match::VerseRuns;
+        request.searchType = radWordCount->isChecked()     ? vellumark::kWordCount
+                             : radLetterCount->isChecked() ? vellumark::kLetterCount
+                                                           : vellumark::kGematria;
+    }
     SearchProgress progress(*this);
     searchRunning_ = true;
     try {
-        if (radWordMatch->isChecked()) {
-            if (radMatchSingle->isChecked())
-                vellumark::MatchSingleWord(request, progress);
-            else
-                vellumark::MatchMultipleWord(request, progress);
-        } else if (radLineMatch->isChecked()) {
-            std::int16_t intSearchType = 0;
-            if (radWordCount->isChecked()) intSearchType = vellumark::kWordCount;
-            if (radLetterCount->isChecked()) intSearchType = vellumark::kLetterCount;
-            if (radGematria->isChecked()) intSearchType = vellumark::kGematria;
-            if (radMatchSingle->isChecked())
-                vellumark::MatchSingleLine(request, intSearchType, progress);
-            else
-                vellumark::MatchMultipleLine(request, intSearchType, progress);
-        }
+        vellumark::RunSearch(request, progress);
     } catch (const std::exception& error) {
         searchRunning_ = false;
         boolKill = false;
@@ -163,8 +127,8 @@ void frmVellumark::btnRangeTotals_Click() {
         drpEndBook->currentText().toStdString(),
         Text(txtEndChapter),
         Text(txtEndVerse)};
-    const std::string path =
-        vellumark::DataPath(strAppPath.toStdString(), vellumark::kLineDataFile);
+    const std::string path = vellumark::DataPath(strAppPath, vellumark::kLineDataFile);
+    QLineEdit* const boxes[] = {txtWordCount, txtLetterCount, txtGematria, txtAltGematria};
     try {
         const vellumark::RangeCheck check = vellumark::ValidateRange(range, path);
         if (!check.passed()) {
@@ -174,11 +138,11 @@ void frmVellumark::btnRangeTotals_Click() {
         const vellumark::RangeTotals totals = vellumark::CalculateRangeTotals(
             path, range.startBook, check.startChapter, check.startVerse, range.endBook,
             check.endChapter, check.endVerse);
-        txtWordCount->setText(QString::number(totals.words));
-        txtLetterCount->setText(QString::number(totals.letters));
-        txtGematria->setText(QString::number(totals.gematria));
-        txtAltGematria->setText(QString::number(totals.altGematria));
+        const std::int32_t values[] = {totals.words, totals.letters, totals.gematria,
+                                       totals.altGematria};
+        for (int k = 0; k < 4; ++k) boxes[k]->setText(QString::number(values[k]));
     } catch (const std::exception& error) {
+        for (QLineEdit* box : boxes) box->clear();
         MessageBox::information(
             this, tr("The range totals could not be computed:\n%1").arg(Q(error.what())));
     }
@@ -189,42 +153,28 @@ void frmVellumark::btnReportFilter_Click() {
         MessageBox::information(this, tr(kSearchRunning));
         return;
     }
-    txtReportName->setText(Q(vellumark::TrimSpaces(Text(txtReportName))));
-    if (txtReportName->text().isEmpty()) {
-        MessageBox::information(
-            this, QStringLiteral("Please enter the name of the report that you want to filter."));
+    const vellumark::FilterCheck check = vellumark::CheckReportFilter(
+        {Text(txtReportName), Text(txtReportFilter), txtReportHeader->toPlainText().toStdString()},
+        strAppPath);
+    if (check.nameCleaned) txtReportName->setText(Q(check.reportName));
+    if (check.textCleaned) txtReportFilter->setText(Q(check.filterText));
+    if (!check.passed()) {
+        MessageBox::information(this, Q(check.message));
         return;
     }
-    txtReportName->setText(Q(vellumark::StripReportSuffix(Text(txtReportName))));
-    const std::string name = Text(txtReportName);
-    if (vellumark::HasPathSeparator(name)) {
-        MessageBox::information(this, tr(kBadReportName));
-        return;
-    }
-    const std::string appPath = strAppPath.toStdString();
-    const std::string path = vellumark::ReportPath(appPath, name);
-    if (const int code = vellumark::QueryAttributes(path); code != 0) {
-        MessageBox::information(this, Q(vellumark::FileErrorMessage(code, path)));
-        return;
-    }
-    txtReportFilter->setText(Q(vellumark::TrimSpaces(Text(txtReportFilter))));
-    if (txtReportFilter->text().isEmpty()) {
-        MessageBox::information(this,
-                                QStringLiteral("Please enter the text that you want to filter."));
-        return;
-    }
-    while (txtReportFilter->text().contains(QStringLiteral("  ")))
-        txtReportFilter->setText(
-            txtReportFilter->text().replace(QStringLiteral("  "), QStringLiteral(" ")));
-    const std::string heading = vellumark::TrimSpaces(txtReportHeader->toPlainText().toStdString());
+    const QString question =
+        Q(check.reportName) + QStringLiteral(
+                                  ".html highlights nothing, so filtering it removes every entry. "
+                                  "Filter anyway?");
     try {
-        vellumark::FilterReport(appPath, name, Text(txtReportFilter), heading);
-    } catch (const vellumark::FileError& error) {
-        MessageBox::information(this, Q(vellumark::FileErrorMessage(error.code(), path)));
-        return;
+        const vellumark::FilterResult result = vellumark::FilterReport(
+            strAppPath, check.reportName, check.filterText, check.heading, [&] {
+                return MessageBox::question(this, question, QStringLiteral("Report Filter")) ==
+                       MessageBox::Yes;
+            });
+        if (result.cancelled) return;
     } catch (const std::exception& error) {
-        MessageBox::information(this, Q(vellumark::FileErrorMessage(vellumark::kAccessError, path) +
-                                        "\n" + error.what()));
+        MessageBox::information(this, Q(error.what()));
         return;
     }
     MessageBox::information(this, QStringLiteral("Done"));

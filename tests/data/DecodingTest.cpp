@@ -1,5 +1,6 @@
 #include "data/Errors.h"
 #include "data/FieldDecoding.h"
+#include "data/RecordFiles.h"
 #include "data/VerseRecordFile.h"
 #include "data/WordRecordFile.h"
 #include "support/Fixtures.h"
@@ -13,36 +14,32 @@ using testing_support::WriteFile;
 
 namespace {
 
-struct FieldCase {
-    std::uint8_t b0, b1;
-    std::int32_t unsignedValue;
-    std::int16_t signedValue;
-};
-
-class FieldDecoding : public ::testing::TestWithParam<FieldCase> {};
-
-TEST_P(FieldDecoding, decodesBothForms) {
-    const FieldCase c = GetParam();
-    const std::uint8_t bytes[2] = {c.b0, c.b1};
-    EXPECT_EQ(BytesToLong(FieldBytes(bytes, 2)), c.unsignedValue);
-    EXPECT_EQ(BytesToSignedInt(FieldBytes(bytes, 2)), c.signedValue);
+TEST(FieldDecoding, decodesBothForms) {
+    const struct {
+        std::uint8_t b0, b1;
+        std::int32_t unsignedValue;
+        std::int16_t signedValue;
+    } cases[] = {{0x01, 0x00, 256, 256},
+                 {0x80, 0x00, 32768, 0},
+                 {0x80, 0x05, 32773, -5},
+                 {0x7F, 0xFF, 32767, 32767},
+                 {0xFF, 0xFF, 65535, -32767}};
+    for (const auto& c : cases) {
+        const std::uint8_t bytes[2] = {c.b0, c.b1};
+        EXPECT_EQ(BytesToLong(FieldBytes(bytes, 2)), c.unsignedValue)
+            << int{c.b0} << " " << int{c.b1};
+        EXPECT_EQ(BytesToSignedInt(FieldBytes(bytes, 2)), c.signedValue)
+            << int{c.b0} << " " << int{c.b1};
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Fields, FieldDecoding,
-    ::testing::Values(FieldCase{0x00, 0x01, 1, 1}, FieldCase{0x01, 0x00, 256, 256},
-                      FieldCase{0x00, 0x00, 0, 0}, FieldCase{0x80, 0x00, 32768, 0},
-                      FieldCase{0x80, 0x01, 32769, -1}, FieldCase{0x80, 0x05, 32773, -5},
-                      FieldCase{0x7F, 0xFF, 32767, 32767}, FieldCase{0xFF, 0xFF, 65535, -32767}));
 
 // --- The verse record file
 
-TEST(VerseRecordFile, readsRecordsIgnoresTruncatedTailAndNamesOversizedFields) {
+TEST(VerseRecordFile, readsRecordsAndNamesOversizedFields) {
     TempDir dir;
     const std::string path = dir.file("LineData.dat");
     WriteFile(path, EncodeVerseRecord({1, 1, 1, 7, 28, 2701, 65535}) +
-                        EncodeVerseRecord({1, 40000, 2, 14, 52, 1, 2}) +
-                        std::string("\x00\x01\x00", 3));
+                        EncodeVerseRecord({1, 40000, 2, 14, 52, 1, 2}));
     VerseRecordFile file(path);
     VerseRecord record;
     ASSERT_TRUE(file.next(record));
@@ -55,8 +52,71 @@ TEST(VerseRecordFile, readsRecordsIgnoresTruncatedTailAndNamesOversizedFields) {
     } catch (const DataError& error) {
         EXPECT_NE(std::string(error.what()).find("record 2"), std::string::npos) << error.what();
     }
-    EXPECT_FALSE(file.next(record)) << "a partial record must not be reported as a verse";
-    EXPECT_THROW(VerseRecordFile(dir.file("missing.dat")), FileError);
+    EXPECT_FALSE(file.next(record));
+}
+
+/// Damaged record files are errors naming the file, with the hint to rebuild,
+/// as soon as they are opened: what their size tells.
+TEST(RecordFiles, damagedBySize_isAnErrorWhenOpened) {
+    TempDir dir;
+    const std::string record = EncodeVerseRecord({1, 1, 1, 1, 1, 1, 1});
+    const struct {
+        const char* name;
+        const char* file;
+        std::string bytes;
+    } cases[] = {
+        {"empty verse records", "LineData.dat", ""},
+        {"verse records cut by 3 bytes", "LineData.dat", record + record.substr(0, 11)},
+        {"empty word file", "WordMatrix.dat", ""},
+        {"word file cut by one byte", "WordMatrix.dat", WordFields({0, 1, 1, 1, 5}).substr(0, 9)},
+    };
+    for (const auto& c : cases) {
+        const std::string path = dir.file(c.file);
+        WriteFile(path, c.bytes);
+        try {
+            if (std::string(c.file) == "LineData.dat")
+                VerseRecordFile file(path);
+            else
+                WordRecordFile file(path);
+            ADD_FAILURE() << c.name << ": no error";
+        } catch (const DataError& error) {
+            const std::string text = error.what();
+            EXPECT_EQ(text.find(path), 0u) << c.name << ": " << text;
+            EXPECT_NE(text.find("Rebuild the data with vellumark-data."), std::string::npos)
+                << c.name << ": " << text;
+        }
+    }
+}
+
+/// Word blocks that do not match the verse records one for one stop a search.
+TEST(RecordFiles, disagreeingFiles_stopReading) {
+    TempDir dir;
+    const std::string gen11 = EncodeVerseRecord({1, 1, 1, 2, 4, 10, 10});
+    const std::string gen12 = EncodeVerseRecord({1, 1, 2, 1, 2, 5, 5});
+    const struct {
+        const char* name;
+        std::string records;
+        std::vector<int> words;
+        const char* expected;
+    } cases[] = {
+        {"a word missing", gen11 + gen12, {0, 1, 1, 1, 5, 5, 0, 1, 1, 2}, "Gen 1:2 has 1 words"},
+        {"other verse", gen11 + gen12, {0, 1, 1, 1, 5, 5, 0, 1, 1, 3, 5}, "its word block Gen 1:3"},
+        {"records cut", gen11, {0, 1, 1, 1, 5, 5, 0, 1, 1, 2, 5}, "Gen 1:2 has no verse record"},
+        {"blocks cut", gen11 + gen12, {0, 1, 1, 1, 5, 5}, "record 2 has no word block"},
+    };
+    for (const auto& c : cases) {
+        WriteFile(dir.file("Data/LineData.dat"), c.records);
+        WriteFile(dir.file("Data/WordMatrix.dat"), WordFields(c.words));
+        RecordFiles files(dir.path());
+        try {
+            while (files.next()) {
+            }
+            ADD_FAILURE() << c.name << ": no error";
+        } catch (const DataError& error) {
+            EXPECT_NE(std::string(error.what()).find(c.expected), std::string::npos)
+                << c.name << ": " << error.what();
+        }
+    }
 }
 
 // --- The word record file
@@ -88,6 +148,8 @@ struct MalformedCase {
     std::vector<int> fields;
     const char* expected;
 };
+
+void PrintTo(const MalformedCase& c, std::ostream* out) { *out << c.name; }
 
 class MalformedWordFile : public ::testing::TestWithParam<MalformedCase> {};
 

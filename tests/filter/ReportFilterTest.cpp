@@ -25,12 +25,22 @@ std::vector<std::string> Join(std::vector<std::string> a, const std::vector<std:
 class ReportFilterTest : public ::testing::Test {
 protected:
     std::string filter(const std::vector<std::string>& report, const std::string& text,
-                       const std::string& heading = "") {
+                       const std::string& heading = "", bool confirm = false) {
         WriteFile(dir.file("Report/r.html"), CrLf(report));
-        FilterReport(dir.path(), "r", text, heading);
-        EXPECT_FALSE(std::filesystem::exists(dir.file("Report/r.copy")));
+        asked = 0;
+        result = FilterReport(dir.path(), "r", text, heading, [&] {
+            ++asked;
+            return confirm;
+        });
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.file("Report")),
+                                std::filesystem::directory_iterator()),
+                  1)
+            << "no temporary file is left";
         return ReadFile(dir.file("Report/r.html"));
     }
+
+    FilterResult result;
+    int asked = 0;
 
     TempDir dir;
     const std::vector<std::string> words = {
@@ -67,11 +77,30 @@ TEST_F(ReportFilterTest, headingInsertedReplacedOrKept) {
         CrLf(Join(kHead, {"<p>", "<h2>New</h2>", "<p>", words[2], "E2", "</body>", "</html>"})));
 }
 
-TEST_F(ReportFilterTest, verseSearchReport_losesEveryEntry) {
-    EXPECT_EQ(filter(Join(kHead, {kLink + "1'><b>Gen 1:1 </b></a> H1", "E1",
-                                  "<br>" + std::string(55, '+'), "</body>", "</html>"}),
-                     "H1"),
+TEST_F(ReportFilterTest, verseSearchReport_losesEveryEntryOnlyWhenConfirmed) {
+    const std::vector<std::string> verses =
+        Join(kHead, {kLink + "1'><b>Gen 1:1 </b></a> H1", "E1", "<br>" + std::string(55, '+'),
+                     "</body>", "</html>"});
+    EXPECT_EQ(filter(verses, "H1"), CrLf(verses));
+    EXPECT_TRUE(result.cancelled);
+    EXPECT_EQ(asked, 1);
+    EXPECT_EQ(filter(verses, "H1", "", true),
               CrLf(Join(kHead, {"<br>" + std::string(55, '+'), "</body>", "</html>"})));
+    EXPECT_EQ(result.entries, 1);
+    EXPECT_EQ(result.kept, 0);
+    filter(Join(kHead, words), "X");
+    EXPECT_EQ(asked, 0) << "a report that highlights something is not asked about";
+    EXPECT_EQ(result.entries, 3);
+    EXPECT_EQ(result.kept, 2);
+}
+
+TEST_F(ReportFilterTest, multiLineHeading_isReplacedWhole) {
+    // A report written before headers were kept on one line.
+    EXPECT_EQ(filter(Join(kHead, {"<p>", "<h2>first", "second line</h2>", "<p>", words[2], "E2",
+                                  "</body>", "</html>"}),
+                     "Q", "New\nheading"),
+              CrLf(Join(kHead, {"<p>", "<h2>New<br>heading</h2>", "<p>", words[2], "E2", "</body>",
+                                "</html>"})));
 }
 
 TEST_F(ReportFilterTest, reportWithoutEntries_isCopiedWithTheHeadingRule) {
@@ -82,12 +111,27 @@ TEST_F(ReportFilterTest, reportWithoutEntries_isCopiedWithTheHeadingRule) {
         << "a last entry without its English line";
 }
 
-TEST_F(ReportFilterTest, failure_leavesTheReportAndNoCopy) {
+TEST_F(ReportFilterTest, failureOrNonReport_leavesTheFileAsItWas) {
     EXPECT_THROW(FilterReport(dir.path(), "missing", "X", ""), FileError);
-    WriteFile(dir.file("Report/r.html"), CrLf(words));
-    std::filesystem::create_directories(dir.file("Report/r.copy"));
-    EXPECT_THROW(FilterReport(dir.path(), "r", "X", ""), FileError) << "the copy cannot be written";
-    EXPECT_EQ(ReadFile(dir.file("Report/r.html")), CrLf(words));
+    const struct {
+        const char* name;
+        std::string bytes;
+    } notReports[] = {
+        {"UTF-16", std::string("\xFF\xFE<\0h\0t\0m\0l\0>\0", 14)},
+        {"NUL bytes", CrLf({"<html>", std::string("a\0b", 3), "</html>"})},
+        {"not UTF-8", CrLf({"<html>", "caf\xE9", "</html>"})},
+        {"no report head", CrLf(words)},
+    };
+    for (const auto& c : notReports) {
+        WriteFile(dir.file("Report/r.html"), c.bytes);
+        EXPECT_THROW(FilterReport(dir.path(), "r", "X", ""), DataError) << c.name;
+        EXPECT_EQ(ReadFile(dir.file("Report/r.html")), c.bytes) << c.name;
+    }
+    std::filesystem::remove(dir.file("Report/r.html"));
+    std::filesystem::create_directories(dir.file("Report/r.html"));
+    EXPECT_THROW(FilterReport(dir.path(), "r", "X", ""), FileError) << "a folder";
+    const FilterCheck check = CheckReportFilter({"r", "X", ""}, dir.path());
+    EXPECT_NE(check.message.find("it is a folder, not a file"), std::string::npos) << check.message;
 }
 
 }  // namespace

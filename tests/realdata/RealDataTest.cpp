@@ -38,10 +38,9 @@ protected:
         if (!app) GTEST_SKIP() << "bibledit-data is not installed";
     }
     static std::string data(const char* file) { return app->file(std::string("Data/") + file); }
-    static std::string search(bool (*run)(const SearchRequest&, SearchObserver&),
-                              std::int32_t value) {
+    static std::string search(Match match, std::int32_t value) {
         SearchObserver observer;
-        run({app->path(), "real", "", value}, observer);
+        RunSearch({app->path(), "real", "", value, match}, observer);
         return ReadFile(app->file("Report/real.html"));
     }
 
@@ -60,7 +59,7 @@ TEST_F(RealDataTest, recordsAgreeWithWordsAndHebrewLines) {
     TextStream hebrew(data("Hebrew.txt"));
     VerseRecord record;
     VerseBlock block;
-    std::string line;
+    std::string_view line;
     int count = 0;
     while (records.next(record)) {
         ++count;
@@ -76,7 +75,7 @@ TEST_F(RealDataTest, recordsAgreeWithWordsAndHebrewLines) {
             gematria += word.primary;
             alternate += word.alternate;
         }
-        const std::string text = line.substr(key.size());
+        const std::string_view text = line.substr(key.size());
         const auto spaces = std::count(text.begin(), text.end(), ' ');
         ASSERT_EQ(record[VerseRecord::WordCount], static_cast<int>(block.words.size())) << key;
         ASSERT_EQ(record[VerseRecord::WordCount], block.words.empty() ? 0 : spaces + 1) << key;
@@ -123,15 +122,11 @@ TEST_F(RealDataTest, rangeTotals) {
 }
 
 TEST_F(RealDataTest, searchesFindGenesisOne) {
-    SearchObserver observer;
-    MatchSingleLine({app->path(), "real", "", 2701}, kGematria, observer);
-    EXPECT_NE(ReadFile(app->file("Report/real.html")).find("<b>Gen 1:1 </b></a> בראשית"),
+    EXPECT_NE(search(Match::Verses, 2701).find("<b>Gen 1:1 </b></a> בראשית"), std::string::npos);
+    EXPECT_NE(search(Match::Words, 913).find("#1'><b>Gen 1:1 </b></a>  <b><i>בראשית</i></b> ברא"),
               std::string::npos);
     EXPECT_NE(
-        search(MatchSingleWord, 913).find("#1'><b>Gen 1:1 </b></a>  <b><i>בראשית</i></b> ברא"),
-        std::string::npos);
-    EXPECT_NE(
-        search(MatchMultipleWord, 2701)
+        search(Match::Phrases, 2701)
             .find("#1'><b>Gen 1:1 </b></a>  <b><i>בראשית ברא אלהים את השמים ואת הארץ</i></b>\r\n"),
         std::string::npos);
 }

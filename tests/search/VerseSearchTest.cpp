@@ -58,11 +58,11 @@ protected:
                                    });
     }
     std::string single(std::int32_t value, std::int16_t type, const std::string& header = "") {
-        MatchSingleLine({dir.path(), "r", header, value}, type, recorder);
+        RunSearch({dir.path(), "r", header, value, Match::Verses, type}, recorder);
         return ReadFile(dir.file("Report/r.html"));
     }
     std::string multiple(std::int32_t value, std::int16_t type) {
-        MatchMultipleLine({dir.path(), "r", "", value}, type, recorder);
+        RunSearch({dir.path(), "r", "", value, Match::VerseRuns, type}, recorder);
         return ReadFile(dir.file("Report/r.html"));
     }
 

@@ -32,11 +32,11 @@ protected:
                                    0, 1, 1, 4, -10, 15, 20000, 15000}));
     }
     std::string single(std::int32_t value) {
-        MatchSingleWord({dir.path(), "r", "", value}, observer);
+        RunSearch({dir.path(), "r", "", value, Match::Words}, observer);
         return ReadFile(dir.file("Report/r.html"));
     }
     std::string multiple(std::int32_t value) {
-        MatchMultipleWord({dir.path(), "r", "", value}, observer);
+        RunSearch({dir.path(), "r", "", value, Match::Phrases}, observer);
         return ReadFile(dir.file("Report/r.html"));
     }
 
@@ -82,12 +82,6 @@ TEST_F(WordSearchTest, multiple_shortestPhrasePerStart) {
                       Block("E3"), gen14 + "<b><i>P</i></b> Q R", Block("E4")}));
     EXPECT_EQ(multiple(35000), Report({gen14 + "P <b><i>Q R</i></b>", Block("E4")}))
         << "a value above 32,767 reached only by a phrase";
-}
-
-TEST_F(WordSearchTest, emptyWordFile_givesAReportWithoutEntries) {
-    testing_support::WriteFile(dir.file("Data/WordMatrix.dat"), "");
-    EXPECT_EQ(single(8), Report({}, true));
-    EXPECT_EQ(multiple(8), Report({}, false));
 }
 
 TEST_F(WordSearchTest, malformedWordFile_keepsThePreviousReport) {

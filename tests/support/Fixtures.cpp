@@ -69,9 +69,19 @@ void WriteAppFolder(const std::string& appPath, const std::vector<TestVerse>& ve
         english.push_back(EnglishLine(v.book, v.chapter, v.verse, ++anchor, v.english));
     }
     english.push_back("</body></html>");
+    std::string words = wordMatrix;
+    if (words.empty()) {
+        // A word block per verse, as many words of value 1 as its record counts.
+        std::vector<int> fields;
+        for (const TestVerse& v : verses) {
+            fields.insert(fields.end(), {0, v.book, v.chapter, v.verse});
+            fields.insert(fields.end(), static_cast<std::size_t>(v.words), 1);
+        }
+        words = WordFields(fields);
+    }
     const fs::path data = fs::path(appPath) / "Data";
     WriteFile((data / "LineData.dat").string(), records);
-    WriteFile((data / "WordMatrix.dat").string(), wordMatrix);
+    WriteFile((data / "WordMatrix.dat").string(), words);
     WriteFile((data / "Hebrew.txt").string(), CrLf(hebrew));
     WriteFile((data / "EnglishOT.html").string(), CrLf(english));
     fs::create_directories(fs::path(appPath) / "Report");

@@ -38,8 +38,9 @@ struct TestVerse {
 };
 
 /// Lays out a program folder: Data with LineData.dat, Hebrew.txt and
-/// EnglishOT.html made from `verses` (anchors 1, 2, ... in order), an empty
-/// WordMatrix.dat unless `wordMatrix` is given, and an empty Report folder.
+/// EnglishOT.html made from `verses` (anchors 1, 2, ... in order), a
+/// WordMatrix.dat that agrees with the records unless `wordMatrix` is given,
+/// and an empty Report folder.
 void WriteAppFolder(const std::string& appPath, const std::vector<TestVerse>& verses,
                     const std::string& wordMatrix = {});
 

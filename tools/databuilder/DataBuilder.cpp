@@ -1,10 +1,11 @@
 #include "databuilder/DataBuilder.h"
 
+#include "data/AppPaths.h"
+#include "data/AtomicFile.h"
 #include "data/Books.h"
 #include "data/VerseRecordFile.h"
 #include "data/WordRecordFile.h"
 #include "databuilder/Sources.h"
-#include "search/ReportOutput.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -15,7 +16,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr int kMaxWords = 46;
+constexpr std::size_t kMaxWords = vellumark::VerseBlock::kMaxWords;
 constexpr int kMax16 = 32767;
 constexpr int kMaxUnsigned16 = 65535;
 
@@ -158,10 +159,10 @@ BuildSummary BuildData(const std::string& sourcesDir, const std::string& dataDir
 
     fs::create_directories(dataDir);
     auto target = [&dataDir](const char* name) { return (fs::path(dataDir) / name).string(); };
-    vellumark::OutputFile lineData(target("LineData.dat"));
-    vellumark::OutputFile wordMatrix(target("WordMatrix.dat"));
-    vellumark::OutputFile hebrew(target("Hebrew.txt"));
-    vellumark::OutputFile english(target("EnglishOT.html"));
+    vellumark::AtomicFile lineData(target(vellumark::kLineDataFile));
+    vellumark::AtomicFile wordMatrix(target(vellumark::kWordMatrixFile));
+    vellumark::AtomicFile hebrew(target(vellumark::kHebrewFile));
+    vellumark::AtomicFile english(target(vellumark::kEnglishFile));
     english.write(EnglishHead());
     english.write("\r\n");
 

@@ -1,5 +1,6 @@
 // vellumark-data: builds the workbench's four data files from the Hebrew Bible
 // and the King James Version that Debian's package bibledit-data ships.
+#include "data/AppPaths.h"
 #include "databuilder/DataBuilder.h"
 #include "databuilder/Sources.h"
 
@@ -10,7 +11,7 @@
 
 int main(int argc, char* argv[]) {
     namespace fs = std::filesystem;
-    std::string sources = "/usr/share/bibledit/sources";
+    std::string sources = vellumark::kSourcesFolder;
     std::string data;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];

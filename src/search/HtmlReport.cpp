@@ -1,0 +1,194 @@
+#include "search/HtmlReport.h"
+
+#include "data/AppPaths.h"
+#include "data/Books.h"
+#include "data/EnglishLookup.h"
+#include "data/Errors.h"
+#include "search/ReportFormat.h"
+
+namespace vellumark {
+
+namespace {
+
+std::string_view TrimView(std::string_view text) {
+    const std::size_t first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos) return {};
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+/// The Hebrew text after the verse key, searching forward (and with `wrap`
+/// starting over at the end of the file).
+std::string_view FindHebrewText(TextStream& hebrew, const VerseId& id, const std::string& key,
+                                bool wrap) {
+    const std::string_view line = FindLine(
+        hebrew, [&key](std::string_view l) { return l.substr(0, key.size()) == key; }, wrap,
+        [&] { return VerseName(id.book, id.chapter, id.verse); });
+    return line.substr(key.size());
+}
+
+/// «<p><a href=...><b>Gen 1:1 </b></a> W1 W2», with "(W1 W2)" for an alternate match.
+std::string LineEntry(std::int16_t anchor, std::string_view boldPart, std::string_view hebrew,
+                      bool alternate) {
+    std::string line = EntryStart(anchor, boldPart);
+    if (alternate) line += '(';
+    line += hebrew;
+    if (alternate) line += ')';
+    return line;
+}
+
+}  // namespace
+
+struct HtmlReport::Files {
+    explicit Files(const SearchRequest& request)
+        : hebrew(DataPath(request.appPath, kHebrewFile)),
+          english(DataPath(request.appPath, kEnglishFile)),
+          report(ReportPath(request.appPath, request.reportName)) {}
+
+    TextStream hebrew;
+    TextStream english;
+    AtomicFile report;
+};
+
+HtmlReport::HtmlReport(const SearchRequest& request) : request_(request) {}
+HtmlReport::~HtmlReport() = default;
+
+std::string HtmlReport::path() const { return ReportPath(request_.appPath, request_.reportName); }
+
+void HtmlReport::begin() {
+    files_ = std::make_unique<Files>(request_);
+    WriteReportHead(files_->report, request_.reportHeader);
+}
+
+void HtmlReport::finish() {
+    WriteReportTail(files_->report,
+                    request_.match == Match::Words ? Tail::OneLine : Tail::TwoLines);
+    files_->report.commit();
+}
+
+void HtmlReport::add(const Hit& hit) {
+    switch (request_.match) {
+        case Match::Verses:
+            addVerse(hit);
+            break;
+        case Match::VerseRuns:
+            addRun(hit);
+            break;
+        case Match::Words:
+            addWords(hit);
+            break;
+        case Match::Phrases:
+            addPhrase(hit);
+            break;
+    }
+}
+
+void HtmlReport::addVerse(const Hit& hit) {
+    const VerseId& id = hit.verse;
+    const EnglishVerse english = LookUpEnglishVerse(files_->english, id.book, id.chapter, id.verse);
+    const std::string key = VerseKey(id.book, id.chapter, id.verse);
+    const std::string_view hebrew = FindHebrewText(files_->hebrew, id, key, false);
+    files_->report.line(LineEntry(english.anchor, key, hebrew, hit.alternate));
+    files_->report.line(english.block);
+}
+
+void HtmlReport::addRun(const Hit& hit) {
+    const VerseId& id = hit.verse;
+    AtomicFile& report = files_->report;
+    if (request_.searchType != kGematria) {
+        report.line(RangeLine(id.book, id.chapter, id.verse, hit.runEnd.book, hit.runEnd.chapter,
+                              hit.runEnd.verse));
+        return;
+    }
+    // A first verse behind the read position is found by starting Hebrew.txt over.
+    const std::string key = VerseKey(id.book, id.chapter, id.verse);
+    const std::string_view hebrew = FindHebrewText(files_->hebrew, id, key, true);
+    EnglishVerse english = LookUpEnglishVerse(files_->english, id.book, id.chapter, id.verse);
+    report.line(LineEntry(english.anchor, key, hebrew, hit.alternate));
+    report.line(english.block);
+
+    const std::string name = VerseName(id.book, id.chapter, id.verse);
+    for (int k = 1; k <= hit.furtherVerses; ++k) {
+        english = NextEnglishVerse(files_->english, name, k + 1);
+        const std::string_view line =
+            files_->hebrew.readLineOrFail("the file ends inside the run from " + name + ".");
+        const std::size_t colon = line.find(':');
+        const std::size_t space = colon == std::string::npos ? colon : line.find(' ', colon + 1);
+        if (space == std::string::npos) {
+            throw DataError(files_->hebrew.path() + ", verse " + std::to_string(k + 1) +
+                            " of the run from " + name +
+                            ": the line has no space after its verse reference.");
+        }
+        report.line(
+            LineEntry(english.anchor, line.substr(0, space), line.substr(space), hit.alternate));
+        report.line(english.block);
+    }
+    report.line(kRunSeparator);
+}
+
+const std::vector<std::string_view>& HtmlReport::wordsOf(const Hit& hit) {
+    if (kept_ && keptVerse_ == hit.verse) return keptWords_;
+    const VerseId& id = hit.verse;
+    const EnglishVerse english = LookUpEnglishVerse(files_->english, id.book, id.chapter, id.verse);
+    keptAnchor_ = english.anchor;
+    keptBlock_ = english.block;
+    const std::string key = VerseKey(id.book, id.chapter, id.verse);
+    const std::string_view text = TrimView(FindHebrewText(files_->hebrew, id, key, false));
+    keptWords_.clear();
+    if (!text.empty()) {
+        for (std::size_t start = 0;;) {
+            const std::size_t space = text.find(' ', start);
+            keptWords_.push_back(text.substr(start, space - start));
+            if (space == std::string_view::npos) break;
+            start = space + 1;
+        }
+    }
+    keptVerse_ = hit.verse;
+    kept_ = true;
+    // The Hebrew line must hold every word the word record file has.
+    if (keptWords_.size() < static_cast<std::size_t>(hit.wordCount)) {
+        throw DataError(files_->hebrew.path() + ", " + VerseName(id.book, id.chapter, id.verse) +
+                        ": the line has " + std::to_string(keptWords_.size()) + " words, word " +
+                        std::to_string(keptWords_.size() + 1) + " is wanted.");
+    }
+    return keptWords_;
+}
+
+void HtmlReport::addWords(const Hit& hit) {
+    const std::vector<std::string_view>& words = wordsOf(hit);
+    const VerseId& id = hit.verse;
+    std::string line = EntryStart(keptAnchor_, VerseKey(id.book, id.chapter, id.verse));
+    for (int k = 0; k < hit.wordCount; ++k) {
+        switch (hit.marks[k]) {
+            case 1:
+                line.append(" <b><i>").append(words[k]).append("</i></b>");
+                break;
+            case 2:
+                line.append(" <b><i>(").append(words[k]).append(")</i></b>");
+                break;
+            default:
+                line.append(" ").append(words[k]);
+                break;
+        }
+    }
+    files_->report.line(line);
+    files_->report.line(keptBlock_);
+}
+
+void HtmlReport::addPhrase(const Hit& hit) {
+    const std::vector<std::string_view>& words = wordsOf(hit);
+    const VerseId& id = hit.verse;
+    std::string line = EntryStart(keptAnchor_, VerseKey(id.book, id.chapter, id.verse));
+    for (int k = 0; k < hit.wordCount; ++k) {
+        if (k == hit.firstWord)
+            line.append(hit.alternate ? " <b><i>(" : " <b><i>").append(words[k]);
+        if (k == hit.lastWord) {
+            if (hit.lastWord != hit.firstWord) line.append(" ").append(words[k]);
+            line += hit.alternate ? ")</i></b>" : "</i></b>";
+        }
+        if (k != hit.firstWord && k != hit.lastWord) line.append(" ").append(words[k]);
+    }
+    files_->report.line(line);
+    files_->report.line(keptBlock_);
+}
+
+}  // namespace vellumark

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "data/AtomicFile.h"
+#include "data/TextStream.h"
+#include "search/Hit.h"
+#include "search/Searches.h"
+
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vellumark {
+
+/// The HTML report of a search, as a sink of its hits. begin() opens Hebrew.txt,
+/// EnglishOT.html and the report under a temporary name and writes the head;
+/// each hit becomes its entry lines, with the verse's Hebrew text (matched words
+/// highlighted) and its English block; finish() writes the tail and puts the
+/// report in place. The text streams go on from where the previous lookup
+/// stopped: hits come in file order, so each text file is read about once.
+class HtmlReport : public HitSink {
+public:
+    explicit HtmlReport(const SearchRequest& request);
+    ~HtmlReport() override;
+
+    void begin() override;
+    void add(const Hit& hit) override;
+    void finish() override;
+
+    std::string path() const;
+
+private:
+    struct Files;
+
+    void addVerse(const Hit& hit);
+    void addRun(const Hit& hit);
+    void addWords(const Hit& hit);
+    void addPhrase(const Hit& hit);
+    /// The words of the verse's Hebrew line, kept until a hit of another verse.
+    const std::vector<std::string_view>& wordsOf(const Hit& hit);
+
+    const SearchRequest& request_;
+    std::unique_ptr<Files> files_;
+    VerseId keptVerse_;
+    bool kept_ = false;
+    std::int16_t keptAnchor_ = 0;
+    std::string keptBlock_;
+    std::vector<std::string_view> keptWords_;
+};
+
+}  // namespace vellumark

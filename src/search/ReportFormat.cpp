@@ -1,0 +1,66 @@
+#include "search/ReportFormat.h"
+
+#include "data/AtomicFile.h"
+#include "data/Books.h"
+#include "data/TextInput.h"
+
+namespace vellumark {
+
+const std::string kRunSeparator = "<br>" + std::string(55, '+');
+
+std::string HeadingLine(std::string_view heading) {
+    std::string line = "<h2>";
+    for (std::size_t i = 0; i < heading.size(); ++i) {
+        if (heading[i] == '\r' || heading[i] == '\n') {
+            line += "<br>";
+            if (heading[i] == '\r' && i + 1 < heading.size() && heading[i + 1] == '\n') ++i;
+        } else {
+            line += heading[i];
+        }
+    }
+    return line + "</h2>";
+}
+
+void WriteHeadingBlock(AtomicFile& report, std::string_view heading) {
+    report.line("<p>");
+    report.line(HeadingLine(heading));
+    report.line("<p>");
+}
+
+void WriteReportHead(AtomicFile& report, const std::string& header) {
+    for (const char* line : {"<html>", "<head>", "</head>", "<body>"}) report.line(line);
+    if (!TrimSpaces(header).empty()) WriteHeadingBlock(report, header);
+}
+
+void WriteReportTail(AtomicFile& report, Tail tail) {
+    if (tail == Tail::OneLine) {
+        report.line("</body></html>");
+    } else {
+        report.line("</body>");
+        report.line("</html>");
+    }
+}
+
+bool IsEntry(std::string_view line) { return StartsWithNoCase(line, "<p><a href="); }
+
+std::string EntryStart(std::int16_t anchor, std::string_view boldPart) {
+    std::string line(kEntryStart);
+    line += std::to_string(anchor);
+    line += "'><b>";
+    line += boldPart;
+    line += "</b></a> ";
+    return line;
+}
+
+std::string RangeLine(std::int16_t firstBook, std::int16_t firstChapter, std::int16_t firstVerse,
+                      std::int16_t lastBook, std::int16_t lastChapter, std::int16_t lastVerse) {
+    auto place = [](std::int16_t book, std::int16_t chapter, std::int16_t verse) {
+        return GetBookAbbrev(book) + " " + std::to_string(chapter) + ":" + std::to_string(verse);
+    };
+    std::string line = "<br>" + place(firstBook, firstChapter, firstVerse);
+    if (firstBook != lastBook || firstChapter != lastChapter || firstVerse != lastVerse)
+        line += " - " + place(lastBook, lastChapter, lastVerse);
+    return line;
+}
+
+}  // namespace vellumark

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace vellumark {
+
+class AtomicFile;
+
+/// The lines every report shares, built here once for the searches and the
+/// report filter. A report is CR LF text: the head "<html>", "<head>",
+/// "</head>", "<body>", an optional heading block, two-line hit entries, and
+/// a tail.
+inline constexpr std::string_view kEntryStart = "<p><a href='..\\Data\\EnglishOT.html#";
+
+/// "<h2>" + heading + "</h2>", every line break of the heading written as
+/// "<br>", so the heading stays one report line: "a\nb" gives "<h2>a<br>b</h2>".
+std::string HeadingLine(std::string_view heading);
+
+/// "<p>", the heading line, "<p>".
+void WriteHeadingBlock(AtomicFile& report, std::string_view heading);
+
+/// "<html>", "<head>", "</head>", "<body>", then the heading block when the
+/// header is not blank.
+void WriteReportHead(AtomicFile& report, const std::string& header);
+
+enum class Tail { TwoLines, OneLine };
+/// "</body>" and "</html>", or "</body></html>" as one line.
+void WriteReportTail(AtomicFile& report, Tail tail);
+
+/// True for the first line of a hit entry (letter case ignored).
+bool IsEntry(std::string_view line);
+
+/// «<p><a href='..\Data\EnglishOT.html#412'><b>Exo 3:14 </b></a> »: the entry
+/// line up to the Hebrew text.
+std::string EntryStart(std::int16_t anchor, std::string_view boldPart);
+
+/// "<br>Exo  3:14 - Exo  3:16", or "<br>Exo  3:14" for a run of one verse.
+std::string RangeLine(std::int16_t firstBook, std::int16_t firstChapter, std::int16_t firstVerse,
+                      std::int16_t lastBook, std::int16_t lastChapter, std::int16_t lastVerse);
+
+/// The line that ends the entries of one verse run.
+extern const std::string kRunSeparator;
+
+}  // namespace vellumark

@@ -1,0 +1,61 @@
+#include "search/ValueSearchInput.h"
+
+#include "data/AppPaths.h"
+#include "data/TextInput.h"
+#include "data/TextStream.h"
+#include "search/ReportFormat.h"
+#include "search/ReportName.h"
+
+#include <limits>
+
+#include <sys/stat.h>
+
+namespace vellumark {
+
+ValueSearchCheck CheckValueSearch(const ValueSearchFields& fields, const std::string& appPath) {
+    ValueSearchCheck check;
+    std::int32_t value = 0;
+    const WholeNumber number =
+        CheckWholeNumber(fields.value, std::numeric_limits<std::int32_t>::max(), value);
+    switch (number) {
+        case WholeNumber::NotANumber:
+            check.message = "Please enter a valid numeric search value.";
+            return check;
+        case WholeNumber::NotPositive:
+            check.message = "Numeric value must be greater than zero";
+            return check;
+        case WholeNumber::NotWhole:
+            check.message = "Decimal search values are not permitted";
+            return check;
+        default:
+            break;
+    }
+    const ReportName name =
+        CleanReportName(fields.reportName, "Please enter a name for the report");
+    check.nameCleaned = true;
+    check.request.reportName = name.name;
+    if (!name.message.empty()) {
+        check.message = name.message;
+        return check;
+    }
+    if (number == WholeNumber::TooLarge) {
+        check.message =
+            "The search value " + fields.value + " is too large; the largest is 2147483647.";
+        return check;
+    }
+    if (!TrimSpaces(fields.reportHeader).empty() &&
+        HeadingLine(fields.reportHeader).size() > TextStream::kMaxLine) {
+        check.message =
+            "The report header is too long: its report line can hold at most 32,767 "
+            "characters.";
+        return check;
+    }
+    check.request.appPath = appPath;
+    check.request.reportHeader = fields.reportHeader;
+    check.request.value = value;
+    struct stat status {};
+    check.reportExists = ::stat(ReportPath(appPath, name.name).c_str(), &status) == 0;
+    return check;
+}
+
+}  // namespace vellumark

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "search/Searches.h"
+
+#include <string>
+
+namespace vellumark {
+
+/// The Value Search fields as typed.
+struct ValueSearchFields {
+    std::string value;
+    std::string reportName;
+    std::string reportHeader;
+};
+
+/// The outcome of CheckValueSearch: `message` is empty when the input passed;
+/// `request` then holds the search's value, report name and header.
+struct ValueSearchCheck {
+    std::string message;
+    /// The report name as cleaned, for the window to show; set once the value
+    /// passed (the name is checked after the value).
+    bool nameCleaned = false;
+    SearchRequest request;
+    /// A report of that name exists: the user is asked before it is replaced.
+    bool reportExists = false;
+
+    bool passed() const { return message.empty(); }
+};
+
+/// Checks, in order: the value (a number, greater than 0, whole), the report
+/// name (not empty; cleaned; no path separator; not too long), the value's
+/// size (at most 2,147,483,647) and the header (it fits one report line). The
+/// first failing check gives the message.
+ValueSearchCheck CheckValueSearch(const ValueSearchFields& fields, const std::string& appPath);
+
+}  // namespace vellumark
