@@ -1,11 +1,17 @@
 #include "data/Books.h"
 #include "data/EnglishLookup.h"
 #include "data/Errors.h"
+#include "data/FileReading.h"
 #include "data/TextInput.h"
 #include "data/TextStream.h"
+#include "data/VerseRecordFile.h"
 #include "support/Fixtures.h"
 
 #include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include <sys/stat.h>
 
 using namespace vellumark;
 using testing_support::CrLf;
@@ -15,12 +21,9 @@ using testing_support::WriteFile;
 
 namespace {
 
-TEST(Books, abbreviationsAndKeys) {
-    EXPECT_EQ(GetBookAbbrev(19), "Ps ");
-    EXPECT_EQ(GetBookAbbrev(0), "");
+TEST(Books, lastBookAndBeyond) {
+    EXPECT_EQ(GetBookAbbrev(39), "Mal ");
     EXPECT_EQ(GetBookAbbrev(40), "");
-    EXPECT_EQ(VerseKey(2, 3, 14), "Exo 3:14 ");
-    EXPECT_EQ(EnglishVerseKey(1, 1, 1), "<P>Gen 1:1<");
 }
 
 class EnglishLookupTest : public ::testing::Test {
@@ -81,7 +84,41 @@ TEST_F(EnglishLookupTest, failuresNameTheFileAndVerse) {
     TextStream english(path);
     EXPECT_THROW(SplitEnglishVerse(GetEnglishVerse(english, 1, 1, 4), "Gen 1:4"), DataError)
         << "an anchor above 32,767";
+    EXPECT_THROW(SplitEnglishVerse("12345678901234567890#x", "Gen 1:4"), DataError)
+        << "twenty digits stop at the digit limit";
     EXPECT_THROW(GetEnglishVerse(english, 0, 0, 0), DataError) << "next-line form past the end";
+}
+
+TEST(TextStream, overLongLineFoundWhileScanning) {
+    TempDir dir;
+    const std::string path = dir.file("Hebrew.txt");
+    WriteFile(path, std::string(32767, 'a') + "\r\n" + std::string(1 << 20, '\0'));
+    TextStream stream(path);
+    std::string_view line;
+    ASSERT_TRUE(stream.readLine(line));
+    EXPECT_EQ(line.size(), 32767u) << "the longest line with its CR LF";
+    try {
+        stream.readLine(line);
+        ADD_FAILURE() << "no error";
+    } catch (const DataError& error) {
+        EXPECT_NE(std::string(error.what()).find(path + ", line 2: the line is longer"),
+                  std::string::npos)
+            << error.what();
+    }
+}
+
+/// A folder or a named pipe in place of a data file is refused by name; a pipe
+/// is never waited on.
+TEST(TextStream, folderOrPipeIsRefused) {
+    TempDir dir;
+    std::filesystem::create_directory(dir.file("folder"));
+    ASSERT_EQ(mkfifo(dir.file("pipe").c_str(), 0600), 0);
+    for (const char* name : {"folder", "pipe"}) {
+        const std::string path = dir.file(name);
+        EXPECT_THROW(TextStream{path}, FileError) << name;
+        EXPECT_THROW(VerseRecordFile{path}, FileError) << name;
+        EXPECT_THROW(ReadWholeText(path), FileError) << name;
+    }
 }
 
 TEST(TextInput, numberSyntax) {

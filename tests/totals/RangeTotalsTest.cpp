@@ -1,4 +1,5 @@
 #include "data/Errors.h"
+#include "data/VerseRecordFile.h"
 #include "support/Fixtures.h"
 #include "totals/RangeTotals.h"
 
@@ -96,6 +97,25 @@ TEST_F(RangeTotalsTest, sumsInFileOrder) {
 TEST_F(RangeTotalsTest, endBeforeStartInTheFile_endsWithAnError) {
     EXPECT_THROW(totals(2, 1, 1, 1, 1, 1), DataError);
     EXPECT_THROW(totals(9, 1, 1, 9, 1, 1), DataError);
+}
+
+/// Sums are taken in 64 bits: a total above 32 bits is an error, never a
+/// wrapped number.
+TEST(RangeTotalsLarge, totalAbove32BitsIsAnError) {
+    TempDir dir;
+    std::string records;
+    for (int chapter = 1; chapter <= 80; ++chapter) {
+        for (int verse = 1; verse <= 500; ++verse)
+            records += EncodeVerseRecord({1, chapter, verse, 65535, 65535, 65535, 65535});
+    }
+    testing_support::WriteFile(dir.file("LineData.dat"), records);
+    try {
+        CalculateRangeTotals(dir.file("LineData.dat"), 1, 1, 1, 1, 80, 500);
+        ADD_FAILURE() << "no error";
+    } catch (const DataError& error) {
+        EXPECT_NE(std::string(error.what()).find("too large"), std::string::npos) << error.what();
+    }
+    EXPECT_EQ(CalculateRangeTotals(dir.file("LineData.dat"), 1, 1, 1, 1, 1, 2).gematria, 131070);
 }
 
 }  // namespace

@@ -1,0 +1,93 @@
+#include "data/AtomicFile.h"
+#include "data/Errors.h"
+#include "support/Fixtures.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <thread>
+
+#include <sys/mount.h>
+
+using namespace vellumark;
+using testing_support::ReadFile;
+using testing_support::TempDir;
+using testing_support::WriteFile;
+
+namespace {
+
+std::size_t FilesIn(const std::string& folder) {
+    return static_cast<std::size_t>(std::distance(std::filesystem::directory_iterator(folder),
+                                                  std::filesystem::directory_iterator()));
+}
+
+/// Two writers of one target each write a file of their own: the target ends up
+/// as one complete file, and no temporary file is left.
+TEST(AtomicFile, concurrentWritersNeverMix) {
+    TempDir dir;
+    const std::string target = dir.file("same.html");
+    const std::string a(200000, 'a');
+    const std::string b(300000, 'b');
+    auto write = [&target](const std::string& text) {
+        AtomicFile file(target);
+        for (std::size_t at = 0; at < text.size(); at += 1000) file.write(text.substr(at, 1000));
+        file.commit();
+    };
+    for (int round = 0; round < 5; ++round) {
+        std::thread first(write, a);
+        std::thread second(write, b);
+        first.join();
+        second.join();
+        const std::string result = ReadFile(target);
+        EXPECT_TRUE(result == a || result == b) << "round " << round << ": " << result.size();
+        EXPECT_EQ(FilesIn(dir.path()), 1u);
+    }
+}
+
+/// A link planted where a temporary file might go, or as the target, never
+/// leads the write out of the folder.
+TEST(AtomicFile, plantedLinksAreNotFollowed) {
+    TempDir dir;
+    const std::string outside = dir.file("outside.txt");
+    WriteFile(outside, "keep");
+    std::filesystem::create_directory(dir.file("Report"));
+    std::filesystem::create_symlink(outside, dir.file("Report/trap.html.part"));
+    std::filesystem::create_symlink(outside, dir.file("Report/trap.html"));
+    AtomicFile file(dir.file("Report/trap.html"));
+    file.line("report");
+    file.commit();
+    EXPECT_EQ(ReadFile(outside), "keep");
+    EXPECT_EQ(ReadFile(dir.file("Report/trap.html")), "report\r\n");
+}
+
+TEST(AtomicFile, failureLeavesTheTargetAndNamesTheReason) {
+    TempDir dir;
+    WriteFile(dir.file("Report"), "a file, not a folder");
+    try {
+        AtomicFile file(dir.file("Report/r.html"));
+        ADD_FAILURE() << "no error";
+    } catch (const FileError& error) {
+        EXPECT_NE(std::string(error.what()).find("Not a directory"), std::string::npos)
+            << error.what();
+    }
+    // A full disk, where the test may mount a small one.
+    std::filesystem::create_directory(dir.file("small"));
+    if (::mount("tmpfs", dir.file("small").c_str(), "tmpfs", 0, "size=64k") != 0)
+        GTEST_SKIP() << "no tmpfs can be mounted here (needs root)";
+    const std::string target = dir.file("small/r.html");
+    WriteFile(target, "previous");
+    try {
+        AtomicFile file(target);
+        file.write(std::string(1 << 20, 'x'));
+        file.commit();
+        ADD_FAILURE() << "no error";
+    } catch (const FileError& error) {
+        EXPECT_NE(std::string(error.what()).find("No space left on device"), std::string::npos)
+            << error.what();
+    }
+    EXPECT_EQ(ReadFile(target), "previous");
+    EXPECT_EQ(FilesIn(dir.file("small")), 1u);
+    ::umount(dir.file("small").c_str());
+}
+
+}  // namespace
