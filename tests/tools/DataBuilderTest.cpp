@@ -23,6 +23,18 @@ std::string Osis(const std::string& body) {
 class DataBuilderTest : public ::testing::Test {
 protected:
     void SetUp() override {
+        writeSources();
+        WriteFile(sources.file("morphhb/VerseMap.xml"), R"(<?xml version="1.0"?>
+<verseMap xmlns="http://www.APTBibleTools.com/namespace"><book osisID="Gen">
+<verse wlc="Gen.32.1" kjv="Gen.31.55" type="full"/><verse wlc="Gen.32.2" kjv="Gen.32.1" type="full"/></book>
+<book osisID="Ps"><verse wlc="Ps.3.2" kjv="Ps.3.1" type="full"/></book></verseMap>)");
+    }
+    void writeSources() {
+        // New files rather than truncated ones, which the file system would flush.
+        auto write = [this](const std::string& name, const std::string& body) {
+            std::filesystem::remove(sources.file(name));
+            WriteFile(sources.file(name), Osis(body));
+        };
         std::string kjv;
         for (std::string_view book : kOsisBooks) {
             const std::string id(book);
@@ -35,37 +47,46 @@ protected:
 <w>הָ/אָֽרֶץ</w><seg type="x-maqqef">־</seg><w>כתיב</w><note type="variant"><catchWord>כתיב</catchWord><rdg type="x-qere"><w>קרי</w></rdg></note><seg type="x-sof-pasuq">׃</seg></verse></chapter>
 <chapter osisID="Gen.32"><verse osisID="Gen.32.1"><w>ל</w></verse><verse osisID="Gen.32.2"><w>מ</w></verse></chapter>)";
                 english =
-                    R"(<chapter osisID="Gen.1"><verse sID="Gen.1.1"/><w lemma="strong:H1">In the beginning</w> <w>God</w> <transChange type="added">was</transChange> <w><divineName>Lord</divineName></w>.<note>a note</note><verse eID="Gen.1.1"/></chapter>
+                    R"(<chapter osisID="Gen.1"><verse sID="Gen.1.1"/><w lemma="strong:H1">In the beginning</w> <w>God</w> <transChange type="added">was</transChange> <w><divineName>Lord</divineName></w>.<note>a note</note><verse eID="Gen.1.1"/>
+<verse sID="Gen.1.2"/>And the earth<verse eID="Gen.1.2"/></chapter>
 <chapter osisID="Gen.31"><verse sID="Gen.31.55"/>And early Laban rose up.<verse eID="Gen.31.55"/></chapter>
-<chapter osisID="Gen.32"><verse sID="Gen.32.1"/>And Jacob went on his way.<verse eID="Gen.32.1"/></chapter>)";
+<chapter osisID="Gen.32"><verse sID="Gen.32.1"/>  Jacob &amp; Esau&#13;went	on  &lt;his&gt;
+way #2.  <verse eID="Gen.32.1"/></chapter>)";
+            } else if (id == "Ruth" && !ruth.empty()) {
+                hebrew = english = "";
+                for (const auto& [verse, words] : ruth) {
+                    hebrew += "<verse osisID=\"Ruth." + verse + "\">" + words + "</verse>";
+                    english +=
+                        "<verse sID=\"Ruth." + verse + "\"/>T<verse eID=\"Ruth." + verse + "\"/>";
+                }
             } else if (id == "Ps") {
                 hebrew =
                     R"(<chapter osisID="Ps.3"><verse osisID="Ps.3.1"><w>מזמור</w></verse><verse osisID="Ps.3.2"><w>יהוה</w></verse></chapter>)";
                 english =
-                    R"(<chapter osisID="Ps.3"><title type="psalm" canonical="true"><w>A Psalm</w> of David.</title><verse sID="Ps.3.1"/><divineName>Lord</divineName>, how are they increased<verse eID="Ps.3.1"/></chapter>)";
+                    R"(<chapter osisID="Ps.3"><title type="psalm" canonical="true"> <w>A Psalm</w> of David. </title><verse sID="Ps.3.1"/><divineName>Lord</divineName>, how are they increased<verse eID="Ps.3.1"/></chapter>)";
             }
-            WriteFile(sources.file("morphhb/" + id + ".xml"), Osis(hebrew));
+            write("morphhb/" + id + ".xml", hebrew);
             kjv += "<div type=\"book\" osisID=\"" + id + "\">" + english + "</div>";
         }
-        WriteFile(sources.file("kjv.xml"), Osis(kjv));
-        WriteFile(sources.file("morphhb/VerseMap.xml"), R"(<?xml version="1.0"?>
-<verseMap xmlns="http://www.APTBibleTools.com/namespace"><book osisID="Gen">
-<verse wlc="Gen.32.1" kjv="Gen.31.55" type="full"/><verse wlc="Gen.32.2" kjv="Gen.32.1" type="full"/></book>
-<book osisID="Ps"><verse wlc="Ps.3.2" kjv="Ps.3.1" type="full"/></book></verseMap>)");
+        write("kjv.xml", kjv);
     }
-    std::string expectBuildError() {
+    /// The build's error, or empty when it succeeds; a failed build leaves no data.
+    std::string buildError() {
+        std::filesystem::remove_all(data.path());
         try {
             BuildData(sources.path(), data.path());
         } catch (const BuildError& error) {
             EXPECT_FALSE(std::filesystem::exists(data.file("LineData.dat")));
             return error.what();
         }
-        ADD_FAILURE() << "no error";
         return {};
     }
 
     TempDir sources;
     TempDir data;
+    /// Ruth's verses when set: "chapter.verse" and the verse's <w> elements, each
+    /// verse with an English text.
+    std::vector<std::pair<std::string, std::string>> ruth;
 };
 
 TEST_F(DataBuilderTest, writesTheFourFiles) {
@@ -83,33 +104,89 @@ TEST_F(DataBuilderTest, writesTheFourFiles) {
     const std::string hebrew = ReadFile(data.file("Hebrew.txt"));
     EXPECT_EQ(hebrew.substr(0, hebrew.find("\r\n") + 2), "Gen 1:1 ברא הארץ כתיב\r\n");
     const std::string english = ReadFile(data.file("EnglishOT.html"));
-    for (const char* line : {"<P>Gen 1:1<wbr  id=1> In the beginning God <i>was</i> LORD.\r\n",
-                             "<P>Gen 32:1<wbr  id=2> And early Laban rose up.\r\n",
-                             "<P>Gen 32:2<wbr  id=3> And Jacob went on his way.\r\n",
-                             "<P>Ps 3:1<wbr  id=21> A Psalm of David.\r\n",
-                             "<P>Ps 3:2<wbr  id=22> LORD, how are they increased\r\n"})
+    for (const char* line :
+         {"<h2>Genesis</h2>\r\n"
+          "<P>Gen 1:1<wbr  id=1> In the beginning God <i>was</i> LORD. And the earth\r\n"
+          "<P>Gen 32:1<wbr  id=2> And early Laban rose up.\r\n"
+          "<P>Gen 32:2<wbr  id=3> Jacob &amp; Esau went on &lt;his&gt; way &#35;2.\r\n"
+          "<h2>Exodus</h2>\r\n<P>Exo 1:1<wbr  id=4> T Exod\r\n",
+          "<P>Ps 3:1<wbr  id=21> A Psalm of David.\r\n",
+          "<P>Ps 3:2<wbr  id=22> LORD, how are they increased\r\n"})
         EXPECT_NE(english.find(line), std::string::npos) << line;
     EXPECT_NE(english.find("CC BY 4.0"), std::string::npos);
 }
 
 TEST_F(DataBuilderTest, badSourcesStopTheBuild) {
     std::filesystem::remove(sources.file("kjv.xml"));
-    std::string message = expectBuildError();
+    std::string message = buildError();
     EXPECT_NE(message.find(sources.file("kjv.xml")), std::string::npos) << message;
     EXPECT_NE(message.find("bibledit-data"), std::string::npos) << message;
 
     WriteFile(sources.file("kjv.xml"), "<osis>\n<div>\n</osis>\n");
-    message = expectBuildError();
+    message = buildError();
     EXPECT_NE(message.find("kjv.xml, line 3"), std::string::npos) << message;
 }
 
-TEST_F(DataBuilderTest, verseOverTheLimitsStopsTheBuild) {
-    std::string words;
-    for (int i = 0; i < 47; ++i) words += "<w>א</w>";
-    WriteFile(sources.file("morphhb/Ruth.xml"),
-              Osis("<chapter><verse osisID=\"Ruth.1.1\">" + words + "</verse></chapter>"));
-    const std::string message = expectBuildError();
-    EXPECT_NE(message.find("Ruth 1:1 has 47 words"), std::string::npos) << message;
+TEST_F(DataBuilderTest, verseOverTheLimitsOfTheDataFilesStopsTheBuild) {
+    auto repeat = [](const std::string& text, int count) {
+        std::string out;
+        for (int i = 0; i < count; ++i) out += text;
+        return out;
+    };
+    const std::string a = "<w>א</w>";
+    const struct {
+        const char* name;
+        std::vector<std::pair<std::string, std::string>> verses;
+        std::string error;  ///< empty when the build succeeds
+    } cases[] = {
+        // clang-format off
+        {"46 words",                {{"1.1", repeat(a, 46)}},                        ""},
+        {"47 words",                {{"1.1", repeat(a, 47)}},                        "Ruth 1:1 has 47 words"},
+        {"gematria 32767",          {{"1.1", "<w>" + repeat("ת", 81) + "שסז</w>"}},  ""},
+        {"gematria 32768",          {{"1.1", "<w>" + repeat("ת", 81) + "שסח</w>"}},  "Ruth 1:1 has a value above"},
+        {"alternative 65535",       {{"1.1", "<w>" + repeat("ץ", 72) + "תשלה</w>"}}, ""},
+        {"alternative 65536",       {{"1.1", "<w>" + repeat("ץ", 72) + "תשלו</w>"}}, "Ruth 1:1 has a value above"},
+        {"chapter and verse 32767", {{"32767.32767", a}},                            ""},
+        {"chapter 32768",           {{"32768.1", a}},                                "Ruth 32768:1 has a value above"},
+        {"verse 32768",             {{"1.32768", a}},                                "Ruth 1:32768 has a value above"},
+        {"verse repeated",          {{"1.1", a}, {"1.1", a}},                        "Ruth 1:1 does not follow Ruth 1:1"},
+        {"verse out of order",      {{"1.2", a}, {"1.1", a}},                        "Ruth 1:1 does not follow Ruth 1:2"},
+        // clang-format on
+    };
+    for (const auto& [name, verses, error] : cases) {
+        ruth = verses;
+        writeSources();
+        const std::string message = buildError();
+        if (error.empty())
+            EXPECT_EQ(message, "") << name;
+        else
+            EXPECT_NE(message.find(error), std::string::npos) << name << ": " << message;
+    }
+}
+
+TEST(MakeWordTest, valuesOfEveryLetterForm) {
+    const struct {
+        const char* name;
+        const char* letter;
+        int gematria;
+        int altGematria;
+    } letters[] = {
+        {"alef", "א", 1, 1},           {"bet", "ב", 2, 2},          {"gimel", "ג", 3, 3},
+        {"dalet", "ד", 4, 4},          {"he", "ה", 5, 5},           {"vav", "ו", 6, 6},
+        {"zayin", "ז", 7, 7},          {"het", "ח", 8, 8},          {"tet", "ט", 9, 9},
+        {"yod", "י", 10, 10},          {"final kaf", "ך", 20, 500}, {"kaf", "כ", 20, 20},
+        {"lamed", "ל", 30, 30},        {"final mem", "ם", 40, 600}, {"mem", "מ", 40, 40},
+        {"final nun", "ן", 50, 700},   {"nun", "נ", 50, 50},        {"samekh", "ס", 60, 60},
+        {"ayin", "ע", 70, 70},         {"final pe", "ף", 80, 800},  {"pe", "פ", 80, 80},
+        {"final tsadi", "ץ", 90, 900}, {"tsadi", "צ", 90, 90},      {"qof", "ק", 100, 100},
+        {"resh", "ר", 200, 200},       {"shin", "ש", 300, 300},     {"tav", "ת", 400, 400},
+    };
+    for (const auto& [name, letter, gematria, altGematria] : letters) {
+        const Word word = MakeWord(letter);
+        EXPECT_EQ(word.letters, letter) << name;
+        EXPECT_EQ(word.gematria, gematria) << name;
+        EXPECT_EQ(word.altGematria, altGematria) << name;
+    }
 }
 
 }  // namespace
