@@ -1,10 +1,21 @@
 #!/usr/bin/env bash
-# Builds Vellumark with its tests (warnings are errors) and runs every test.
+# Checks the formatting, builds Vellumark with its tests (warnings are errors)
+# and runs every test, then builds and runs them again under AddressSanitizer
+# and UndefinedBehaviorSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/install-packages.sh
 install_packages "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
 
+if ! git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run -Werror; then
+    echo "Formatting differs from .clang-format: run clang-format -i on the files above." >&2
+    exit 1
+fi
+
 cmake --preset testing >/dev/null
 cmake --build --preset testing -j"$(nproc)"
 QT_QPA_PLATFORM=offscreen ctest --preset testing
+
+cmake --preset sanitize >/dev/null
+cmake --build --preset sanitize -j"$(nproc)"
+ctest --preset sanitize
