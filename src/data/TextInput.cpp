@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cmath>
-#include <cstdlib>
+#include <charconv>
 
 namespace vellumark {
 
@@ -34,7 +34,13 @@ std::optional<double> ParseNumber(const std::string& text) {
         if (exponentDigits == 0) return std::nullopt;
     }
     if (i != s.size()) return std::nullopt;
-    return std::strtod(s.c_str(), nullptr);
+    // from_chars reads the decimal point whatever the program's locale: Qt
+    // adopts the user's, where a decimal comma would stop strtod at the point.
+    const std::size_t start = s[0] == '+' ? 1 : 0;
+    double value = 0;
+    const auto [end, error] = std::from_chars(s.data() + start, s.data() + s.size(), value);
+    if (error == std::errc::result_out_of_range) return s[start] == '-' ? -HUGE_VAL : HUGE_VAL;
+    return value;
 }
 
 WholeNumber CheckWholeNumber(const std::string& text, std::int32_t maximum, std::int32_t& value) {

@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <clocale>
 #include <filesystem>
 
 #include <sys/stat.h>
@@ -130,6 +131,11 @@ TEST(TextInput, numberSyntax) {
                  {"abc", {}},   {"1,000", {}}, {"1e", {}},     {"0x1A", {}}, {"$5", {}},
                  {"2.5.1", {}}, {".", {}}};
     for (const auto& c : cases) EXPECT_EQ(ParseNumber(c.text), c.value) << "\"" << c.text << "\"";
+    // The window runs in the user's locale, which may write decimals with a comma.
+    if (std::setlocale(LC_NUMERIC, "de_DE.UTF-8")) {
+        EXPECT_EQ(ParseNumber("26.5"), 26.5);
+        std::setlocale(LC_NUMERIC, "C");
+    }
 }
 
 }  // namespace

@@ -458,6 +458,15 @@ void tst_frmVellumark::reportFilterThroughTheWindow() {
     QCOMPARE(ReadFile(report),
              CrLf({"<html>", "<p>", "<h2>Heading</h2>", "<p>",
                    "<p><a href='x'><b>Gen 1:2 </b></a>  <b><i>C</i></b>", "E2", "</body></html>"}));
+
+    // A verse report highlights nothing: the user is asked, and No keeps it.
+    const std::string verses = CrLf({"<html>", "<p><a href='x'><b>Gen 1:1 </b></a> C", "E1"});
+    WriteFile(report, verses);
+    click("btnReportFilter");
+    QCOMPARE(MessageBox::takeShown(),
+             QStringList{"Report Filter|words.html highlights nothing, so filtering it removes "
+                         "every entry. Filter anyway?"});
+    QCOMPARE(ReadFile(report), verses);
 }
 
 QTEST_MAIN(tst_frmVellumark)
