@@ -2,8 +2,8 @@
 
 #include <algorithm>
 #include <cctype>
-#include <cmath>
 #include <charconv>
+#include <cmath>
 
 namespace vellumark {
 

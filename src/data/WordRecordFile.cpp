@@ -37,24 +37,34 @@ bool WordRecordFile::next(VerseBlock& block) {
         if (atEnd()) fail(block, "the file ends inside a verse header.");
         *field = readField();
     }
-    while (!atEnd()) {
-        const std::size_t start = offset_;
-        const std::int16_t value = readField();
-        if (value == 0) {
-            offset_ = start;  // the next block's marker
-            break;
+    // The words are decoded in place; the file is even-sized, so two bytes
+    // remain wherever a field starts.
+    const std::uint8_t* p = bytes_.data() + offset_;
+    const std::uint8_t* const end = bytes_.data() + bytes_.size();
+    auto field = [&p] {
+        const std::int16_t value = BytesToSignedInt(FieldBytes(p, 2));
+        p += 2;
+        return value;
+    };
+    while (p != end) {
+        if (p[0] == 0 || p[0] == 0x80) {
+            if (p[1] == 0) break;  // the next block's marker
         }
-        if (block.words.size() == VerseBlock::kMaxWords)
+        const std::int16_t value = field();
+        if (block.words.size() == WordList::kCapacity) {
+            offset_ = static_cast<std::size_t>(p - bytes_.data());
             fail(block, "the verse has more than 46 words.");
-        WordValue word{value, value, false};
-        if (value < 0) {
-            if (atEnd()) fail(block, "the file ends inside a word's pair of values.");
-            const std::int16_t alternate = readField();
-            if (alternate <= 0) fail(block, "a word's pair of values is cut off.");
-            word = {static_cast<std::int16_t>(-value), alternate, true};
         }
-        block.words.push_back(word);
+        if (value > 0) {
+            block.words.push_back({value, value, false});
+            continue;
+        }
+        if (p == end) fail(block, "the file ends inside a word's pair of values.");
+        const std::int16_t alternate = field();
+        if (alternate <= 0) fail(block, "a word's pair of values is cut off.");
+        block.words.push_back({static_cast<std::int16_t>(-value), alternate, true});
     }
+    offset_ = static_cast<std::size_t>(p - bytes_.data());
     return true;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -14,15 +16,34 @@ struct WordValue {
     bool pair = false;
 };
 
+/// The words of one verse, held in place: a verse has at most 46.
+class WordList {
+public:
+    static constexpr std::size_t kCapacity = 46;
+
+    std::size_t size() const { return count_; }
+    bool empty() const { return count_ == 0; }
+    const WordValue& operator[](std::size_t k) const { return items_[k]; }
+    const WordValue* begin() const { return items_.data(); }
+    const WordValue* end() const { return items_.data() + count_; }
+    void clear() { count_ = 0; }
+    /// The caller checks the capacity first.
+    void push_back(const WordValue& word) { items_[count_++] = word; }
+
+private:
+    std::array<WordValue, kCapacity> items_{};
+    std::size_t count_ = 0;
+};
+
 /// One verse block: a zero field, then book, chapter and verse, then the words.
 /// Example: 00 00, 00 01, 00 01, 00 01, 03 91, 80 CB, 03 4B is Genesis 1:1 with
 /// the words 913 and (203, 843).
 struct VerseBlock {
-    static constexpr int kMaxWords = 46;
+    static constexpr int kMaxWords = static_cast<int>(WordList::kCapacity);
     std::int16_t book = 0;
     std::int16_t chapter = 0;
     std::int16_t verse = 0;
-    std::vector<WordValue> words;
+    WordList words;
 };
 
 /// Sequential reader of WordMatrix.dat, verse block by verse block. Breaks of the

@@ -9,7 +9,7 @@ namespace {
 /// alternate sum equals it and exceeds the primary sum: at most one, the
 /// shortest, per start position.
 void EvaluateVerse(const RecordFiles& data, std::int32_t value, HitSink& sink) {
-    const std::vector<WordValue>& words = data.block().words;
+    const WordList& words = data.block().words;
     const int last = static_cast<int>(words.size()) - 1;
     for (int i = 0; i <= last; ++i) {
         std::int32_t primarySum = 0;
@@ -37,7 +37,7 @@ void EvaluateVerse(const RecordFiles& data, std::int32_t value, HitSink& sink) {
 void MatchSingleWord(RecordFiles& data, std::int32_t intValue, HitSink& sink) {
     Hit hit;
     while (data.next()) {
-        const std::vector<WordValue>& words = data.block().words;
+        const WordList& words = data.block().words;
         bool matched = false;
         for (std::size_t k = 0; k < words.size(); ++k) {
             const WordValue& word = words[k];
