@@ -34,7 +34,14 @@ std::string GetEnglishVerse(TextStream& english, std::int16_t book, std::int16_t
         throw DataError(english.path() + ", " + name +
                         ": the verse line has no anchor number closed by \">\".");
     }
-    std::string result(line.substr(anchorStart, p2 - anchorStart));
+    const std::string_view anchor = line.substr(anchorStart, p2 - anchorStart);
+    if (anchor.find('#') != std::string_view::npos) {
+        // The "#" that separates the anchor from the block must be the first.
+        if (name.empty()) name = VerseName(book, chapter, verse);
+        throw DataError(english.path() + ", " + name + ": the anchor number \"" +
+                        std::string(anchor) + "\" is not a number from 0 to 32,767.");
+    }
+    std::string result(anchor);
     result += "#<blockquote><font color='blue'>";
     result += line.substr(p2 + 1);
     result += "</font></blockquote>";

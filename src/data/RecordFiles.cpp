@@ -4,7 +4,17 @@
 #include "data/Books.h"
 #include "data/Errors.h"
 
+#include <filesystem>
+
 namespace vellumark {
+
+void CheckRecordFileSizes(const std::string& appPath) {
+    const std::string lineData = DataPath(appPath, kLineDataFile);
+    const std::string wordMatrix = DataPath(appPath, kWordMatrixFile);
+    std::error_code error;
+    CheckVerseRecordFileSize(lineData, std::filesystem::file_size(lineData, error));
+    CheckWordRecordFileSize(wordMatrix, std::filesystem::file_size(wordMatrix, error));
+}
 
 RecordFiles::RecordFiles(const std::string& appPath)
     : lineDataPath_(DataPath(appPath, kLineDataFile)),

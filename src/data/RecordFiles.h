@@ -7,6 +7,10 @@
 
 namespace vellumark {
 
+/// What the sizes of LineData.dat and WordMatrix.dat tell, read without
+/// opening them: a DataError for a size that cannot hold whole records.
+void CheckRecordFileSizes(const std::string& appPath);
+
 /// LineData.dat and WordMatrix.dat of one program folder, read in step. The two
 /// files describe the same verses in the same order, and each word block holds
 /// as many words as its verse record counts; where they do not, next() throws a

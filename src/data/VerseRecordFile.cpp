@@ -18,12 +18,16 @@ VerseId IdentityOf(const VerseRecord& record, const std::string& path) {
             NarrowTo16(verse, "verse", where)};
 }
 
-VerseRecordFile::VerseRecordFile(std::string path) : bytes_(ReadWholeFile(path)) {
-    if (bytes_.empty()) throw DataError(path + " holds no verse record." + kRebuildHint);
-    if (bytes_.size() % VerseRecord::kSize != 0) {
-        throw DataError(path + " is damaged: its " + std::to_string(bytes_.size()) +
+void CheckVerseRecordFileSize(const std::string& path, std::uintmax_t size) {
+    if (size == 0) throw DataError(path + " holds no verse record." + kRebuildHint);
+    if (size % VerseRecord::kSize != 0) {
+        throw DataError(path + " is damaged: its " + std::to_string(size) +
                         " bytes are not a whole number of 14-byte verse records." + kRebuildHint);
     }
+}
+
+VerseRecordFile::VerseRecordFile(std::string path) : bytes_(ReadWholeFile(path)) {
+    CheckVerseRecordFileSize(path, bytes_.size());
 }
 
 bool VerseRecordFile::next(VerseRecord& record) {

@@ -32,6 +32,9 @@ struct VerseId {
 /// naming the record and the file.
 VerseId IdentityOf(const VerseRecord& record, const std::string& path);
 
+/// The DataError of a LineData.dat of `size` bytes that cannot hold whole records.
+void CheckVerseRecordFileSize(const std::string& path, std::uintmax_t size);
+
 /// Sequential reader of LineData.dat. A file that holds no record, or whose
 /// size is not a whole number of records, is a DataError naming the file, with
 /// the hint to rebuild the data.

@@ -9,12 +9,16 @@
 
 namespace vellumark {
 
-WordRecordFile::WordRecordFile(const std::string& path) : path_(path), bytes_(ReadWholeFile(path)) {
-    if (bytes_.empty()) throw DataError(path + " holds no verse block." + kRebuildHint);
-    if (bytes_.size() % 2 != 0) {
-        throw DataError(path + " is damaged: its " + std::to_string(bytes_.size()) +
+void CheckWordRecordFileSize(const std::string& path, std::uintmax_t size) {
+    if (size == 0) throw DataError(path + " holds no verse block." + kRebuildHint);
+    if (size % 2 != 0) {
+        throw DataError(path + " is damaged: its " + std::to_string(size) +
                         " bytes are not a whole number of two-byte fields." + kRebuildHint);
     }
+}
+
+WordRecordFile::WordRecordFile(const std::string& path) : path_(path), bytes_(ReadWholeFile(path)) {
+    CheckWordRecordFileSize(path, bytes_.size());
 }
 
 std::int16_t WordRecordFile::readField() {

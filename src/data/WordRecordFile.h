@@ -46,6 +46,9 @@ struct VerseBlock {
     WordList words;
 };
 
+/// The DataError of a WordMatrix.dat of `size` bytes that cannot hold whole fields.
+void CheckWordRecordFileSize(const std::string& path, std::uintmax_t size);
+
 /// Sequential reader of WordMatrix.dat, verse block by verse block. Breaks of the
 /// format (a word before the first verse marker, more than 46 words, a pair cut
 /// off by a marker or the end of the file, a header cut off by the end of the

@@ -3,8 +3,7 @@
 #include "data/AppPaths.h"
 #include "data/Books.h"
 #include "data/FileErrors.h"
-#include "data/VerseRecordFile.h"
-#include "data/WordRecordFile.h"
+#include "data/RecordFiles.h"
 #include "window/MessageBox.h"
 
 #include <QCloseEvent>
@@ -290,9 +289,7 @@ bool frmVellumark::Form_Load() {
         }
     }
     try {
-        // What their sizes tell of damage to the record files.
-        vellumark::VerseRecordFile(vellumark::DataPath(strAppPath, vellumark::kLineDataFile));
-        vellumark::WordRecordFile(vellumark::DataPath(strAppPath, vellumark::kWordMatrixFile));
+        vellumark::CheckRecordFileSizes(strAppPath);
     } catch (const std::exception& error) {
         MessageBox::information(this, QString::fromStdString(error.what()));
         return false;

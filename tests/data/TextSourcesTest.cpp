@@ -69,9 +69,10 @@ TEST_F(EnglishLookupTest, nextLineFormAfterAChaptersLastVerse) {
 
 TEST_F(EnglishLookupTest, failuresNameTheFileAndVerse) {
     write({"<P>Gen 1:1<span id=1>A", "<P>Gen 1:2<span id=2", "<P>Gen 1:3<x>y",
-           "<P>Gen 1:4<span id=99999>B"});
-    // A verse in no line, a line without its second ">", an anchor field cut short.
-    for (const std::int16_t verse : {9, 2, 3}) {
+           "<P>Gen 1:4<span id=99999>B", "<P>Gen 1:5<span id=7 #B<i>c</i>"});
+    // A verse in no line, a line without its second ">", an anchor field cut
+    // short, a "#" in the anchor field.
+    for (const std::int16_t verse : {9, 2, 3, 5}) {
         TextStream english(path);
         try {
             GetEnglishVerse(english, 1, 1, verse);
