@@ -7,7 +7,9 @@
 #include <cstdlib>
 #include <string>
 
+#include "data/AtomicFile.h"
 #include "data/TextInput.h"
+#include "search/ReportName.h"
 
 namespace {
 
@@ -47,13 +49,23 @@ void CheckTrim(const std::string& text) {
     Require(vellumark::TrimSpaces(trimmed) == trimmed, "trimming twice changes the text", text);
 }
 
-void CheckReportName(const std::string& name) {
-    const std::string stripped = vellumark::StripReportSuffix(name);
-    Require(name.compare(0, stripped.size(), stripped) == 0, "stripped name is not a prefix", name);
-    const std::string removed = name.substr(stripped.size());
+void CheckReportName(const std::string& typed) {
+    const std::string trimmed = vellumark::TrimSpaces(typed);
+    const auto cleaned = vellumark::CleanReportName(typed, "empty");
+    Require(trimmed.compare(0, cleaned.name.size(), cleaned.name) == 0,
+            "cleaned name is not a prefix of the trimmed text", typed);
+    const std::string removed = trimmed.substr(cleaned.name.size());
     Require(removed.empty() || removed == ".html" || removed == ".htm" || removed == ".htm.html",
-            "something other than .html and .htm was removed", name);
-    Require(!EndsWith(name, ".html") || removed.size() >= 5, "a final .html stayed", name);
+            "something other than .html and .htm was removed", typed);
+    Require(!EndsWith(trimmed, ".html") || removed.size() >= 5, "a final .html stayed", typed);
+    Require((cleaned.message == "empty") == trimmed.empty(), "empty text judged wrongly", typed);
+    if (!cleaned.message.empty()) return;
+    // A usable name must stay inside the Report folder and fit a file name
+    // together with the temporary name a report is written under.
+    Require(cleaned.name.find_first_of("/\\") == std::string::npos,
+            "a name with a path separator was accepted", typed);
+    Require(vellumark::AtomicFile::NameFits(cleaned.name + ".html"),
+            "a name too long for the temporary file was accepted", typed);
 }
 
 }  // namespace

@@ -2,13 +2,16 @@
 # Seeds the fuzzers' corpus folders: BUILD_DIR/fuzz-corpus/<target>/, one file
 # per seed. libFuzzer adds what it finds to the same folders, so run this once
 # per build folder; seeds already there are rewritten, found inputs are kept.
-#   fuzz/make-corpus.sh build/fuzz
+# With a Data folder (one vellumark-data wrote) the file readers also get
+# seeds cut from the real data files.
+#   fuzz/make-corpus.sh build/fuzz [DATA_FOLDER]
 set -euo pipefail
-if [ $# -ne 1 ]; then
-    echo "usage: $0 BUILD_DIR" >&2
+if [ $# -lt 1 ] || [ $# -gt 2 ]; then
+    echo "usage: $0 BUILD_DIR [DATA_FOLDER]" >&2
     exit 2
 fi
 corpus="$1/fuzz-corpus"
+data="${2:-}"
 
 # seed TARGET NAME TEXT: the file <TARGET>/seed-<NAME> holding TEXT with no
 # final newline.
@@ -31,4 +34,82 @@ seed number_parsing hex "0x1A"
 seed number_parsing report-name "notes.htm.html"
 seed number_parsing report-name-case "notes.HTML"
 
-echo "Seeded $corpus"
+# seed_from TARGET NAME: the file <TARGET>/seed-<NAME> holding standard input.
+seed_from() {
+    mkdir -p "$corpus/$1"
+    cat >"$corpus/$1/seed-$2"
+}
+
+# The searches' own small data set, untouched (selector 4 keeps the file's
+# bytes after an empty replacement), for a value each search finds.
+for value in 2 3 7; do
+    printf "\\004\\000\\000\\000\\000\\000\\$(printf %03o "$value")\\003" |
+        seed_from searches "good-$value"
+done
+printf '\004\000\000\000\000\000\002\001' | seed_from searches good-word-count
+
+# A report as the searches write it, for the filter.
+report_head='<html>\r\n<head>\r\n</head>\r\n<body>\r\n'
+printf "\\001W\\000\\000$report_head<p><a href='..\\\\Data\\\\EnglishOT.html#1'><b>Gen 1:1 </b></a>  <b><i>W</i></b> X\\r\\n<blockquote><font color='blue'>E</font></blockquote>\\r\\n</body></html>\\r\\n" |
+    seed_from report_filter small-report
+
+if [ -z "$data" ]; then
+    echo "Seeded $corpus"
+    exit 0
+fi
+for file in LineData.dat WordMatrix.dat Hebrew.txt EnglishOT.html; do
+    if [ ! -f "$data/$file" ]; then
+        echo "$0: $data/$file is missing (vellumark-data writes it)" >&2
+        exit 1
+    fi
+done
+
+# Record files: the first byte splits the rest, here 70/255 of 1,020 bytes,
+# so the first 20 records and the first 740 bytes of the word blocks.
+{ printf '\106'; head -c 280 "$data/LineData.dat"; head -c 740 "$data/WordMatrix.dat"; } |
+    seed_from record_files first-verses
+{ printf '\377'; head -c 280 "$data/LineData.dat"; } | seed_from record_files records-only
+{ printf '\000'; head -c 400 "$data/WordMatrix.dat"; } | seed_from record_files words-only
+
+# English lookup: Gen 1:3 (book 1, chapter 1, verse 3), then the file's head
+# and its first verse lines.
+english_slice() {
+    head -n 10 "$data/EnglishOT.html"
+    grep -m 10 '^<P>' "$data/EnglishOT.html"
+}
+{ printf '\001\000\001\000\003'; english_slice; } | seed_from english_lookup gen-1-3
+{ printf '\000\000\000\000\000'; grep -m 10 '^<P>' "$data/EnglishOT.html"; } |
+    seed_from english_lookup next-lines
+
+# Searches: one real slice in place of each good file. The value 2701 is the
+# gematria of Gen 1:1.
+real_slice() {
+    case "$1" in
+    0) head -c 280 "$data/LineData.dat" ;;
+    1) head -c 300 "$data/WordMatrix.dat" ;;
+    2) head -n 10 "$data/Hebrew.txt" ;;
+    3) grep -m 10 '^<P>' "$data/EnglishOT.html" ;;
+    esac
+}
+for which in 0 1 2 3; do
+    { printf "\\00$which\\000\\000\\000\\000\\012\\215\\003"; real_slice "$which"; } |
+        seed_from searches "real-$which"
+done
+
+# A real report: the first three verses, each entry with its first Hebrew word
+# highlighted and its English text.
+{
+    printf '\001\000\000'
+    printf '<html>\r\n<head>\r\n</head>\r\n<body>\r\n'
+    head -n 3 "$data/Hebrew.txt" | tr -d '\r' | paste -d '\t' - <(grep -m 3 '^<P>' "$data/EnglishOT.html" | tr -d '\r') |
+        awk -F '\t' '{
+            split($1, f, " "); key = f[1] " " f[2]; word = f[3]; rest = ""
+            for (i = 4; i in f; ++i) rest = rest " " f[i]
+            english = $2; sub(/^[^>]*>[^>]*>/, "", english)
+            printf "<p><a href=\x27..\\Data\\EnglishOT.html#%d\x27><b>%s </b></a>  <b><i>%s</i></b>%s\r\n", NR, key, word, rest
+            printf "<blockquote><font color=\x27blue\x27>%s</font></blockquote>\r\n", english
+        }'
+    printf '</body></html>\r\n'
+} | seed_from report_filter real-report
+
+echo "Seeded $corpus from $data"

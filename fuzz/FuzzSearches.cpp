@@ -1,0 +1,108 @@
+// The four searches over a small program folder whose data files are good but
+// for one, which the input replaces in part. The input is a selector byte (bits
+// 0-1: the file; bit 2: keep the good file's bytes after the replaced part),
+// two bytes for where the replacement starts, four for the value, one for the
+// verse searches' measure, and then the replacement. Whatever the data, a
+// search writes its report or throws, and a failed search leaves the earlier
+// report as it was and nothing else in the Report folder.
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "FuzzSupport.h"
+#include "data/AppPaths.h"
+#include "data/Errors.h"
+#include "data/VerseRecordFile.h"
+#include "data/WordRecordFile.h"
+#include "search/Searches.h"
+
+namespace {
+
+using fuzzing::Require;
+
+struct Verse {
+    int verse;
+    std::array<int, 4> fields;  // words and pairs as WordMatrix.dat holds them
+    int count;
+    int gematria;
+    int alternate;
+};
+// Genesis 1:1-3: words (1, 2), (3, (4, 5)) and (2).
+constexpr std::array<Verse, 3> kVerses = {
+    {{1, {1, 2}, 2, 3, 3}, {2, {3, -4, 5}, 2, 7, 8}, {3, {2}, 1, 2, 2}}};
+
+/// The four good data files, in the order of vellumark::kDataFiles.
+std::array<std::string, 4> GoodData() {
+    std::array<std::string, 4> files;
+    for (const Verse& v : kVerses) {
+        files[0] += vellumark::EncodeVerseRecord(
+            {1, 1, v.verse, v.count, 2 * v.count, v.gematria, v.alternate});
+        for (int field : {0, 1, 1, v.verse}) files[1] += vellumark::EncodeWordField(field);
+        for (int field : v.fields)
+            if (field != 0) files[1] += vellumark::EncodeWordField(field);
+        const std::string key = "Gen 1:" + std::to_string(v.verse);
+        files[2] += key + (v.count == 1 ? " W1" : " W1 W2") + "\r\n";
+        files[3] += "<P>" + key + "<a name=x" + std::to_string(v.verse) + ">Text\r\n";
+    }
+    return files;
+}
+
+const std::string kEarlier = "an earlier report\r\n";
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    static const std::array<std::string, 4> good = GoodData();
+    fuzzing::Input input(data, size);
+    const std::uint8_t selector = input.byte();
+    const std::size_t which = selector & 3;
+    const bool keepTail = selector & 4;
+    const std::size_t start = static_cast<std::uint16_t>(input.int16()) % (good[which].size() + 1);
+    const auto high = static_cast<std::uint32_t>(static_cast<std::uint16_t>(input.int16()));
+    const auto low = static_cast<std::uint32_t>(static_cast<std::uint16_t>(input.int16()));
+    auto value = static_cast<std::int32_t>((high << 16 | low) & 0x7FFFFFFF);
+    if (value == 0) value = 1;
+    const auto searchType = static_cast<std::int16_t>(input.byte() % 3 + 1);
+
+    const std::string& app = fuzzing::AppFolder();
+    bool damaged = false;
+    for (std::size_t k = 0; k < good.size(); ++k) {
+        std::string file = good[k];
+        if (k == which) {
+            file = file.substr(0, start) + std::string(input.rest()) +
+                   (keepTail ? file.substr(start) : std::string());
+            damaged = file != good[k];
+        }
+        fuzzing::WriteFile(vellumark::DataPath(app, vellumark::kDataFiles[k]), file);
+    }
+
+    const std::string folder = vellumark::ReportFolder(app);
+    const std::string report = vellumark::ReportPath(app, "s");
+    const std::vector<std::string> onlyTheReport = {"s.html"};
+    vellumark::SearchObserver observer;
+    for (auto match : {vellumark::Match::Words, vellumark::Match::Phrases, vellumark::Match::Verses,
+                       vellumark::Match::VerseRuns}) {
+        fuzzing::ClearFolder(folder);
+        fuzzing::WriteFile(report, kEarlier);
+        const vellumark::SearchRequest request{app, "s", "Header", value, match, searchType};
+        bool failed = true;
+        try {
+            const auto result = vellumark::RunSearch(request, observer);
+            failed = false;
+            Require(result.hits >= 0 && !result.killed, "an odd search result");
+            Require(result.reportPath == report, "the report went elsewhere");
+            const std::string written = fuzzing::ReadFile(report);
+            Require(written.starts_with("<html>\r\n") && written.ends_with("</html>\r\n"),
+                    "a report without its head or tail");
+        } catch (const vellumark::DataError&) {
+        } catch (const vellumark::FileError&) {
+        }
+        Require(!failed || damaged, "a search failed on good data");
+        if (failed)
+            Require(fuzzing::ReadFile(report) == kEarlier, "a failed search changed the report");
+        Require(fuzzing::FilesIn(folder) == onlyTheReport, "a search left another file behind");
+    }
+    return 0;
+}
