@@ -7,44 +7,99 @@
 
 namespace vellumark {
 
-std::string GetEnglishVerse(TextStream& english, std::int16_t book, std::int16_t chapter,
+namespace {
+
+/// The two pieces of a verse line: the anchor text between the 8 skipped
+/// characters and the second ">", and the English text after it.
+struct EnglishLine {
+    std::string_view anchor;
+    std::string_view text;
+};
+
+EnglishLine FindEnglishLine(TextStream& english, std::int16_t book, std::int16_t chapter,
                             std::int16_t verse) {
-    std::string key;
     std::string_view line;
-    std::string name;
-    if (book == 0 && chapter == 0 && verse == 0) {
+    std::size_t keySize = 0;
+    const bool nextLine = book == 0 && chapter == 0 && verse == 0;
+    // Messages name the verse, or for the next-line form the line; built only on failure.
+    auto fail = [&](const std::string& what) {
+        throw DataError(english.path() + ", " +
+                        (nextLine ? "line " + std::to_string(english.lineNumber())
+                                  : VerseName(book, chapter, verse)) +
+                        ": " + what);
+    };
+    if (nextLine) {
         line = english.readLineOrFail("the file ends where the next verse's line should be.");
-        name = "line " + std::to_string(english.lineNumber());
         const std::size_t colon = line.find(':');
         const std::size_t lt = colon == std::string::npos ? colon : line.find('<', colon + 1);
-        if (lt == std::string::npos)
-            throw DataError(english.path() + ", " + name + ": the line holds no verse key.");
-        key = line.substr(0, lt + 1);
+        if (lt == std::string::npos) fail("the line holds no verse key.");
+        keySize = lt + 1;
     } else {
-        key = EnglishVerseKey(book, chapter, verse);
+        const std::string key = EnglishVerseKey(book, chapter, verse);
+        keySize = key.size();
         line = FindLine(
             english, [&key](std::string_view l) { return StartsWithNoCase(l, key); }, true,
             [&] { return VerseName(book, chapter, verse); });
     }
     const std::size_t p1 = line.find('>');
     const std::size_t p2 = p1 == std::string::npos ? p1 : line.find('>', p1 + 1);
-    const std::size_t anchorStart = key.size() + 8;
-    if (p2 == std::string::npos || p2 < anchorStart) {
-        if (name.empty()) name = VerseName(book, chapter, verse);
-        throw DataError(english.path() + ", " + name +
-                        ": the verse line has no anchor number closed by \">\".");
+    const std::size_t anchorStart = keySize + 8;
+    if (p2 == std::string::npos || p2 < anchorStart)
+        fail("the verse line has no anchor number closed by \">\".");
+    const EnglishLine result{line.substr(anchorStart, p2 - anchorStart), line.substr(p2 + 1)};
+    // The "#" that separates the anchor from the block in a lookup result must be the first.
+    if (result.anchor.find('#') != std::string_view::npos) {
+        fail("the anchor number \"" + std::string(result.anchor) +
+             "\" is not a number from 0 to 32,767.");
     }
-    const std::string_view anchor = line.substr(anchorStart, p2 - anchorStart);
-    if (anchor.find('#') != std::string_view::npos) {
-        // The "#" that separates the anchor from the block must be the first.
-        if (name.empty()) name = VerseName(book, chapter, verse);
-        throw DataError(english.path() + ", " + name + ": the anchor number \"" +
-                        std::string(anchor) + "\" is not a number from 0 to 32,767.");
+    return result;
+}
+
+constexpr std::string_view kBlockStart = "<blockquote><font color='blue'>";
+constexpr std::string_view kBlockEnd = "</font></blockquote>";
+
+/// The anchor text as a number from 0 to 32,767, blanks around it allowed; -1 when it is not.
+int AnchorNumber(std::string_view text) {
+    const std::size_t first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos) return -1;
+    const std::string_view digits = text.substr(first, text.find_last_not_of(' ') - first + 1);
+    if (digits.size() > 9) return -1;
+    long value = 0;
+    for (char c : digits) {
+        if (c < '0' || c > '9') return -1;
+        value = value * 10 + (c - '0');
     }
-    std::string result(anchor);
-    result += "#<blockquote><font color='blue'>";
-    result += line.substr(p2 + 1);
-    result += "</font></blockquote>";
+    return value > 32767 ? -1 : static_cast<int>(value);
+}
+
+[[noreturn]] void ThrowBadAnchor(const std::string& where, std::string_view anchor) {
+    throw DataError(where + ": the anchor number \"" + std::string(anchor) +
+                    "\" is not a number from 0 to 32,767.");
+}
+
+/// SplitEnglishVerse(GetEnglishVerse(...)) without the text in between: the
+/// block ends at a "#" in the text, as the lookup result is split there.
+template <typename Where>
+EnglishVerse MakeVerse(const EnglishLine& line, const Where& where) {
+    const int anchor = AnchorNumber(line.anchor);
+    if (anchor < 0) ThrowBadAnchor(where(), line.anchor);
+    EnglishVerse verse{static_cast<std::int16_t>(anchor), std::string(kBlockStart)};
+    const std::size_t hash = line.text.find('#');
+    verse.block += line.text.substr(0, hash);
+    if (hash == std::string_view::npos) verse.block += kBlockEnd;
+    return verse;
+}
+
+}  // namespace
+
+std::string GetEnglishVerse(TextStream& english, std::int16_t book, std::int16_t chapter,
+                            std::int16_t verse) {
+    const EnglishLine line = FindEnglishLine(english, book, chapter, verse);
+    std::string result(line.anchor);
+    result += '#';
+    result += kBlockStart;
+    result += line.text;
+    result += kBlockEnd;
     return result;
 }
 
@@ -53,38 +108,23 @@ EnglishVerse SplitEnglishVerse(const std::string& result, const std::string& whe
     if (hash == std::string::npos) throw DataError(where + ": the English lookup gave no text.");
     const std::size_t next = result.find('#', hash + 1);
     const std::string_view anchorText(result.data(), hash);
-    EnglishVerse verse;
-    verse.block = result.substr(hash + 1, next == std::string::npos ? next : next - hash - 1);
-
-    const std::size_t first = anchorText.find_first_not_of(' ');
-    const std::size_t last = anchorText.find_last_not_of(' ');
-    const std::string_view digits = first == std::string::npos
-                                        ? std::string_view()
-                                        : anchorText.substr(first, last - first + 1);
-    long value = 0;
-    bool valid = !digits.empty() && digits.size() <= 9;
-    for (std::size_t i = 0; valid && i < digits.size(); ++i) {
-        valid = digits[i] >= '0' && digits[i] <= '9';
-        value = value * 10 + (digits[i] - '0');
-    }
-    if (!valid || value > 32767) {
-        throw DataError(where + ": the anchor number \"" + std::string(anchorText) +
-                        "\" is not a number from 0 to 32,767.");
-    }
-    verse.anchor = static_cast<std::int16_t>(value);
-    return verse;
+    const int anchor = AnchorNumber(anchorText);
+    if (anchor < 0) ThrowBadAnchor(where, anchorText);
+    return {static_cast<std::int16_t>(anchor),
+            result.substr(hash + 1, next == std::string::npos ? next : next - hash - 1)};
 }
 
 EnglishVerse LookUpEnglishVerse(TextStream& english, std::int16_t book, std::int16_t chapter,
                                 std::int16_t verse) {
-    return SplitEnglishVerse(GetEnglishVerse(english, book, chapter, verse),
-                             english.path() + ", " + VerseName(book, chapter, verse));
+    return MakeVerse(FindEnglishLine(english, book, chapter, verse),
+                     [&] { return english.path() + ", " + VerseName(book, chapter, verse); });
 }
 
 EnglishVerse NextEnglishVerse(TextStream& english, const std::string& runStart, int position) {
-    return SplitEnglishVerse(
-        GetEnglishVerse(english, 0, 0, 0),
-        english.path() + ", verse " + std::to_string(position) + " of the run from " + runStart);
+    return MakeVerse(FindEnglishLine(english, 0, 0, 0), [&] {
+        return english.path() + ", verse " + std::to_string(position) + " of the run from " +
+               runStart;
+    });
 }
 
 }  // namespace vellumark

@@ -3,8 +3,10 @@
 #include "data/FileErrors.h"
 
 #include <cerrno>
+#include <cstdlib>
 
 #include <fcntl.h>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -20,8 +22,22 @@ struct Descriptor {
     }
 };
 
-template <typename Buffer>
-Buffer ReadAll(const std::string& path, std::size_t maximum) {
+}  // namespace
+
+void FileContent::Free::operator()(std::uint8_t* bytes) const { std::free(bytes); }
+
+FileContent::Bytes FileContent::Allocate(std::size_t size) {
+    // The text files are megabytes: in huge pages they cost a few page faults
+    // rather than thousands, which is most of a search that writes many hits.
+    constexpr std::size_t kHugePage = std::size_t{2} << 20;
+    if (size < kHugePage) return Bytes(static_cast<std::uint8_t*>(std::malloc(size + 1)));
+    const std::size_t rounded = (size + kHugePage - 1) / kHugePage * kHugePage;
+    void* bytes = std::aligned_alloc(kHugePage, rounded);
+    if (bytes) ::madvise(bytes, rounded, MADV_HUGEPAGE);
+    return Bytes(static_cast<std::uint8_t*>(bytes));
+}
+
+FileContent ReadWholeFile(const std::string& path, std::size_t maximum) {
     // O_NONBLOCK: opening a named pipe must not wait for a writer.
     Descriptor file{::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK)};
     if (file.fd < 0) throw SystemFileError(errno, path);
@@ -37,27 +53,17 @@ Buffer ReadAll(const std::string& path, std::size_t maximum) {
         throw FileError(kAccessError, path, "read file",
                         "it is " + std::to_string(size) + " bytes, more than a data file can be");
     }
-    Buffer bytes(size, 0);
+    FileContent::Bytes bytes = FileContent::Allocate(size);
+    if (!bytes) throw FileError(kAccessError, path, "read file", "not enough memory");
     std::size_t done = 0;
     while (done < size) {
-        const ssize_t got = ::read(file.fd, bytes.data() + done, size - done);
+        const ssize_t got = ::read(file.fd, bytes.get() + done, size - done);
         if (got < 0 && errno == EINTR) continue;
         if (got < 0) throw SystemFileError(errno, path, "read file");
         if (got == 0) break;  // the file shrank while it was read
         done += static_cast<std::size_t>(got);
     }
-    bytes.resize(done);
-    return bytes;
-}
-
-}  // namespace
-
-std::vector<std::uint8_t> ReadWholeFile(const std::string& path, std::size_t maximum) {
-    return ReadAll<std::vector<std::uint8_t>>(path, maximum);
-}
-
-std::string ReadWholeText(const std::string& path, std::size_t maximum) {
-    return ReadAll<std::string>(path, maximum);
+    return FileContent(std::move(bytes), done);
 }
 
 }  // namespace vellumark

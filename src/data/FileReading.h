@@ -2,8 +2,9 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <string>
-#include <vector>
+#include <string_view>
 
 namespace vellumark {
 
@@ -11,11 +12,34 @@ namespace vellumark {
 /// Bible's record files are under 2 MB, its texts under 10 MB).
 inline constexpr std::size_t kMaxFileBytes = std::size_t{1} << 30;
 
+/// The bytes of a whole file, held as read (never cleared first: the data
+/// files are megabytes, and a search reads them once).
+class FileContent {
+    struct Free {
+        void operator()(std::uint8_t* bytes) const;
+    };
+
+public:
+    using Bytes = std::unique_ptr<std::uint8_t[], Free>;
+
+    FileContent() = default;
+    FileContent(Bytes bytes, std::size_t size) : bytes_(std::move(bytes)), size_(size) {}
+    /// Room for `size` bytes, not cleared.
+    static Bytes Allocate(std::size_t size);
+
+    const std::uint8_t* data() const { return bytes_.get(); }
+    std::size_t size() const { return size_; }
+    bool empty() const { return size_ == 0; }
+    std::string_view text() const { return {reinterpret_cast<const char*>(bytes_.get()), size_}; }
+
+private:
+    Bytes bytes_;
+    std::size_t size_ = 0;
+};
+
 /// Reads a whole regular file (links are followed). A folder, a pipe or any
 /// other kind of file, a file larger than `maximum` bytes and every read
 /// failure are FileErrors naming the path. A named pipe is never waited on.
-std::vector<std::uint8_t> ReadWholeFile(const std::string& path,
-                                        std::size_t maximum = kMaxFileBytes);
-std::string ReadWholeText(const std::string& path, std::size_t maximum = kMaxFileBytes);
+FileContent ReadWholeFile(const std::string& path, std::size_t maximum = kMaxFileBytes);
 
 }  // namespace vellumark

@@ -14,7 +14,7 @@ TextStream::TextStream(std::string path) : path_(std::move(path)) {
 }
 
 void TextStream::load() {
-    content_ = ReadWholeText(path_);
+    content_ = ReadWholeFile(path_);
     loaded_ = true;
 }
 
@@ -31,7 +31,7 @@ bool TextStream::atEnd() {
 bool TextStream::readLine(std::string_view& line) {
     if (atEnd()) return false;
     ++lineNumber_;
-    const char* start = content_.data() + offset_;
+    const char* start = content_.text().data() + offset_;
     const std::size_t remaining = content_.size() - offset_;
     // A line of the longest length may still carry its CR before the LF.
     const std::size_t window = std::min(remaining, kMaxLine + 2);

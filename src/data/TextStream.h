@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/FileReading.h"
+
 #include <string>
 #include <string_view>
 
@@ -26,9 +28,9 @@ public:
     /// Starts over from the first line.
     void reopen();
     /// The whole text of the file.
-    const std::string& text() {
+    std::string_view text() {
         if (!loaded_) load();
-        return content_;
+        return content_.text();
     }
 
     /// Lines read since the file was (re)opened.
@@ -40,7 +42,7 @@ private:
 
     std::string path_;
     bool loaded_ = false;
-    std::string content_;
+    FileContent content_;
     std::size_t offset_ = 0;
     long lineNumber_ = 0;
 };

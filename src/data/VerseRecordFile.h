@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/FileReading.h"
+
 #include <array>
 #include <cstdint>
 #include <string>
@@ -46,7 +48,7 @@ public:
     long recordCount() const { return static_cast<long>(bytes_.size() / VerseRecord::kSize); }
 
 private:
-    std::vector<std::uint8_t> bytes_;
+    FileContent bytes_;
     std::size_t offset_ = 0;
     long count_ = 0;
 };

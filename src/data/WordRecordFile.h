@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/FileReading.h"
+
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -68,7 +70,7 @@ private:
     [[noreturn]] void fail(const VerseBlock& block, const std::string& what) const;
 
     std::string path_;
-    std::vector<std::uint8_t> bytes_;
+    FileContent bytes_;
     std::size_t offset_ = 0;
 };
 

@@ -1,6 +1,8 @@
 #include "data/RecordFiles.h"
 #include "search/Scans.h"
 
+#include <algorithm>
+
 namespace vellumark {
 
 namespace {
@@ -38,15 +40,16 @@ void MatchSingleWord(RecordFiles& data, std::int32_t intValue, HitSink& sink) {
     Hit hit;
     while (data.next()) {
         const WordList& words = data.block().words;
-        bool matched = false;
+        auto matches = [intValue](const WordValue& word) {
+            return word.primary == intValue || (word.pair && word.alternate == intValue);
+        };
+        if (std::none_of(words.begin(), words.end(), matches)) continue;
         for (std::size_t k = 0; k < words.size(); ++k) {
             const WordValue& word = words[k];
             hit.marks[k] = word.pair && word.alternate == intValue ? 2
                            : word.primary == intValue              ? 1
                                                                    : 0;
-            matched = matched || hit.marks[k] != 0;
         }
-        if (!matched) continue;
         hit.verse = data.id();
         hit.wordCount = static_cast<int>(words.size());
         sink.add(hit);

@@ -119,7 +119,7 @@ TEST(TextStream, folderOrPipeIsRefused) {
         const std::string path = dir.file(name);
         EXPECT_THROW(TextStream{path}, FileError) << name;
         EXPECT_THROW(VerseRecordFile{path}, FileError) << name;
-        EXPECT_THROW(ReadWholeText(path), FileError) << name;
+        EXPECT_THROW(ReadWholeFile(path), FileError) << name;
     }
 }
 
