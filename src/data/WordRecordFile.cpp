@@ -45,29 +45,26 @@ bool WordRecordFile::next(VerseBlock& block) {
     // remain wherever a field starts.
     const std::uint8_t* p = bytes_.data() + offset_;
     const std::uint8_t* const end = bytes_.data() + bytes_.size();
-    auto field = [&p] {
-        const std::int16_t value = BytesToSignedInt(FieldBytes(p, 2));
-        p += 2;
-        return value;
-    };
+    WordValue* const words = block.words.storage();
+    std::size_t count = 0;
     while (p != end) {
-        if (p[0] == 0 || p[0] == 0x80) {
-            if (p[1] == 0) break;  // the next block's marker
-        }
-        const std::int16_t value = field();
-        if (block.words.size() == WordList::kCapacity) {
-            offset_ = static_cast<std::size_t>(p - bytes_.data());
-            fail(block, "the verse has more than 46 words.");
-        }
-        if (value > 0) {
-            block.words.push_back({value, value, false});
+        const int high = p[0];
+        const int magnitude = (high & 0x7F) << 8 | p[1];
+        if (magnitude == 0) break;  // the next block's marker
+        p += 2;
+        if (count == WordList::kCapacity) fail(block, "the verse has more than 46 words.");
+        if (high < 0x80) {
+            const auto value = static_cast<std::int16_t>(magnitude);
+            words[count++] = {value, value, false};
             continue;
         }
         if (p == end) fail(block, "the file ends inside a word's pair of values.");
-        const std::int16_t alternate = field();
+        const std::int16_t alternate = BytesToSignedInt(FieldBytes(p, 2));
+        p += 2;
         if (alternate <= 0) fail(block, "a word's pair of values is cut off.");
-        block.words.push_back({static_cast<std::int16_t>(-value), alternate, true});
+        words[count++] = {static_cast<std::int16_t>(magnitude), alternate, true};
     }
+    block.words.resize(count);
     offset_ = static_cast<std::size_t>(p - bytes_.data());
     return true;
 }

@@ -31,6 +31,9 @@ public:
     void clear() { count_ = 0; }
     /// The caller checks the capacity first.
     void push_back(const WordValue& word) { items_[count_++] = word; }
+    /// For a reader that writes the words in place, then sets their number.
+    WordValue* storage() { return items_.data(); }
+    void resize(std::size_t count) { count_ = count; }
 
 private:
     std::array<WordValue, kCapacity> items_{};
