@@ -66,20 +66,10 @@ void HtmlReport::finish() {
 }
 
 void HtmlReport::add(const Hit& hit) {
-    switch (request_.match) {
-        case Match::Verses:
-            addVerse(hit);
-            break;
-        case Match::VerseRuns:
-            addRun(hit);
-            break;
-        case Match::Words:
-            addWords(hit);
-            break;
-        case Match::Phrases:
-            addPhrase(hit);
-            break;
-    }
+    // In the order of Match: words, phrases, verses, verse runs.
+    static constexpr void (HtmlReport::*kAdd[])(const Hit&) = {
+        &HtmlReport::addWords, &HtmlReport::addPhrase, &HtmlReport::addVerse, &HtmlReport::addRun};
+    (this->*kAdd[static_cast<int>(request_.match)])(hit);
 }
 
 void HtmlReport::addVerse(const Hit& hit) {

@@ -18,6 +18,7 @@
 #include <QRadioButton>
 
 #include <filesystem>
+#include <string>
 
 namespace {
 
@@ -119,18 +120,24 @@ void frmVellumark::createControls() {
     Line4 = MakeLine(this, "Line4");
     Line5 = MakeLine(this, "Line5");
 
-    drpStartBook = MakeBookList(this, "drpStartBook");
-    lblStartBook = MakeLabel(this, "lblStartBook", tr("Start Book:"), drpStartBook);
-    txtStartChapter = MakeTextBox(this, "txtStartChapter", 3);
-    lblStartChapter = MakeLabel(this, "lblStartChapter", tr("Chapter:"), txtStartChapter);
-    txtStartVerse = MakeTextBox(this, "txtStartVerse", 3);
-    lblStartVerse = MakeLabel(this, "lblStartVerse", tr("Verse:"), txtStartVerse);
-    drpEndBook = MakeBookList(this, "drpEndBook");
-    lblEndBook = MakeLabel(this, "lblEndBook", tr("End Book:"), drpEndBook);
-    txtEndChapter = MakeTextBox(this, "txtEndChapter", 3);
-    lblEndChapter = MakeLabel(this, "lblEndChapter", tr("Chapter:"), txtEndChapter);
-    txtEndVerse = MakeTextBox(this, "txtEndVerse", 3);
-    lblEndVerse = MakeLabel(this, "lblEndVerse", tr("Verse:"), txtEndVerse);
+    // The two range rows: drpStartBook, txtStartChapter, txtStartVerse and the
+    // same with "End", each with its label.
+    auto rangeRow = [this](const char* which, QComboBox*& book, QLabel*& bookLabel,
+                           QLineEdit*& chapter, QLabel*& chapterLabel, QLineEdit*& verse,
+                           QLabel*& verseLabel) {
+        auto name = [which](const char* kind, const char* field) {
+            return std::string(kind) + which + field;
+        };
+        book = MakeBookList(this, name("drp", "Book").c_str());
+        bookLabel = MakeLabel(this, name("lbl", "Book").c_str(), tr("%1 Book:").arg(which), book);
+        chapter = MakeTextBox(this, name("txt", "Chapter").c_str(), 3);
+        chapterLabel = MakeLabel(this, name("lbl", "Chapter").c_str(), tr("Chapter:"), chapter);
+        verse = MakeTextBox(this, name("txt", "Verse").c_str(), 3);
+        verseLabel = MakeLabel(this, name("lbl", "Verse").c_str(), tr("Verse:"), verse);
+    };
+    rangeRow("Start", drpStartBook, lblStartBook, txtStartChapter, lblStartChapter, txtStartVerse,
+             lblStartVerse);
+    rangeRow("End", drpEndBook, lblEndBook, txtEndChapter, lblEndChapter, txtEndVerse, lblEndVerse);
 
     btnRangeTotals = Make<QPushButton>(this, "btnRangeTotals", tr("Range Totals"));
     struct Total {
