@@ -31,8 +31,7 @@ private slots:
     void init();
     void cleanup();
 
-    void initialState();
-    void tabOrderAndAccessibleNames();
+    void accessibleNames();
     void rangeFieldsMirrorAndEmpty();
     void startBookLeavesItsChoiceInTheEndList();
     void optionRules();
@@ -42,8 +41,6 @@ private slots:
     void reportFolder();
     void valueSearchValidation_data();
     void valueSearchValidation();
-    void reportNameCleaning_data();
-    void reportNameCleaning();
     void valueSearchOverwriteAndDispatch();
     void multipleMatchKillAndBusyPolicy();
     void closingDuringTheScanFinishesTheReport();
@@ -100,43 +97,7 @@ void tst_frmVellumark::cleanup() {
     QVERIFY2(MessageBox::takeShown().isEmpty(), "a message was shown that the test did not check");
 }
 
-void tst_frmVellumark::initialState() {
-    QCOMPARE(window->windowTitle(), QStringLiteral("Vellumark Gematria Software"));
-    QVERIFY(get<QRadioButton>("radWordMatch")->isChecked());
-    QVERIFY(get<QRadioButton>("radMatchSingle")->isChecked());
-    for (const char* name : {"radWordCount", "radLetterCount", "radGematria"})
-        QVERIFY(!get<QRadioButton>(name)->isChecked() && !get<QRadioButton>(name)->isEnabled());
-    for (const char* name : {"btnKill", "prgProgress", "lblProcessing"})
-        QVERIFY(get<QWidget>(name)->isHidden());
-    QCOMPARE(get<QLineEdit>("txtValue")->maxLength(), 9);
-    QCOMPARE(get<QLineEdit>("txtEndVerse")->maxLength(), 3);
-    QCOMPARE(get<QLineEdit>("txtGematria")->focusPolicy(), Qt::NoFocus);
-    for (const char* name : {"drpStartBook", "drpEndBook"}) {
-        auto* list = get<QComboBox>(name);
-        QVERIFY(!list->isEditable());
-        QCOMPARE(list->count(), 39);
-        QCOMPARE(list->currentText(), QStringLiteral("Genesis"));
-        QCOMPARE(list->itemText(37), QStringLiteral("Zacharias"));
-        QCOMPARE(list->itemData(37).toInt(), 38);
-    }
-}
-
-void tst_frmVellumark::tabOrderAndAccessibleNames() {
-    const QStringList expected = {"txtValue",        "txtReportName",    "txtReportHeader",
-                                  "btnValueSearch",  "radWordMatch",     "radLineMatch",
-                                  "radWordCount",    "radLetterCount",   "radGematria",
-                                  "radMatchSingle",  "radMatchMultiple", "btnReportFilter",
-                                  "txtReportFilter", "drpStartBook",     "txtStartChapter",
-                                  "txtStartVerse",   "drpEndBook",       "txtEndChapter",
-                                  "txtEndVerse",     "btnRangeTotals",   "btnKill"};
-    QStringList order;
-    QWidget* widget = get<QWidget>("txtValue");
-    do {
-        if (expected.contains(widget->objectName())) order << widget->objectName();
-        widget = widget->nextInFocusChain();
-    } while (widget != get<QWidget>("txtValue"));
-    QCOMPARE(order, expected);
-
+void tst_frmVellumark::accessibleNames() {
     // Text fields take their label's text as name; a drop-down list is named by
     // its entry and labelled through the relation that screen readers follow.
     const QList<QPair<const char*, QString>> names = {{"txtValue", "Numeric Value:"},
@@ -321,25 +282,6 @@ void tst_frmVellumark::valueSearchValidation() {
     QCOMPARE(MessageBox::takeShown(), QStringList{"Vellumark Gematria Software|" + message});
     QCOMPARE(get<QLineEdit>("txtReportName")->text(), nameAfter);
     QVERIFY(std::filesystem::is_empty(dir->file("Report")));
-}
-
-void tst_frmVellumark::reportNameCleaning_data() {
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<QString>("cleaned");
-    // clang-format off
-    QTest::newRow("blanks and .html") << "  Psalm study.html " << "Psalm study";
-    // clang-format on
-}
-
-void tst_frmVellumark::reportNameCleaning() {
-    QFETCH(QString, typed);
-    QFETCH(QString, cleaned);
-    get<QLineEdit>("txtValue")->setText("26");
-    get<QLineEdit>("txtReportName")->setText(typed);
-    click("btnValueSearch");
-    QCOMPARE(MessageBox::takeShown(), QStringList{"Vellumark Gematria Software|Done"});
-    QCOMPARE(get<QLineEdit>("txtReportName")->text(), cleaned);
-    QVERIFY(std::filesystem::exists(dir->file("Report/" + cleaned.toStdString() + ".html")));
 }
 
 void tst_frmVellumark::valueSearchOverwriteAndDispatch() {
