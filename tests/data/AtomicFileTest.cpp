@@ -2,6 +2,7 @@
 #include "data/Errors.h"
 #include "support/Fixtures.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -10,6 +11,10 @@
 #include <sys/mount.h>
 
 using namespace vellumark;
+using testing::EndsWith;
+using testing::HasSubstr;
+using testing::StartsWith;
+using testing_support::ErrorText;
 using testing_support::ReadFile;
 using testing_support::TempDir;
 using testing_support::WriteFile;
@@ -63,28 +68,20 @@ TEST(AtomicFile, plantedLinksAreNotFollowed) {
 TEST(AtomicFile, failureLeavesTheTargetAndNamesTheReason) {
     TempDir dir;
     WriteFile(dir.file("Report"), "a file, not a folder");
-    try {
-        AtomicFile file(dir.file("Report/r.html"));
-        ADD_FAILURE() << "no error";
-    } catch (const FileError& error) {
-        EXPECT_NE(std::string(error.what()).find("Not a directory"), std::string::npos)
-            << error.what();
-    }
+    EXPECT_THAT(ErrorText<FileError>([&] { AtomicFile file(dir.file("Report/r.html")); }),
+                HasSubstr("Not a directory"));
     // A full disk, where the test may mount a small one.
     std::filesystem::create_directory(dir.file("small"));
     if (::mount("tmpfs", dir.file("small").c_str(), "tmpfs", 0, "size=64k") != 0)
         GTEST_SKIP() << "no tmpfs can be mounted here (needs root)";
     const std::string target = dir.file("small/r.html");
     WriteFile(target, "previous");
-    try {
-        AtomicFile file(target);
-        file.write(std::string(1 << 20, 'x'));
-        file.commit();
-        ADD_FAILURE() << "no error";
-    } catch (const FileError& error) {
-        EXPECT_NE(std::string(error.what()).find("No space left on device"), std::string::npos)
-            << error.what();
-    }
+    EXPECT_THAT(ErrorText<FileError>([&] {
+                    AtomicFile file(target);
+                    file.write(std::string(1 << 20, 'x'));
+                    file.commit();
+                }),
+                HasSubstr("No space left on device"));
     EXPECT_EQ(ReadFile(target), "previous");
     EXPECT_EQ(FilesIn(dir.file("small")), 1u);
     ::umount(dir.file("small").c_str());

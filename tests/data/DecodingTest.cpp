@@ -5,9 +5,14 @@
 #include "data/WordRecordFile.h"
 #include "support/Fixtures.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 using namespace vellumark;
+using testing::EndsWith;
+using testing::HasSubstr;
+using testing::StartsWith;
+using testing_support::ErrorText;
 using testing_support::TempDir;
 using testing_support::WordFields;
 using testing_support::WriteFile;
@@ -46,12 +51,8 @@ TEST(VerseRecordFile, readsRecordsAndNamesOversizedFields) {
     EXPECT_EQ(IdentityOf(record, path), (VerseId{1, 1, 1}));
     EXPECT_EQ(record[VerseRecord::AltGematria], 65535);
     ASSERT_TRUE(file.next(record));
-    try {
-        IdentityOf(record, path);
-        ADD_FAILURE() << "a chapter of 40000 must not wrap round";
-    } catch (const DataError& error) {
-        EXPECT_NE(std::string(error.what()).find("record 2"), std::string::npos) << error.what();
-    }
+    EXPECT_THAT(ErrorText<DataError>([&] { IdentityOf(record, path); }), HasSubstr("record 2"))
+        << "a chapter of 40000 must not wrap round";
     EXPECT_FALSE(file.next(record));
 }
 
@@ -73,18 +74,14 @@ TEST(RecordFiles, damagedBySize_isAnErrorWhenOpened) {
     for (const auto& c : cases) {
         const std::string path = dir.file(c.file);
         WriteFile(path, c.bytes);
-        try {
+        const std::string text = ErrorText<DataError>([&] {
             if (std::string(c.file) == "LineData.dat")
                 VerseRecordFile file(path);
             else
                 WordRecordFile file(path);
-            ADD_FAILURE() << c.name << ": no error";
-        } catch (const DataError& error) {
-            const std::string text = error.what();
-            EXPECT_EQ(text.find(path), 0u) << c.name << ": " << text;
-            EXPECT_NE(text.find("Rebuild the data with vellumark-data."), std::string::npos)
-                << c.name << ": " << text;
-        }
+        });
+        EXPECT_THAT(text, StartsWith(path)) << c.name;
+        EXPECT_THAT(text, EndsWith("Rebuild the data with vellumark-data.")) << c.name;
     }
 }
 
@@ -108,14 +105,12 @@ TEST(RecordFiles, disagreeingFiles_stopReading) {
         WriteFile(dir.file("Data/LineData.dat"), c.records);
         WriteFile(dir.file("Data/WordMatrix.dat"), WordFields(c.words));
         RecordFiles files(dir.path());
-        try {
-            while (files.next()) {
-            }
-            ADD_FAILURE() << c.name << ": no error";
-        } catch (const DataError& error) {
-            EXPECT_NE(std::string(error.what()).find(c.expected), std::string::npos)
-                << c.name << ": " << error.what();
-        }
+        EXPECT_THAT(ErrorText<DataError>([&] {
+                        while (files.next()) {
+                        }
+                    }),
+                    HasSubstr(c.expected))
+            << c.name;
     }
 }
 
@@ -159,14 +154,11 @@ TEST_P(MalformedWordFile, isAnErrorNamingTheVerse) {
     WriteFile(path, WordFields(GetParam().fields));
     WordRecordFile file(path);
     VerseBlock block;
-    try {
-        while (file.next(block)) {
-        }
-        FAIL() << "no error";
-    } catch (const DataError& error) {
-        const std::string text = error.what();
-        EXPECT_NE(text.find(GetParam().expected), std::string::npos) << text;
-    }
+    EXPECT_THAT(ErrorText<DataError>([&] {
+                    while (file.next(block)) {
+                    }
+                }),
+                HasSubstr(GetParam().expected));
 }
 
 std::vector<int> TooManyWords() {

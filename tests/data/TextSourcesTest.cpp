@@ -7,6 +7,7 @@
 #include "data/VerseRecordFile.h"
 #include "support/Fixtures.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <clocale>
@@ -15,8 +16,13 @@
 #include <sys/stat.h>
 
 using namespace vellumark;
+using testing::AllOf;
+using testing::EndsWith;
+using testing::HasSubstr;
+using testing::StartsWith;
 using testing_support::CrLf;
 using testing_support::EnglishLine;
+using testing_support::ErrorText;
 using testing_support::TempDir;
 using testing_support::WriteFile;
 
@@ -74,14 +80,8 @@ TEST_F(EnglishLookupTest, failuresNameTheFileAndVerse) {
     // short, a "#" in the anchor field.
     for (const std::int16_t verse : {9, 2, 3, 5}) {
         TextStream english(path);
-        try {
-            GetEnglishVerse(english, 1, 1, verse);
-            ADD_FAILURE() << "no error for verse " << verse;
-        } catch (const DataError& error) {
-            const std::string text = error.what();
-            EXPECT_NE(text.find("Gen 1:" + std::to_string(verse)), std::string::npos) << text;
-            EXPECT_NE(text.find(path), std::string::npos) << text;
-        }
+        EXPECT_THAT(ErrorText<DataError>([&] { GetEnglishVerse(english, 1, 1, verse); }),
+                    AllOf(HasSubstr(path), HasSubstr("Gen 1:" + std::to_string(verse))));
     }
     TextStream english(path);
     EXPECT_THROW(SplitEnglishVerse(GetEnglishVerse(english, 1, 1, 4), "Gen 1:4"), DataError)
@@ -99,14 +99,8 @@ TEST(TextStream, overLongLineFoundWhileScanning) {
     std::string_view line;
     ASSERT_TRUE(stream.readLine(line));
     EXPECT_EQ(line.size(), 32767u) << "the longest line with its CR LF";
-    try {
-        stream.readLine(line);
-        ADD_FAILURE() << "no error";
-    } catch (const DataError& error) {
-        EXPECT_NE(std::string(error.what()).find(path + ", line 2: the line is longer"),
-                  std::string::npos)
-            << error.what();
-    }
+    EXPECT_THAT(ErrorText<DataError>([&] { stream.readLine(line); }),
+                HasSubstr(path + ", line 2: the line is longer"));
 }
 
 /// A folder or a named pipe in place of a data file is refused by name; a pipe

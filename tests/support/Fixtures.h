@@ -58,6 +58,17 @@ std::string Block(const std::string& text);
 /// when `oneLineTail`, else "</body>" and "</html>").
 std::string Report(const std::vector<std::string>& body, bool oneLineTail = false);
 
+/// The message of the error of type E that `run` throws, or "(no error)".
+template <typename E, typename Run>
+std::string ErrorText(Run&& run) {
+    try {
+        run();
+    } catch (const E& error) {
+        return error.what();
+    }
+    return "(no error)";
+}
+
 /// Encodes word fields: a verse block is {0, book, chapter, verse, words...}.
 std::string WordFields(const std::vector<int>& fields);
 

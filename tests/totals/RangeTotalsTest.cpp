@@ -3,9 +3,14 @@
 #include "support/Fixtures.h"
 #include "totals/RangeTotals.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 using namespace vellumark;
+using testing::EndsWith;
+using testing::HasSubstr;
+using testing::StartsWith;
+using testing_support::ErrorText;
 using testing_support::TempDir;
 using testing_support::WriteAppFolder;
 
@@ -102,12 +107,9 @@ TEST(RangeTotalsLarge, totalAbove32BitsIsAnError) {
             records += EncodeVerseRecord({1, chapter, verse, 65535, 65535, 65535, 65535});
     }
     testing_support::WriteFile(dir.file("LineData.dat"), records);
-    try {
-        CalculateRangeTotals(dir.file("LineData.dat"), 1, 1, 1, 1, 80, 500);
-        ADD_FAILURE() << "no error";
-    } catch (const DataError& error) {
-        EXPECT_NE(std::string(error.what()).find("too large"), std::string::npos) << error.what();
-    }
+    EXPECT_THAT(ErrorText<DataError>(
+                    [&] { CalculateRangeTotals(dir.file("LineData.dat"), 1, 1, 1, 1, 80, 500); }),
+                HasSubstr("too large"));
     EXPECT_EQ(CalculateRangeTotals(dir.file("LineData.dat"), 1, 1, 1, 1, 1, 2).gematria, 131070);
 }
 
