@@ -39,7 +39,7 @@ private:
     /// The words of the verse's Hebrew line, kept until a hit of another verse.
     const std::vector<std::string_view>& wordsOf(const Hit& hit);
 
-    const SearchRequest& request_;
+    const SearchRequest request_;
     std::unique_ptr<Files> files_;
     VerseId keptVerse_;
     bool kept_ = false;
