@@ -43,16 +43,16 @@ TEST(FieldDecoding, decodesBothForms) {
 TEST(VerseRecordFile, readsRecordsAndNamesOversizedFields) {
     TempDir dir;
     const std::string path = dir.file("LineData.dat");
-    WriteFile(path, EncodeVerseRecord({1, 1, 1, 7, 28, 2701, 65535}) +
-                        EncodeVerseRecord({1, 40000, 2, 14, 52, 1, 2}));
+    WriteFile(path, EncodeVerseRecord({1, 32767, 1, 7, 28, 2701, 65535}) +
+                        EncodeVerseRecord({1, 32768, 2, 14, 52, 1, 2}));
     VerseRecordFile file(path);
     VerseRecord record;
     ASSERT_TRUE(file.next(record));
-    EXPECT_EQ(IdentityOf(record, path), (VerseId{1, 1, 1}));
+    EXPECT_EQ(IdentityOf(record, path), (VerseId{1, 32767, 1}));
     EXPECT_EQ(record[VerseRecord::AltGematria], 65535);
     ASSERT_TRUE(file.next(record));
     EXPECT_THAT(ErrorText<DataError>([&] { IdentityOf(record, path); }), HasSubstr("record 2"))
-        << "a chapter of 40000 must not wrap round";
+        << "a chapter of 32768 must not wrap round";
     EXPECT_FALSE(file.next(record));
 }
 
@@ -116,28 +116,6 @@ TEST(RecordFiles, disagreeingFiles_stopReading) {
 
 // --- The word record file
 
-TEST(WordRecordFile, readsSinglesAndPairsVerseByVerse) {
-    TempDir dir;
-    const std::string path = dir.file("WordMatrix.dat");
-    // The second marker is written 80 00, the sign-and-magnitude form of 0.
-    WriteFile(path, WordFields({0, 1, 1, 1, 913, -203, 843}) + std::string("\x80\x00", 2) +
-                        WordFields({1, 1, 2, 0, 1, 1, 3, 5}));
-    WordRecordFile file(path);
-    VerseBlock block;
-    ASSERT_TRUE(file.next(block));
-    ASSERT_EQ(block.words.size(), 2u);
-    EXPECT_EQ(block.words[0].primary, 913);
-    EXPECT_FALSE(block.words[0].pair);
-    EXPECT_EQ(block.words[1].primary, 203);
-    EXPECT_EQ(block.words[1].alternate, 843);
-    ASSERT_TRUE(file.next(block));
-    EXPECT_EQ(block.verse, 2);
-    EXPECT_TRUE(block.words.empty());
-    ASSERT_TRUE(file.next(block));
-    EXPECT_EQ(block.words.size(), 1u);
-    EXPECT_FALSE(file.next(block));
-}
-
 struct MalformedCase {
     const char* name;
     std::vector<int> fields;
@@ -169,12 +147,12 @@ std::vector<int> TooManyWords() {
 
 INSTANTIATE_TEST_SUITE_P(
     Files, MalformedWordFile,
-    ::testing::Values(MalformedCase{"moreThan46Words", TooManyWords(), "Exo 3:4"},
-                      MalformedCase{"pairCutByEnd", {0, 1, 1, 1, 5, -3}, "Gen 1:1"},
-                      MalformedCase{"pairCutByMarker", {0, 1, 1, 1, -3, 0, 1, 1, 2, 8}, "Gen 1:1"},
-                      MalformedCase{
-                          "headerCutByEnd", {0, 1, 1, 1, 5, 0, 1, 1}, "inside a verse header"},
-                      MalformedCase{"wordBeforeFirstMarker", {5, 0, 1, 1, 1}, "before the first"}),
+    ::testing::Values(
+        MalformedCase{"moreThan46Words", TooManyWords(), "Exo 3:4"},
+        MalformedCase{"pairCutByEnd", {0, 1, 1, 1, 5, -3}, "Gen 1:1"},
+        MalformedCase{"pairCutByMarker", {0, 1, 1, 1, -3, 0, 1, 1, 2, 8}, "Gen 1:1"},
+        MalformedCase{"headerCutByEnd", {0, 1, 1, 1, 5, 0, 1, 1}, "inside a verse header"},
+        MalformedCase{"wordBeforeFirstMarker", {5, 0, 1, 1, 1}, "book 0 0:0: a word stands"}),
     [](const auto& info) { return info.param.name; });
 
 }  // namespace

@@ -31,6 +31,7 @@ namespace {
 TEST(Books, lastBookAndBeyond) {
     EXPECT_EQ(GetBookAbbrev(39), "Mal ");
     EXPECT_EQ(GetBookAbbrev(40), "");
+    EXPECT_EQ(GetBookAbbrev(0), "");
 }
 
 class EnglishLookupTest : public ::testing::Test {
@@ -39,15 +40,6 @@ protected:
     TempDir dir;
     std::string path = dir.file("EnglishOT.html");
 };
-
-TEST_F(EnglishLookupTest, keyedLookupCutsAnchorAndText) {
-    write({"<html>", EnglishLine(1, 1, 10, 10, "Tenth"),
-           EnglishLine(1, 1, 1, 1, "English <i>text</i>")});
-    TextStream english(path);
-    EXPECT_EQ(GetEnglishVerse(english, 1, 1, 1),
-              "1#<blockquote><font color='blue'>English <i>text</i></font></blockquote>")
-        << "1:1 must not stop at 1:10, and markup is copied unchanged";
-}
 
 TEST_F(EnglishLookupTest, keyIgnoresLetterCaseAndAnchorKeepsItsDigits) {
     write({"<p>GEN 1:1<span id=0042>Text"});
@@ -63,14 +55,6 @@ TEST_F(EnglishLookupTest, wrapsAroundForAVerseBehindTheReadPosition) {
     EXPECT_EQ(GetEnglishVerse(english, 1, 1, 3).substr(0, 2), "3#");
     EXPECT_EQ(GetEnglishVerse(english, 1, 1, 2).substr(0, 2), "2#");
     EXPECT_EQ(GetEnglishVerse(english, 0, 0, 0).substr(0, 2), "3#") << "next-line form";
-}
-
-TEST_F(EnglishLookupTest, nextLineFormAfterAChaptersLastVerse) {
-    write({"<P>Gen 1:31<span id=31>A", "<P>Gen 2:1<span id=32>B"});
-    TextStream english(path);
-    GetEnglishVerse(english, 1, 1, 31);
-    EXPECT_EQ(GetEnglishVerse(english, 0, 0, 0),
-              "32#<blockquote><font color='blue'>B</font></blockquote>");
 }
 
 TEST_F(EnglishLookupTest, failuresNameTheFileAndVerse) {
@@ -91,12 +75,17 @@ TEST_F(EnglishLookupTest, failuresNameTheFileAndVerse) {
     EXPECT_THROW(GetEnglishVerse(english, 0, 0, 0), DataError) << "next-line form past the end";
 }
 
-TEST(TextStream, overLongLineFoundWhileScanning) {
+TEST(TextStream, lastLineAndOverLongLine) {
     TempDir dir;
     const std::string path = dir.file("Hebrew.txt");
+    std::string_view line;
+    WriteFile(path, "a\r\nlast");
+    TextStream last(path);
+    ASSERT_TRUE(last.readLine(line) && last.readLine(line));
+    EXPECT_EQ(line, "last") << "a last line without its line break";
+    EXPECT_FALSE(last.readLine(line));
     WriteFile(path, std::string(32767, 'a') + "\r\n" + std::string(1 << 20, '\0'));
     TextStream stream(path);
-    std::string_view line;
     ASSERT_TRUE(stream.readLine(line));
     EXPECT_EQ(line.size(), 32767u) << "the longest line with its CR LF";
     EXPECT_THAT(ErrorText<DataError>([&] { stream.readLine(line); }),
@@ -115,6 +104,14 @@ TEST(TextStream, folderOrPipeIsRefused) {
         EXPECT_THROW(VerseRecordFile{path}, FileError) << name;
         EXPECT_THROW(ReadWholeFile(path), FileError) << name;
     }
+    const auto descriptors = [] {
+        return std::distance(std::filesystem::directory_iterator("/proc/self/fd"), {});
+    };
+    const auto open = descriptors();
+    WriteFile(dir.file("four"), "abcd");
+    EXPECT_EQ(ReadWholeFile(dir.file("four"), 4).text(), "abcd");
+    EXPECT_THROW(ReadWholeFile(dir.file("four"), 3), FileError) << "over the size limit";
+    EXPECT_EQ(descriptors(), open) << "every read closes its file";
 }
 
 TEST(TextInput, numberSyntax) {

@@ -3,12 +3,15 @@
 #include "search/ReportFormat.h"
 #include "support/Fixtures.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 using namespace vellumark;
+using testing::HasSubstr;
 using testing_support::Block;
 using testing_support::CrLf;
 using testing_support::EnglishLine;
+using testing_support::ErrorText;
 using testing_support::ReadFile;
 using testing_support::TempDir;
 using testing_support::WriteFile;
@@ -69,7 +72,8 @@ TEST_F(HtmlReportTest, multipleLineHit_failures) {
     EXPECT_THROW(runReport({run(17, 0)}), DataError) << "no such line";
     EXPECT_THROW(runReport({run(16, 1)}), DataError) << "run past the end";
     writeHebrew({"Exo 3:14 W1", "Exo 3:15"});
-    EXPECT_THROW(runReport({run(14, 1)}), DataError) << "no space after the reference";
+    EXPECT_THAT(ErrorText<DataError>([&] { runReport({run(14, 1)}); }),
+                HasSubstr("verse 2 of the run from Exo 3:14: the line has no space"));
     EXPECT_FALSE(std::filesystem::exists(dir.file("Report/r.html")));
 }
 

@@ -39,6 +39,9 @@ TEST(ValueSearchInput, messagesAndCleanedName) {
          "The search value 1e10 is too large; the largest is "
          "2147483647.",
          "big"},
+        {"largest value", "2147483647", "r", "", "", "r"},
+        {"value beyond doubles", "1e400", "r", "",
+         "The search value 1e400 is too large; the largest is 2147483647.", "r"},
         {"name at the limit", "26", std::string(242, 'n'), "", "", std::string(242, 'n')},
         {"name one over", "26", std::string(243, 'n'), "", kLongName, std::string(243, 'n')},
         {"130 Hebrew letters", "26", Hebrew(130), "", kLongName, Hebrew(130)},
@@ -54,7 +57,7 @@ TEST(ValueSearchInput, messagesAndCleanedName) {
         EXPECT_EQ(check.message, c.message) << c.name;
         EXPECT_EQ(check.nameCleaned ? check.request.reportName : "", c.nameAfter) << c.name;
         if (check.passed()) {
-            EXPECT_EQ(check.request.value, 26) << c.name;
+            EXPECT_EQ(check.request.value, c.value == "2147483647" ? 2147483647 : 26) << c.name;
         }
     }
 }

@@ -27,6 +27,7 @@ public:
         events.push_back("max " + std::to_string(maximum));
     }
     void progressShown(bool shown) override { events.push_back(shown ? "bar on" : "bar off"); }
+    void progressValue(int value) override { progress = value; }
     void processEvents() override {
         if (++yields == killAtYield) kill = true;
     }
@@ -38,6 +39,7 @@ public:
 
     std::vector<std::string> events;
     int yields = 0;
+    int progress = -1;
     int killAtYield = -1;
     bool kill = false;
     int resets = 0;
@@ -58,16 +60,17 @@ protected:
                                    });
     }
     std::string single(std::int32_t value, std::int16_t type, const std::string& header = "") {
-        RunSearch({dir.path(), "r", header, value, Match::Verses, type}, recorder);
+        result = RunSearch({dir.path(), "r", header, value, Match::Verses, type}, recorder);
         return ReadFile(dir.file("Report/r.html"));
     }
     std::string multiple(std::int32_t value, std::int16_t type) {
-        RunSearch({dir.path(), "r", "", value, Match::VerseRuns, type}, recorder);
+        result = RunSearch({dir.path(), "r", "", value, Match::VerseRuns, type}, recorder);
         return ReadFile(dir.file("Report/r.html"));
     }
 
     TempDir dir;
     Recorder recorder;
+    SearchResult result;
 };
 
 TEST_F(VerseSearchTest, single_elevenLineReport) {
@@ -89,6 +92,8 @@ TEST_F(VerseSearchTest, single_hitsInFileOrderPerMeasure) {
                                               kLink + "6'><b>Exo 1:2 </b></a> H9", Block("E6")}));
     EXPECT_EQ(single(40000, kGematria), Report({kLink + "4'><b>Gen 2:1 </b></a> H6", Block("E4")}))
         << "a gematria above 32,767 compares at full width";
+    EXPECT_EQ(result.hits, 1);
+    EXPECT_EQ(result.reportPath, dir.file("Report/r.html"));
     EXPECT_EQ(single(12345, kGematria), Report({}));
     EXPECT_EQ(single(9, 7), Report({})) << "an unknown search type reads no record";
 }
@@ -100,6 +105,9 @@ TEST_F(VerseSearchTest, multiple_runsStayInTheirBookAndMayOverlap) {
         << "Gen 2:1 + Exo 1:1 would cross into the next book";
     EXPECT_EQ(multiple(11, kWordCount), Report({"<br>Exo  1:1 - Exo  1:2"}));
     EXPECT_EQ(recorder.events.front(), "max 23212");
+    EXPECT_EQ(recorder.progress, 5) << "the last start verse of six";
+    EXPECT_EQ(result.hits, 1);
+    EXPECT_FALSE(result.killed);
 }
 
 TEST_F(VerseSearchTest, multiple_gematriaRuns) {
@@ -118,14 +126,10 @@ TEST_F(VerseSearchTest, multiple_gematriaRuns) {
 TEST_F(VerseSearchTest, multiple_killKeepsHitsSoFarAndCompletesTheReport) {
     recorder.killAtYield = 3;
     EXPECT_EQ(multiple(1, kWordCount), Report({"<br>Gen  1:2"}));
+    EXPECT_TRUE(result.killed);
     EXPECT_FALSE(recorder.kill);
     EXPECT_EQ(recorder.resets, 2);
     EXPECT_EQ(recorder.events, (std::vector<std::string>{"max 23212", "bar on", "bar off"}));
-}
-
-TEST_F(VerseSearchTest, multiple_unknownTypeNeverShowsTheBar) {
-    EXPECT_EQ(multiple(1, 0), Report({}));
-    EXPECT_EQ(recorder.events, (std::vector<std::string>{"max 23212"}));
 }
 
 TEST_F(VerseSearchTest, failedSearch_keepsThePreviousReport) {

@@ -84,6 +84,14 @@ TEST_F(WordSearchTest, multiple_shortestPhrasePerStart) {
         << "a value above 32,767 reached only by a phrase";
 }
 
+TEST_F(WordSearchTest, multiple_onePhrasePerStartEvenWhenALongerOneMatches) {
+    // From the first word, (1, 5) matches 5 by its alternate, and 1 + 4 by its primary.
+    WriteAppFolder(dir.path(), {{1, 1, 1, 2, 0, 0, 0, "A B", "E1"}},
+                   WordFields({0, 1, 1, 1, -1, 5, 4}));
+    EXPECT_EQ(multiple(5),
+              Report({kLink + "1'><b>Gen 1:1 </b></a>  <b><i>(A)</i></b> B", Block("E1")}));
+}
+
 TEST_F(WordSearchTest, malformedWordFile_keepsThePreviousReport) {
     testing_support::WriteFile(dir.file("Report/r.html"), "previous");
     testing_support::WriteFile(dir.file("Data/WordMatrix.dat"), WordFields({0, 1, 1, 1, 8, -3}));

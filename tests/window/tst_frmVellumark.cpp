@@ -118,6 +118,10 @@ void tst_frmVellumark::accessibleNames() {
 
 void tst_frmVellumark::rangeFieldsMirrorAndEmpty() {
     showWindow();
+    focus(get<QPlainTextEdit>("txtReportHeader"));
+    QTest::keyClick(get<QPlainTextEdit>("txtReportHeader"), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), get<QWidget>("btnValueSearch"));  // Tab leaves the header
+
     auto* startChapter = get<QLineEdit>("txtStartChapter");
     auto* endChapter = get<QLineEdit>("txtEndChapter");
     focus(startChapter);
@@ -211,6 +215,7 @@ void tst_frmVellumark::startupMessages_data() {
     QTest::newRow("unreadable attributes") << QStringList{"loop:Data/Hebrew.txt"} << "Error # 75 trying to open file %1/Data/Hebrew.txt: Too many levels of symbolic links";
     QTest::newRow("folder for a file")     << QStringList{"dir:Data/Hebrew.txt"} << "Error # 75 trying to open file %1/Data/Hebrew.txt: it is a folder, not a file";
     QTest::newRow("named pipe for a file") << QStringList{"fifo:Data/EnglishOT.html"} << "Error # 75 trying to open file %1/Data/EnglishOT.html: it is not a regular file";
+    QTest::newRow("words cut")             << QStringList{"cut:Data/WordMatrix.dat"} << "%1/Data/WordMatrix.dat is damaged: its 37 bytes are not a whole number of two-byte fields. Rebuild the data with vellumark-data.";
     QTest::newRow("records cut")           << QStringList{"cut:Data/LineData.dat"} << "%1/Data/LineData.dat is damaged: its 41 bytes are not a whole number of 14-byte verse records. Rebuild the data with vellumark-data.";
     // clang-format on
 }
@@ -310,15 +315,26 @@ void tst_frmVellumark::valueSearchOverwriteAndDispatch() {
     click("btnValueSearch");
     QCOMPARE(MessageBox::takeShown().last(), done.first());
     QVERIFY2(ReadFile(report).find("<b><i>H3</i></b>") != std::string::npos, "word search");
+    QTest::mouseClick(get<QRadioButton>("radMatchMultiple"), Qt::LeftButton);
+    get<QLineEdit>("txtValue")->setText("27");
+    MessageBox::setNextAnswer(MessageBox::Yes);
+    click("btnValueSearch");
+    QCOMPARE(MessageBox::takeShown().last(), done.first());
+    QVERIFY2(ReadFile(report).find("<b><i>H3 H4</i></b> H5") != std::string::npos, "phrase search");
 
+    // A verse run that fails in the middle of the scan hides its progress.
+    showWindow();
+    QTest::mouseClick(get<QRadioButton>("radLineMatch"), Qt::LeftButton);
+    get<QLineEdit>("txtValue")->setText("26");
     get<QLineEdit>("txtReportName")->setText("failed");
-    std::filesystem::remove(dir->file("Data/Hebrew.txt"));
+    WriteFile(dir->file("Data/Hebrew.txt"), CrLf({"Exo 1:1 H6"}));
     click("btnValueSearch");
     const QStringList failed = MessageBox::takeShown();
     QCOMPARE(failed.size(), 1);
-    QVERIFY2(failed[0].contains("Hebrew.txt was not found."), qPrintable(failed[0]));
+    QVERIFY2(failed[0].contains("no line for Gen 1:1"), qPrintable(failed[0]));
     QVERIFY(!std::filesystem::exists(dir->file("Report/failed.html")));
-    QVERIFY(get<QLabel>("lblProcessing")->isHidden());
+    for (const char* name : {"lblProcessing", "prgProgress", "btnKill"})
+        QVERIFY2(get<QWidget>(name)->isHidden(), name);
 }
 
 void tst_frmVellumark::multipleMatchKillAndBusyPolicy() {

@@ -1,3 +1,4 @@
+#include "data/AppPaths.h"
 #include "data/AtomicFile.h"
 #include "data/Errors.h"
 #include "support/Fixtures.h"
@@ -9,6 +10,7 @@
 #include <thread>
 
 #include <sys/mount.h>
+#include <sys/stat.h>
 
 using namespace vellumark;
 using testing::EndsWith;
@@ -63,6 +65,18 @@ TEST(AtomicFile, plantedLinksAreNotFollowed) {
     file.commit();
     EXPECT_EQ(ReadFile(outside), "keep");
     EXPECT_EQ(ReadFile(dir.file("Report/trap.html")), "report\r\n");
+    // A report is readable as any other file the user makes, not private to its writer.
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    EXPECT_EQ(
+        static_cast<mode_t>(std::filesystem::status(dir.file("Report/trap.html")).permissions()),
+        0666 & ~mask);
+}
+
+TEST(AppPaths, programFolderIsTheExecutablesRealFolder) {
+    std::string error;
+    EXPECT_EQ(ProgramFolder(error), std::filesystem::canonical("/proc/self/exe").parent_path());
+    EXPECT_EQ(error, "");
 }
 
 TEST(AtomicFile, failureLeavesTheTargetAndNamesTheReason) {
