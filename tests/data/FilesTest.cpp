@@ -37,7 +37,9 @@ TEST(AtomicFile, concurrentWritersNeverMix) {
     const std::string b(300000, 'b');
     auto write = [&target](const std::string& text) {
         AtomicFile file(target);
-        for (std::size_t at = 0; at < text.size(); at += 1000) file.write(text.substr(at, 1000));
+        // Small pieces, then one larger than the buffer.
+        for (std::size_t at = 0; at < 100000; at += 1000) file.write(text.substr(at, 1000));
+        file.write(text.substr(100000));
         file.commit();
     };
     for (int round = 0; round < 5; ++round) {

@@ -42,11 +42,17 @@ protected:
 };
 
 TEST_F(EnglishLookupTest, keyIgnoresLetterCaseAndAnchorKeepsItsDigits) {
-    write({"<p>GEN 1:1<span id=0042>Text"});
+    write({"<p>GEN 1:1<span id=0042>Text", "<P>ZACH 1:1<span id=1>Z"});
     TextStream english(path);
     const std::string result = GetEnglishVerse(english, 1, 1, 1);
     EXPECT_EQ(result, "0042#<blockquote><font color='blue'>Text</font></blockquote>");
     EXPECT_EQ(SplitEnglishVerse(result, "here").anchor, 42);
+    EXPECT_EQ(LookUpEnglishVerse(english, 38, 1, 1).block,
+              "<blockquote><font color='blue'>Z</font></blockquote>");
+    // The anchor's whole range, and the block up to a second "#".
+    EXPECT_EQ(SplitEnglishVerse("0#a", "here").anchor, 0);
+    EXPECT_EQ(SplitEnglishVerse("32767#a", "here").anchor, 32767);
+    EXPECT_EQ(SplitEnglishVerse("1#a#b", "here").block, "a");
 }
 
 TEST_F(EnglishLookupTest, wrapsAroundForAVerseBehindTheReadPosition) {
@@ -55,6 +61,8 @@ TEST_F(EnglishLookupTest, wrapsAroundForAVerseBehindTheReadPosition) {
     EXPECT_EQ(GetEnglishVerse(english, 1, 1, 3).substr(0, 2), "3#");
     EXPECT_EQ(GetEnglishVerse(english, 1, 1, 2).substr(0, 2), "2#");
     EXPECT_EQ(GetEnglishVerse(english, 0, 0, 0).substr(0, 2), "3#") << "next-line form";
+    EXPECT_EQ(GetEnglishVerse(english, 1, 1, 1).substr(0, 2), "1#");
+    EXPECT_EQ(GetEnglishVerse(english, 1, 1, 1).substr(0, 2), "1#") << "the first line, wrapped to";
 }
 
 TEST_F(EnglishLookupTest, failuresNameTheFileAndVerse) {
@@ -70,6 +78,7 @@ TEST_F(EnglishLookupTest, failuresNameTheFileAndVerse) {
     TextStream english(path);
     EXPECT_THROW(SplitEnglishVerse(GetEnglishVerse(english, 1, 1, 4), "Gen 1:4"), DataError)
         << "an anchor above 32,767";
+    EXPECT_THROW(SplitEnglishVerse("1x#a", "Gen 1:4"), DataError) << "a letter in the anchor";
     EXPECT_THROW(SplitEnglishVerse("12345678901234567890#x", "Gen 1:4"), DataError)
         << "twenty digits stop at the digit limit";
     EXPECT_THROW(GetEnglishVerse(english, 0, 0, 0), DataError) << "next-line form past the end";
@@ -118,10 +127,10 @@ TEST(TextInput, numberSyntax) {
     const struct {
         const char* text;
         std::optional<double> value;
-    } cases[] = {{"26", 26},    {" 26 ", 26},  {"26.0", 26},   {"+7", 7},    {"-5", -5},
-                 {".5", 0.5},   {"2.6e1", 26}, {"1e10", 1e10}, {"", {}},     {"   ", {}},
-                 {"abc", {}},   {"1,000", {}}, {"1e", {}},     {"0x1A", {}}, {"$5", {}},
-                 {"2.5.1", {}}, {".", {}}};
+    } cases[] = {{"26", 26},   {" 26 ", 26},  {"26.0", 26},   {"+7", 7},     {"-5", -5},
+                 {".5", 0.5},  {"2.6e1", 26}, {"2.6e+1", 26}, {"1e-1", 0.1}, {"1e10", 1e10},
+                 {"", {}},     {"   ", {}},   {"abc", {}},    {"1,000", {}}, {"1e", {}},
+                 {"0x1A", {}}, {"$5", {}},    {"2.5.1", {}},  {".", {}}};
     for (const auto& c : cases) EXPECT_EQ(ParseNumber(c.text), c.value) << "\"" << c.text << "\"";
     // The window runs in the user's locale, which may write decimals with a comma.
     if (std::setlocale(LC_NUMERIC, "de_DE.UTF-8")) {

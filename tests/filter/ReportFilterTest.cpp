@@ -45,7 +45,7 @@ protected:
     TempDir dir;
     const std::vector<std::string> words = {
         kLink + "1'><b>Gen 1:1 </b></a>  <b><i>X</i></b> A <b><i>(X)</i></b>",
-        "E1",
+        "E1 \u05D0",  // two bytes in UTF-8
         kLink + "2'><b>Gen 1:2 </b></a>  <b><i>X</i></b> <b><i>Y</i></b> <b><i>X</i></b>",
         "E2",
         kLink + "3'><b>Gen 1:3 </b></a>  <b><i>ab cd</i></b> B",

@@ -49,6 +49,7 @@ TEST(ValueSearchInput, messagesAndCleanedName) {
         {"header one over", "26", "r", std::string(32759, 'h'),
          "The report header is too long: its report line can hold at most 32,767 characters.", "r"},
         {"cleaned", "  2.6e1 ", " Psalm study.htm.html ", "", "", "Psalm study"},
+        {"nothing left", "26", ".html", "", "", ""},
         {"capital HTML stays", "26", "notes.HTML", "", "", "notes.HTML"},
     };
     for (const auto& c : cases) {

@@ -31,6 +31,7 @@ private slots:
     void init();
     void cleanup();
 
+    void initialState();
     void accessibleNames();
     void rangeFieldsMirrorAndEmpty();
     void startBookLeavesItsChoiceInTheEndList();
@@ -95,6 +96,39 @@ void tst_frmVellumark::cleanup() {
     window.reset();
     dir.reset();
     QVERIFY2(MessageBox::takeShown().isEmpty(), "a message was shown that the test did not check");
+}
+
+void tst_frmVellumark::initialState() {
+    // A word search with Single Match; no measure until Verse Match; the run's controls hidden.
+    QVERIFY(get<QRadioButton>("radWordMatch")->isChecked());
+    QVERIFY(get<QRadioButton>("radMatchSingle")->isChecked());
+    for (const char* name : {"radWordCount", "radLetterCount", "radGematria"})
+        QVERIFY(!get<QRadioButton>(name)->isChecked() && !get<QRadioButton>(name)->isEnabled());
+    for (const char* name : {"btnKill", "prgProgress", "lblProcessing"})
+        QVERIFY(get<QWidget>(name)->isHidden());
+    for (const auto& [name, length] :
+         {std::pair{"txtValue", 9}, {"txtStartVerse", 3}, {"txtEndVerse", 3}})
+        QCOMPARE(get<QLineEdit>(name)->maxLength(), length);
+    for (const char* name : {"txtWordCount", "txtLetterCount", "txtGematria", "txtAltGematria"})
+        QVERIFY(get<QLineEdit>(name)->isReadOnly() &&
+                get<QLineEdit>(name)->focusPolicy() == Qt::NoFocus);
+    for (auto* list : {get<QComboBox>("drpStartBook"), get<QComboBox>("drpEndBook")}) {
+        QCOMPARE(list->count(), 39);
+        QCOMPARE(list->itemData(38).toInt(), 39);  // each entry carries its book number
+    }
+    // Keyboard order: the fields of a row, then the next row.
+    const QStringList order = {
+        "txtValue",        "txtReportName",   "txtReportHeader", "btnValueSearch",  "radWordMatch",
+        "btnReportFilter", "txtReportFilter", "drpStartBook",    "txtStartChapter", "txtStartVerse",
+        "drpEndBook",      "txtEndChapter",   "txtEndVerse",     "btnRangeTotals"};
+    QStringList chain;
+    QWidget* widget = get<QWidget>("txtValue");
+    for (int step = 0; step < 60; ++step, widget = widget->nextInFocusChain()) {
+        if (order.contains(widget->objectName()) && !chain.contains(widget->objectName()))
+            chain << widget->objectName();
+    }
+    QCOMPARE(chain, order);
+    QCOMPARE(window->focusWidget(), get<QWidget>("txtValue"));
 }
 
 void tst_frmVellumark::accessibleNames() {
@@ -307,6 +341,13 @@ void tst_frmVellumark::valueSearchOverwriteAndDispatch() {
     QCOMPARE(MessageBox::takeShown().last(), done.first());
     QVERIFY2(ReadFile(report).find("<b>Exo 1:1 </b></a> (H6)") != std::string::npos,
              "verse gematria search");
+    QTest::mouseClick(get<QRadioButton>("radLetterCount"), Qt::LeftButton);
+    get<QLineEdit>("txtValue")->setText("9");
+    MessageBox::setNextAnswer(MessageBox::Yes);
+    click("btnValueSearch");
+    QCOMPARE(MessageBox::takeShown().last(), done.first());
+    QVERIFY2(ReadFile(report).find("<b>Gen 1:2 </b></a> H3 H4 H5") != std::string::npos,
+             "verse letter count search");
 
     // Back in word mode, Gematria stays checked but is not looked at.
     QTest::mouseClick(get<QRadioButton>("radWordMatch"), Qt::LeftButton);
@@ -363,8 +404,13 @@ void tst_frmVellumark::multipleMatchKillAndBusyPolicy() {
 
 void tst_frmVellumark::closingDuringTheScanFinishesTheReport() {
     prepareMultipleMatch("3", "closing");
-    QTimer::singleShot(0, window.get(), [this] { window->close(); });
+    bool openWhileScanning = false;
+    QTimer::singleShot(0, window.get(), [&] {
+        window->close();
+        openWhileScanning = window->isVisible();
+    });
     click("btnValueSearch");
+    QVERIFY(openWhileScanning);
     QVERIFY(!window->isVisible());
     QVERIFY(MessageBox::takeShown().isEmpty());
     QCOMPARE(ReadFile(dir->file("Report/closing.html")),
