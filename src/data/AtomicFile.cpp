@@ -4,7 +4,6 @@
 
 #include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <filesystem>
 #include <random>
 
@@ -38,13 +37,7 @@ AtomicFile::AtomicFile(std::string targetPath) : target_(std::move(targetPath)) 
         fd_ =
             ::open(temporary_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
         if (fd_ >= 0) break;
-        if (errno == EEXIST) continue;
-        const int error = errno;
-        if (error == ENOENT || error == ENOTDIR) {
-            throw FileError(FileErrorCode(error, target_), target_, "create file",
-                            std::strerror(error));
-        }
-        throw SystemFileError(error, target_, "create file");
+        if (errno != EEXIST) throw SystemFileError(errno, target_, "create file");
     }
     if (fd_ < 0) throw FileError(kAccessError, target_, "create file", "no free temporary name");
     buffer_.reserve(kBufferBytes);

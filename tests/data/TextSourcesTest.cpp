@@ -42,7 +42,7 @@ protected:
 };
 
 TEST_F(EnglishLookupTest, keyIgnoresLetterCaseAndAnchorKeepsItsDigits) {
-    write({"<p>GEN 1:1<span id=0042>Text", "<P>ZACH 1:1<span id=1>Z"});
+    write({"<p>GEN 1:1<span id=0042>Text", "<p>zach 1:1<span id=1>Z"});
     TextStream english(path);
     const std::string result = GetEnglishVerse(english, 1, 1, 1);
     EXPECT_EQ(result, "0042#<blockquote><font color='blue'>Text</font></blockquote>");
@@ -61,6 +61,7 @@ TEST_F(EnglishLookupTest, wrapsAroundForAVerseBehindTheReadPosition) {
     EXPECT_EQ(GetEnglishVerse(english, 1, 1, 3).substr(0, 2), "3#");
     EXPECT_EQ(GetEnglishVerse(english, 1, 1, 2).substr(0, 2), "2#");
     EXPECT_EQ(GetEnglishVerse(english, 0, 0, 0).substr(0, 2), "3#") << "next-line form";
+    EXPECT_EQ(GetEnglishVerse(english, 1, 1, 3).substr(0, 2), "3#") << "the line just read, again";
     EXPECT_EQ(GetEnglishVerse(english, 1, 1, 1).substr(0, 2), "1#");
     EXPECT_EQ(GetEnglishVerse(english, 1, 1, 1).substr(0, 2), "1#") << "the first line, wrapped to";
 }

@@ -75,13 +75,15 @@ TEST_F(ReportFilterTest, headingInsertedReplacedOrKept) {
 TEST_F(ReportFilterTest, verseSearchReport_losesEveryEntryOnlyWhenConfirmed) {
     const std::vector<std::string> verses =
         Join(kHead, {kLink + "1'><b>Gen 1:1 </b></a> H1", "E1", "<br>" + std::string(55, '+'),
+                     kLink + "2'><b>Gen 1:2 </b></a> H2", "E2", "<br>" + std::string(55, '+'),
                      "</body>", "</html>"});
     EXPECT_EQ(filter(verses, "H1"), CrLf(verses));
     EXPECT_TRUE(result.cancelled);
     EXPECT_EQ(asked, 1);
     EXPECT_EQ(filter(verses, "H1", "", true),
-              CrLf(Join(kHead, {"<br>" + std::string(55, '+'), "</body>", "</html>"})));
-    EXPECT_EQ(result.entries, 1);
+              CrLf(Join(kHead, {"<br>" + std::string(55, '+'), "<br>" + std::string(55, '+'),
+                                "</body>", "</html>"})));
+    EXPECT_EQ(result.entries, 2);
     EXPECT_EQ(result.kept, 0);
     filter(Join(kHead, words), "X");
     EXPECT_EQ(asked, 0) << "a report that highlights something is not asked about";
