@@ -27,7 +27,7 @@ void CheckVerse(const vellumark::EnglishVerse& verse) {
 }
 
 void ReadLines(vellumark::TextStream& stream) {
-    const std::string& text = stream.text();
+    const std::string_view text = stream.text();
     std::string_view line;
     long lines = 0;
     while (stream.readLine(line)) {

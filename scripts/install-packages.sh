@@ -15,4 +15,4 @@ install_packages() {
 }
 
 BUILD_PACKAGES=(build-essential cmake qt6-base-dev libpugixml-dev bibledit-data)
-TEST_PACKAGES=(libgtest-dev clang-format git)
+TEST_PACKAGES=(libgtest-dev libgmock-dev clang-format git clang libclang-rt-14-dev)

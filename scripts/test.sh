@@ -19,3 +19,14 @@ QT_QPA_PLATFORM=offscreen ctest --preset testing
 cmake --preset sanitize >/dev/null
 cmake --build --preset sanitize -j"$(nproc)"
 ctest --preset sanitize
+
+# The fuzzers build, and each runs its seeds (slices of the real data) once.
+cmake --preset fuzz >/dev/null
+cmake --build --preset fuzz -j"$(nproc)"
+fuzz/make-corpus.sh build/fuzz build/testing/realdata/Data
+for fuzzer in build/fuzz/bin/fuzz_*; do
+    corpus="build/fuzz/fuzz-corpus/${fuzzer##*/fuzz_}"
+    "$fuzzer" -runs=0 "$corpus" >"build/fuzz/${fuzzer##*/}.log" 2>&1 ||
+        { cat "build/fuzz/${fuzzer##*/}.log"; exit 1; }
+done
+echo "Fuzz seeds: every target ran its corpus without a finding."
