@@ -6,7 +6,6 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
-#include <vector>
 
 namespace vellumark {
 
@@ -29,8 +28,6 @@ public:
     const WordValue* begin() const { return items_.data(); }
     const WordValue* end() const { return items_.data() + count_; }
     void clear() { count_ = 0; }
-    /// The caller checks the capacity first.
-    void push_back(const WordValue& word) { items_[count_++] = word; }
     /// For a reader that writes the words in place, then sets their number.
     WordValue* storage() { return items_.data(); }
     void resize(std::size_t count) { count_ = count; }
