@@ -1,5 +1,7 @@
 #include "databuilder/Sources.h"
 
+#include "data/Gematria.h"
+
 #include <pugixml.hpp>
 
 #include <algorithm>
@@ -35,22 +37,15 @@ Ref ParseOsisRef(const std::string& id) {
 }
 
 Word MakeWord(std::string_view text) {
-    // Values of U+05D0 to U+05EA in code point order; finals have two values.
-    static constexpr int kValue[27] = {1,  2,  3,  4,  5,  6,  7,  8,  9,  10,  20,  20,  30, 40,
-                                       40, 50, 50, 60, 70, 80, 80, 90, 90, 100, 200, 300, 400};
-    static constexpr int kAltValue[27] = {1,  2,   3,  4,   5,   6,   7,   8,   9,
-                                          10, 500, 20, 30,  600, 40,  700, 50,  60,
-                                          70, 800, 80, 900, 90,  100, 200, 300, 400};
+    const auto& standard = vellumark::LetterValues(vellumark::Method::Standard);
+    const auto& final = vellumark::LetterValues(vellumark::Method::Final);
     Word word;
-    for (std::size_t i = 0; i + 1 < text.size(); ++i) {
-        const auto lead = static_cast<unsigned char>(text[i]);
-        const auto next = static_cast<unsigned char>(text[i + 1]);
-        if (lead != 0xD7 || next < 0x90 || next > 0xAA) continue;
-        word.letters.append(text.substr(i, 2));
-        word.gematria += kValue[next - 0x90];
-        word.altGematria += kAltValue[next - 0x90];
-        ++i;
-    }
+    vellumark::ForEachLetter(text, [&](int form) {
+        word.letters += static_cast<char>(0xD7);
+        word.letters += static_cast<char>(0x90 + form);
+        word.gematria += standard[static_cast<std::size_t>(form)];
+        word.altGematria += final[static_cast<std::size_t>(form)];
+    });
     return word;
 }
 
