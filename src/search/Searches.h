@@ -1,9 +1,12 @@
 #pragma once
 
+#include "data/Gematria.h"
+#include "data/VerseRecordFile.h"
 #include "search/Hit.h"
 #include "search/SearchObserver.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace vellumark {
@@ -15,6 +18,13 @@ enum class Match { Words, Phrases, Verses, VerseRuns };
 /// Measures of the verse searches.
 enum SearchType : std::int16_t { kWordCount = 1, kLetterCount = 2, kGematria = 3 };
 
+/// The verses a search is limited to: from `first` to `last`, both included,
+/// in file order.
+struct VerseScope {
+    VerseId first;
+    VerseId last;
+};
+
 /// What every search needs: the checked input of Value Search.
 struct SearchRequest {
     std::string appPath;
@@ -23,6 +33,10 @@ struct SearchRequest {
     std::int32_t value = 0;
     Match match = Match::Words;
     std::int16_t searchType = kGematria;  ///< the verse searches' measure
+    /// How letters are counted; Word Count and Letter Count do not depend on it.
+    Method method = Method::StandardAndFinal;
+    /// Only hits inside these verses; none: the whole text.
+    std::optional<VerseScope> scope;
 };
 
 /// What a search did.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/VerseRange.h"
 #include "search/Searches.h"
 
 #include <string>
@@ -11,6 +12,10 @@ struct ValueSearchFields {
     std::string value;
     std::string reportName;
     std::string reportHeader;
+    Method method = Method::StandardAndFinal;
+    /// "Search only within the range": the range fields as typed; none when
+    /// the search covers the whole text.
+    std::optional<RangeInput> range;
 };
 
 /// The outcome of CheckValueSearch: `message` is empty when the input passed;

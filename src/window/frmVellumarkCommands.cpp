@@ -62,9 +62,11 @@ void frmVellumark::btnValueSearch_Click() {
         MessageBox::information(this, tr(kSearchRunning));
         return;
     }
-    vellumark::ValueSearchCheck check = vellumark::CheckValueSearch(
-        {Text(txtValue), Text(txtReportName), txtReportHeader->toPlainText().toStdString()},
-        strAppPath);
+    vellumark::ValueSearchFields fields;
+    fields.value = Text(txtValue);
+    fields.reportName = Text(txtReportName);
+    fields.reportHeader = txtReportHeader->toPlainText().toStdString();
+    vellumark::ValueSearchCheck check = vellumark::CheckValueSearch(fields, strAppPath);
     if (check.nameCleaned) txtReportName->setText(Q(check.request.reportName));
     if (!check.passed()) {
         MessageBox::information(this, Q(check.message));
