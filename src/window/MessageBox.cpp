@@ -28,6 +28,14 @@ MessageBox::Answer MessageBox::question(QWidget* parent, const QString& text,
     return button == QMessageBox::Yes ? Yes : No;
 }
 
+void MessageBox::about(QWidget* parent, const QString& caption, const QString& text) {
+    if (scripted_) {
+        shown_ << caption + QLatin1Char('|') + text;
+        return;
+    }
+    QMessageBox::about(parent, caption, text);
+}
+
 void MessageBox::setScripted(bool scripted) { scripted_ = scripted; }
 void MessageBox::setNextAnswer(Answer answer) { nextAnswer_ = answer; }
 

@@ -16,6 +16,8 @@ public:
 
     static void information(QWidget* parent, const QString& text);
     static Answer question(QWidget* parent, const QString& text, const QString& caption);
+    /// The About box: rich text under its own caption.
+    static void about(QWidget* parent, const QString& caption, const QString& text);
 
     // Test seam.
     static void setScripted(bool scripted);

@@ -5,17 +5,21 @@
 #include "data/FileErrors.h"
 #include "data/RecordFiles.h"
 #include "window/MessageBox.h"
+#include "window/frmCalculator.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFocusEvent>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QVBoxLayout>
 
 #include <filesystem>
 #include <string>
@@ -74,35 +78,45 @@ frmVellumark::frmVellumark(std::string appPath, QWidget* parent)
     : QWidget(parent), strAppPath(std::move(appPath)) {
     setObjectName(QStringLiteral("frmVellumark"));
     setWindowTitle(MessageBox::kAppTitle);
+    body_ = new QWidget(this);
+    body_->setObjectName(QStringLiteral("body"));
     createControls();
     placeControls();
+    createMenus();
     setTabOrder();
+    // The window is the menu bar over the controls, and neither can be resized.
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->setMenuBar(mnuBar);
+    layout->addWidget(body_);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 frmVellumark::~frmVellumark() = default;
 
 void frmVellumark::createControls() {
-    txtValue = MakeTextBox(this, "txtValue", 9);
-    lblValue = MakeLabel(this, "lblValue", tr("Numeric Value:"), txtValue);
-    txtReportName = MakeTextBox(this, "txtReportName");
-    lblReportName = MakeLabel(this, "lblReportName", tr("Report Name:"), txtReportName);
-    txtReportHeader = Make<QPlainTextEdit>(this, "txtReportHeader");
+    txtValue = MakeTextBox(body_, "txtValue", 9);
+    lblValue = MakeLabel(body_, "lblValue", tr("Numeric Value:"), txtValue);
+    txtReportName = MakeTextBox(body_, "txtReportName");
+    lblReportName = MakeLabel(body_, "lblReportName", tr("Report Name:"), txtReportName);
+    txtReportHeader = Make<QPlainTextEdit>(body_, "txtReportHeader");
     txtReportHeader->setTabChangesFocus(true);
-    lblReportHeader = MakeLabel(this, "lblReportHeader", tr("Report Header:"), txtReportHeader);
-    btnValueSearch = Make<QPushButton>(this, "btnValueSearch", tr("Value Search"));
+    lblReportHeader = MakeLabel(body_, "lblReportHeader", tr("Report Header:"), txtReportHeader);
+    btnValueSearch = Make<QPushButton>(body_, "btnValueSearch", tr("Value Search"));
 
-    lblSearchType = MakeLabel(this, "lblSearchType", tr("Search Type:"), nullptr);
+    lblSearchType = MakeLabel(body_, "lblSearchType", tr("Search Type:"), nullptr);
     QFont underlined = BoldSans();
     underlined.setUnderline(true);
     lblSearchType->setFont(underlined);
-    Frame1 = Make<QGroupBox>(this, "Frame1");
+    Frame1 = Make<QGroupBox>(body_, "Frame1");
     radWordMatch = Make<QRadioButton>(Frame1, "radWordMatch", tr("Word/Phrase Match"));
     radLineMatch = Make<QRadioButton>(Frame1, "radLineMatch", tr("Verse Match"));
-    Frame2 = Make<QGroupBox>(this, "Frame2");
+    Frame2 = Make<QGroupBox>(body_, "Frame2");
     radWordCount = Make<QRadioButton>(Frame2, "radWordCount", tr("Word Count"));
     radLetterCount = Make<QRadioButton>(Frame2, "radLetterCount", tr("Letter Count"));
     radGematria = Make<QRadioButton>(Frame2, "radGematria", tr("Gematria"));
-    Frame3 = Make<QGroupBox>(this, "Frame3");
+    Frame3 = Make<QGroupBox>(body_, "Frame3");
     radMatchSingle = Make<QRadioButton>(Frame3, "radMatchSingle", tr("Single Match"));
     radMatchMultiple = Make<QRadioButton>(Frame3, "radMatchMultiple", tr("Multiple Match"));
     radWordMatch->setChecked(true);
@@ -110,15 +124,15 @@ void frmVellumark::createControls() {
     for (QRadioButton* measure : {radWordCount, radLetterCount, radGematria})
         measure->setEnabled(false);
 
-    btnReportFilter = Make<QPushButton>(this, "btnReportFilter", tr("Report Filter"));
-    txtReportFilter = MakeTextBox(this, "txtReportFilter");
-    lblFilterText = MakeLabel(this, "lblFilterText", tr("Filter Text:"), txtReportFilter);
+    btnReportFilter = Make<QPushButton>(body_, "btnReportFilter", tr("Report Filter"));
+    txtReportFilter = MakeTextBox(body_, "txtReportFilter");
+    lblFilterText = MakeLabel(body_, "lblFilterText", tr("Filter Text:"), txtReportFilter);
 
-    Line1 = MakeLine(this, "Line1");
-    Line2 = MakeLine(this, "Line2");
-    Line3 = MakeLine(this, "Line3");
-    Line4 = MakeLine(this, "Line4");
-    Line5 = MakeLine(this, "Line5");
+    Line1 = MakeLine(body_, "Line1");
+    Line2 = MakeLine(body_, "Line2");
+    Line3 = MakeLine(body_, "Line3");
+    Line4 = MakeLine(body_, "Line4");
+    Line5 = MakeLine(body_, "Line5");
 
     // The two range rows: drpStartBook, txtStartChapter, txtStartVerse and the
     // same with "End", each with its label.
@@ -128,18 +142,18 @@ void frmVellumark::createControls() {
         auto name = [which](const char* kind, const char* field) {
             return std::string(kind) + which + field;
         };
-        book = MakeBookList(this, name("drp", "Book").c_str());
-        bookLabel = MakeLabel(this, name("lbl", "Book").c_str(), tr("%1 Book:").arg(which), book);
-        chapter = MakeTextBox(this, name("txt", "Chapter").c_str(), 3);
-        chapterLabel = MakeLabel(this, name("lbl", "Chapter").c_str(), tr("Chapter:"), chapter);
-        verse = MakeTextBox(this, name("txt", "Verse").c_str(), 3);
-        verseLabel = MakeLabel(this, name("lbl", "Verse").c_str(), tr("Verse:"), verse);
+        book = MakeBookList(body_, name("drp", "Book").c_str());
+        bookLabel = MakeLabel(body_, name("lbl", "Book").c_str(), tr("%1 Book:").arg(which), book);
+        chapter = MakeTextBox(body_, name("txt", "Chapter").c_str(), 3);
+        chapterLabel = MakeLabel(body_, name("lbl", "Chapter").c_str(), tr("Chapter:"), chapter);
+        verse = MakeTextBox(body_, name("txt", "Verse").c_str(), 3);
+        verseLabel = MakeLabel(body_, name("lbl", "Verse").c_str(), tr("Verse:"), verse);
     };
     rangeRow("Start", drpStartBook, lblStartBook, txtStartChapter, lblStartChapter, txtStartVerse,
              lblStartVerse);
     rangeRow("End", drpEndBook, lblEndBook, txtEndChapter, lblEndChapter, txtEndVerse, lblEndVerse);
 
-    btnRangeTotals = Make<QPushButton>(this, "btnRangeTotals", tr("Range Totals"));
+    btnRangeTotals = Make<QPushButton>(body_, "btnRangeTotals", tr("Range Totals"));
     struct Total {
         QLineEdit*& box;
         QLabel*& label;
@@ -154,26 +168,30 @@ void frmVellumark::createControls() {
           Total{txtGematria, lblGematria, "txtGematria", "lblGematria", tr("Gematria:")},
           Total{txtAltGematria, lblAltGematria, "txtAltGematria", "lblAltGematria",
                 tr("Alt. Gematria:")}}) {
-        total.box = MakeTextBox(this, total.boxName);
+        total.box = MakeTextBox(body_, total.boxName);
         total.box->setReadOnly(true);
         total.box->setFocusPolicy(Qt::NoFocus);
-        total.label = MakeLabel(this, total.labelName, total.text, total.box);
+        total.label = MakeLabel(body_, total.labelName, total.text, total.box);
     }
 
-    btnKill = Make<QPushButton>(this, "btnKill", tr("Kill Process"));
+    btnKill = Make<QPushButton>(body_, "btnKill", tr("Kill Process"));
     btnKill->hide();
-    prgProgress = Make<QProgressBar>(this, "prgProgress");
+    prgProgress = Make<QProgressBar>(body_, "prgProgress");
     prgProgress->setTextVisible(false);
     prgProgress->hide();
-    lblProcessing = Make<QLabel>(this, "lblProcessing", tr("-- Processing --"));
+    lblProcessing = Make<QLabel>(body_, "lblProcessing", tr("-- Processing --"));
     QFont processing = BoldSans(14);
     processing.setItalic(true);
     lblProcessing->setFont(processing);
     lblProcessing->setStyleSheet(QStringLiteral("color: red;"));
     lblProcessing->setAlignment(Qt::AlignCenter);
     lblProcessing->hide();
+    lblStatus = Make<QLabel>(body_, "lblStatus");
+    btnOpenReport = Make<QPushButton>(body_, "btnOpenReport", tr("Open Report"));
+    btnOpenReport->setEnabled(false);
 
-    for (QPushButton* button : {btnValueSearch, btnReportFilter, btnRangeTotals, btnKill})
+    for (QPushButton* button :
+         {btnValueSearch, btnReportFilter, btnRangeTotals, btnKill, btnOpenReport})
         button->setFont(BoldSans());
     for (QRadioButton* option : findChildren<QRadioButton*>()) option->setFont(BoldSans());
 
@@ -181,6 +199,13 @@ void frmVellumark::createControls() {
     connect(btnRangeTotals, &QPushButton::clicked, this, &frmVellumark::btnRangeTotals_Click);
     connect(btnReportFilter, &QPushButton::clicked, this, &frmVellumark::btnReportFilter_Click);
     connect(btnKill, &QPushButton::clicked, this, &frmVellumark::btnKill_Click);
+    connect(btnOpenReport, &QPushButton::clicked, this, &frmVellumark::btnOpenReport_Click);
+    // Return runs the command of the row the field is in.
+    for (QLineEdit* box : {txtValue, txtReportName})
+        connect(box, &QLineEdit::returnPressed, this, &frmVellumark::btnValueSearch_Click);
+    connect(txtReportFilter, &QLineEdit::returnPressed, this, &frmVellumark::btnReportFilter_Click);
+    for (QLineEdit* box : {txtStartChapter, txtStartVerse, txtEndChapter, txtEndVerse})
+        connect(box, &QLineEdit::returnPressed, this, &frmVellumark::btnRangeTotals_Click);
     // The option rules follow the checked state however it changes: a click,
     // a key, an accessibility action or code.
     connect(radWordMatch, &QRadioButton::clicked, this, &frmVellumark::radWordMatch_Click);
@@ -196,12 +221,12 @@ void frmVellumark::createControls() {
     for (QWidget* watched :
          {static_cast<QWidget*>(drpStartBook), static_cast<QWidget*>(txtStartChapter),
           static_cast<QWidget*>(txtStartVerse), static_cast<QWidget*>(txtEndChapter),
-          static_cast<QWidget*>(txtEndVerse)})
+          static_cast<QWidget*>(txtEndVerse), static_cast<QWidget*>(txtReportHeader)})
         watched->installEventFilter(this);
 }
 
 void frmVellumark::placeControls() {
-    setFixedSize(671, 644);
+    body_->setFixedSize(671, 690);
     // Rows 1 and 2: value, report name, the search button and the header.
     lblValue->setGeometry(16, 10, 160, 20);
     txtValue->setGeometry(16, 32, 160, 26);
@@ -273,6 +298,10 @@ void frmVellumark::placeControls() {
     btnKill->setGeometry(16, 594, 160, 34);
     prgProgress->setGeometry(200, 598, 455, 26);
     lblProcessing->setGeometry(430, 594, 225, 34);
+
+    // Row 9: what the last command did, and its report.
+    lblStatus->setGeometry(16, 644, 464, 26);
+    btnOpenReport->setGeometry(495, 640, 160, 34);
 }
 
 void frmVellumark::setTabOrder() {
@@ -281,7 +310,7 @@ void frmVellumark::setTabOrder() {
                               radGematria,     radMatchSingle, radMatchMultiple, btnReportFilter,
                               txtReportFilter, drpStartBook,   txtStartChapter,  txtStartVerse,
                               drpEndBook,      txtEndChapter,  txtEndVerse,      btnRangeTotals,
-                              btnKill};
+                              btnKill,         btnOpenReport};
     for (std::size_t i = 0; i + 1 < std::size(order); ++i)
         QWidget::setTabOrder(const_cast<QWidget*>(order[i]), const_cast<QWidget*>(order[i + 1]));
     txtValue->setFocus();
@@ -317,7 +346,17 @@ bool frmVellumark::Form_Load() {
 }
 
 bool frmVellumark::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::FocusIn) {
+    if (watched == txtReportHeader) {
+        // Return starts a new line of the header; Ctrl+Return runs the search.
+        if (event->type() == QEvent::KeyPress) {
+            const auto* key = static_cast<QKeyEvent*>(event);
+            if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
+                (key->modifiers() & Qt::ControlModifier)) {
+                btnValueSearch_Click();
+                return true;
+            }
+        }
+    } else if (event->type() == QEvent::FocusIn) {
         if (auto* box = qobject_cast<QLineEdit*>(watched)) box->clear();
     } else if (event->type() == QEvent::FocusOut && watched == drpStartBook &&
                static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason) {
@@ -356,5 +395,6 @@ void frmVellumark::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
+    if (calculator_) calculator_->close();
     event->accept();
 }

@@ -10,10 +10,12 @@ class QFrame;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QMenuBar;
 class QPlainTextEdit;
 class QProgressBar;
 class QPushButton;
 class QRadioButton;
+class frmCalculator;
 
 namespace vellumark {
 struct SearchRequest;
@@ -50,21 +52,38 @@ private slots:
     void radLineMatch_Click();
     void txtStartChapter_Change();
     void txtStartVerse_Change();
+    void btnOpenReport_Click();
+    void mnuOpenReport_Click();
+    void mnuOpenReportFolder_Click();
+    void mnuCalculator_Click();
+    void mnuSources_Click();
+    void mnuAbout_Click();
 
 private:
     class SearchProgress;
 
     void createControls();
+    void createMenus();
     void placeControls();
     void setTabOrder();
     void drpStartBook_LostFocus();
     void runSearch(vellumark::SearchRequest request);
     void hideSearchProgress();
+    /// The status line; `reportPath` is what Open Report then opens (none: disabled).
+    void showStatus(const QString& text, const std::string& reportPath = {});
+    /// Opens a file of the program's folder in the desktop's program for it.
+    void openFile(const std::string& path, const QString& fragment = {});
 
     std::string strAppPath;
     bool boolKill = false;
     bool searchRunning_ = false;
     bool closeAfterSearch_ = false;
+    std::string statusReport_;
+    frmCalculator* calculator_ = nullptr;
+
+    QMenuBar* mnuBar;
+    /// Holds every control below the menu bar, at the places they always had.
+    QWidget* body_;
 
     QLabel* lblValue;
     QLineEdit* txtValue;
@@ -116,4 +135,6 @@ private:
     QPushButton* btnKill;
     QProgressBar* prgProgress;
     QLabel* lblProcessing;
+    QLabel* lblStatus;
+    QPushButton* btnOpenReport;
 };

@@ -23,6 +23,16 @@ namespace {
 std::string Text(const QLineEdit* box) { return box->text().toStdString(); }
 QString Q(const std::string& text) { return QString::fromStdString(text); }
 
+/// "Report/<name>.html": a report as the status line names it, from the program's folder.
+QString ReportShown(const std::string& name) {
+    return QStringLiteral("Report/") + Q(name) + QStringLiteral(".html");
+}
+
+QString HitsWritten(long hits, const std::string& name) {
+    return (hits == 1 ? QStringLiteral("1 hit") : QStringLiteral("%1 hits").arg(hits)) +
+           QStringLiteral(" written to ") + ReportShown(name);
+}
+
 const char* const kSearchRunning =
     "A Multiple Match search is still running. Wait until it has finished, or click "
     "Kill Process.";
@@ -93,12 +103,15 @@ void frmVellumark::runSearch(vellumark::SearchRequest request) {
     }
     SearchProgress progress(*this);
     searchRunning_ = true;
+    vellumark::SearchResult result;
     try {
-        vellumark::RunSearch(request, progress);
+        result = vellumark::RunSearch(request, progress);
     } catch (const std::exception& error) {
         searchRunning_ = false;
         boolKill = false;
         hideSearchProgress();
+        showStatus(
+            tr("The search stopped: %1 was not written").arg(ReportShown(request.reportName)));
         MessageBox::information(
             this,
             tr("The search stopped and the report was not written:\n%1").arg(Q(error.what())));
@@ -106,6 +119,16 @@ void frmVellumark::runSearch(vellumark::SearchRequest request) {
         return;
     }
     searchRunning_ = false;
+    if (result.killed) {
+        showStatus(QStringLiteral("Kill Process: ") + HitsWritten(result.hits, request.reportName),
+                   result.reportPath);
+    } else if (result.hits == 0) {
+        showStatus(QStringLiteral("No hits: ") + ReportShown(request.reportName) +
+                       QStringLiteral(" holds no entries"),
+                   result.reportPath);
+    } else {
+        showStatus(HitsWritten(result.hits, request.reportName), result.reportPath);
+    }
     if (closeAfterSearch_) {
         close();
         return;
@@ -143,8 +166,16 @@ void frmVellumark::btnRangeTotals_Click() {
         const std::int32_t values[] = {totals.words, totals.letters, totals.gematria,
                                        totals.altGematria};
         for (int k = 0; k < 4; ++k) boxes[k]->setText(QString::number(values[k]));
+        showStatus(tr("Range Totals of %1 %2:%3 to %4 %5:%6")
+                       .arg(Q(range.startBookName))
+                       .arg(check.startChapter)
+                       .arg(check.startVerse)
+                       .arg(Q(range.endBookName))
+                       .arg(check.endChapter)
+                       .arg(check.endVerse));
     } catch (const std::exception& error) {
         for (QLineEdit* box : boxes) box->clear();
+        showStatus(tr("Range Totals could not be computed"));
         MessageBox::information(
             this, tr("The range totals could not be computed:\n%1").arg(Q(error.what())));
     }
@@ -174,8 +205,20 @@ void frmVellumark::btnReportFilter_Click() {
                 return MessageBox::question(this, question, QStringLiteral("Report Filter")) ==
                        MessageBox::Yes;
             });
-        if (result.cancelled) return;
+        if (result.cancelled) {
+            showStatus(tr("Report Filter cancelled: %1 was not changed")
+                           .arg(ReportShown(check.reportName)));
+            return;
+        }
+        const std::string path = vellumark::ReportPath(strAppPath, check.reportName);
+        showStatus(QStringLiteral("Report Filter removed %1 of %2 entries from ")
+                           .arg(result.entries - result.kept)
+                           .arg(result.entries) +
+                       ReportShown(check.reportName),
+                   path);
     } catch (const std::exception& error) {
+        showStatus(
+            tr("Report Filter stopped: %1 was not changed").arg(ReportShown(check.reportName)));
         MessageBox::information(this, Q(error.what()));
         return;
     }

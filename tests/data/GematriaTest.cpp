@@ -74,5 +74,27 @@ TEST(Gematria, splitHebrewWords_countsLettersAndIgnoresTheRest) {
     }
 }
 
+TEST(Gematria, aPointedVerseFromTheSources_countsAsTheDataFilesDo) {
+    // Genesis 1:7 as the Hebrew source has it: points, accents, morpheme
+    // slashes, two maqafs and sof pasuq. The data files hold 17 words, 65
+    // letters, gematria 4541 and alternative gematria 8171.
+    const HebrewWords verse = SplitHebrewWords(
+        U"וַ/יַּ֣עַשׂ אֱלֹהִים֮ אֶת־הָ/רָקִיעַ֒ וַ/יַּבְדֵּ֗ל בֵּ֤ין הַ/מַּ֨יִם֙ אֲשֶׁר֙ מִ/תַּ֣חַת "
+        U"לָ/רָקִ֔יעַ וּ/בֵ֣ין הַ/מַּ֔יִם אֲשֶׁ֖ר מֵ/עַ֣ל לָ/רָקִ֑יעַ וַֽ/יְהִי־כֵֽן׃");
+    std::int64_t standard = 0;
+    std::int64_t final = 0;
+    for (const std::string& word : verse.words) {
+        standard += TextValue(word, Method::Standard);
+        final += TextValue(word, Method::Final);
+    }
+    EXPECT_EQ(verse.words.size(), 17u);
+    EXPECT_EQ(verse.words[2], "את");
+    EXPECT_EQ(verse.words.back(), "כן");
+    EXPECT_EQ(verse.letters, 65u);
+    EXPECT_EQ(verse.ignored, 84u);
+    EXPECT_EQ(standard, 4541);
+    EXPECT_EQ(final, 8171);
+}
+
 }  // namespace
 }  // namespace vellumark

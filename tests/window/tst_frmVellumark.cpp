@@ -1,8 +1,12 @@
 #include "support/Fixtures.h"
+#include "window/Desktop.h"
 #include "window/MessageBox.h"
+#include "window/frmCalculator.h"
 #include "window/frmVellumark.h"
 
 #include <QAccessible>
+#include <QAction>
+#include <QClipboard>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -11,6 +15,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTableWidget>
 #include <QTimer>
 #include <QtTest>
 
@@ -23,6 +28,16 @@ using testing_support::CrLf;
 using testing_support::ReadFile;
 using testing_support::TempDir;
 using testing_support::WriteFile;
+
+/// A screen reader finds the control by `text`: its name, or the label related to it.
+bool NamedOrLabelled(QWidget* widget, const QString& text) {
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
+    if (!accessible) return false;
+    QStringList labels;
+    for (const auto& [other, relation] : accessible->relations(QAccessible::Label))
+        labels << other->text(QAccessible::Name);
+    return accessible->text(QAccessible::Name) == text || labels.contains(text);
+}
 
 class tst_frmVellumark : public QObject {
     Q_OBJECT
@@ -47,6 +62,12 @@ private slots:
     void closingDuringTheScanFinishesTheReport();
     void rangeTotalsThroughTheWindow();
     void reportFilterThroughTheWindow();
+    void statusLineAndOpenReport();
+    void menusOpenTheRightFiles();
+    void returnRunsTheRowsCommand_data();
+    void returnRunsTheRowsCommand();
+    void calculatorCountsTypedAndPastedText();
+    void calculatorKeypadAndUseValue();
 
 private:
     template <typename T>
@@ -69,6 +90,24 @@ private:
         get<QLineEdit>("txtValue")->setText(value);
         get<QLineEdit>("txtReportName")->setText(report);
     }
+    QString status() { return get<QLabel>("lblStatus")->text(); }
+    void trigger(const char* action) {
+        QAction* item = window->findChild<QAction*>(QLatin1String(action));
+        if (!item) qFatal("no action %s", action);
+        item->trigger();
+    }
+    frmCalculator* openCalculator() {
+        trigger("mnuCalculator");
+        auto* calculator = window->findChild<frmCalculator*>();
+        if (!calculator) qFatal("no calculator");
+        return calculator;
+    }
+    template <typename T>
+    static T* in(QWidget* parent, const char* name) {
+        T* widget = parent->findChild<T*>(QLatin1String(name));
+        if (!widget) qFatal("no control %s", name);
+        return widget;
+    }
     void focus(QWidget* widget) {
         widget->setFocus(Qt::TabFocusReason);
         QCoreApplication::processEvents();
@@ -81,6 +120,8 @@ private:
 void tst_frmVellumark::init() {
     MessageBox::setScripted(true);
     MessageBox::takeShown();
+    Desktop::setScripted(true);
+    Desktop::takeOpened();
     dir = std::make_unique<TempDir>();
     testing_support::WriteAppFolder(dir->path(),
                                     {{1, 1, 1, 2, 7, 26, 26, "H1 H2", "E1"},
@@ -96,6 +137,7 @@ void tst_frmVellumark::cleanup() {
     window.reset();
     dir.reset();
     QVERIFY2(MessageBox::takeShown().isEmpty(), "a message was shown that the test did not check");
+    QVERIFY2(Desktop::takeOpened().isEmpty(), "a file was opened that the test did not check");
 }
 
 void tst_frmVellumark::initialState() {
@@ -117,10 +159,11 @@ void tst_frmVellumark::initialState() {
         QCOMPARE(list->itemData(38).toInt(), 39);  // each entry carries its book number
     }
     // Keyboard order: the fields of a row, then the next row.
-    const QStringList order = {
-        "txtValue",        "txtReportName",   "txtReportHeader", "btnValueSearch",  "radWordMatch",
-        "btnReportFilter", "txtReportFilter", "drpStartBook",    "txtStartChapter", "txtStartVerse",
-        "drpEndBook",      "txtEndChapter",   "txtEndVerse",     "btnRangeTotals"};
+    const QStringList order = {"txtValue",        "txtReportName",  "txtReportHeader",
+                               "btnValueSearch",  "radWordMatch",   "btnReportFilter",
+                               "txtReportFilter", "drpStartBook",   "txtStartChapter",
+                               "txtStartVerse",   "drpEndBook",     "txtEndChapter",
+                               "txtEndVerse",     "btnRangeTotals", "btnOpenReport"};
     QStringList chain;
     QWidget* widget = get<QWidget>("txtValue");
     for (int step = 0; step < 60; ++step, widget = widget->nextInFocusChain()) {
@@ -139,15 +182,8 @@ void tst_frmVellumark::accessibleNames() {
                                                       {"txtStartChapter", "Chapter:"},
                                                       {"drpEndBook", "End Book:"},
                                                       {"txtAltGematria", "Alt. Gematria:"}};
-    for (const auto& [name, text] : names) {
-        QAccessibleInterface* accessible =
-            QAccessible::queryAccessibleInterface(get<QWidget>(name));
-        QVERIFY(accessible);
-        QStringList labels;
-        for (const auto& [other, relation] : accessible->relations(QAccessible::Label))
-            labels << other->text(QAccessible::Name);
-        QVERIFY2(accessible->text(QAccessible::Name) == text || labels.contains(text), name);
-    }
+    for (const auto& [name, text] : names)
+        QVERIFY2(NamedOrLabelled(get<QWidget>(name), text), name);
 }
 
 void tst_frmVellumark::rangeFieldsMirrorAndEmpty() {
@@ -471,6 +507,175 @@ void tst_frmVellumark::reportFilterThroughTheWindow() {
              QStringList{"Report Filter|words.html highlights nothing, so filtering it removes "
                          "every entry. Filter anyway?"});
     QCOMPARE(ReadFile(report), verses);
+}
+
+void tst_frmVellumark::statusLineAndOpenReport() {
+    QCOMPARE(status(), QString());
+    QVERIFY(!get<QPushButton>("btnOpenReport")->isEnabled());
+    const QStringList done = {"Vellumark Gematria Software|Done"};
+    get<QLineEdit>("txtValue")->setText("26");
+    get<QLineEdit>("txtReportName")->setText("ws-26");
+    click("btnValueSearch");
+    QCOMPARE(MessageBox::takeShown(), done);
+    QCOMPARE(status(), QStringLiteral("2 hits written to Report/ws-26.html"));
+    click("btnOpenReport");
+    QCOMPARE(Desktop::takeOpened(), QList{QUrl::fromLocalFile(path("Report/ws-26.html"))});
+
+    get<QLineEdit>("txtValue")->setText("5");
+    get<QLineEdit>("txtReportName")->setText("none");
+    click("btnValueSearch");
+    QCOMPARE(MessageBox::takeShown(), done);
+    QCOMPARE(status(), QStringLiteral("No hits: Report/none.html holds no entries"));
+    QVERIFY(get<QPushButton>("btnOpenReport")->isEnabled());  // an empty report opens too
+
+    // A failed search names the report it did not write, and offers nothing to open.
+    WriteFile(dir->file("Data/Hebrew.txt"), CrLf({"Exo 1:1 H6"}));
+    get<QLineEdit>("txtValue")->setText("26");
+    get<QLineEdit>("txtReportName")->setText("failed");
+    click("btnValueSearch");
+    QCOMPARE(MessageBox::takeShown().size(), 1);
+    QCOMPARE(status(), QStringLiteral("The search stopped: Report/failed.html was not written"));
+    QVERIFY(!get<QPushButton>("btnOpenReport")->isEnabled());
+
+    const std::string report = dir->file("Report/words.html");
+    WriteFile(report, CrLf({"<html>", "<p><a href='x'><b>Gen 1:1 </b></a>  <b><i>A</i></b> C", "E1",
+                            "<p><a href='x'><b>Gen 1:2 </b></a>  <b><i>C</i></b>", "E2",
+                            "</body></html>"}));
+    get<QLineEdit>("txtReportName")->setText("words");
+    get<QLineEdit>("txtReportFilter")->setText("a");
+    click("btnReportFilter");
+    QCOMPARE(MessageBox::takeShown(), done);
+    QCOMPARE(status(),
+             QStringLiteral("Report Filter removed 1 of 2 entries from Report/words.html"));
+    click("btnOpenReport");
+    QCOMPARE(Desktop::takeOpened(), QList{QUrl::fromLocalFile(path("Report/words.html"))});
+}
+
+void tst_frmVellumark::menusOpenTheRightFiles() {
+    Desktop::setNextChoice(path("Report/chosen.html"));
+    trigger("mnuOpenReport");
+    trigger("mnuOpenReport");  // cancelled: nothing opens
+    trigger("mnuOpenReportFolder");
+    trigger("mnuSources");
+    QUrl sources = QUrl::fromLocalFile(path("Data/EnglishOT.html"));
+    sources.setFragment("sources");
+    QCOMPARE(Desktop::takeOpened(), (QList{QUrl::fromLocalFile(path("Report/chosen.html")),
+                                           QUrl::fromLocalFile(path("Report/")), sources}));
+
+    trigger("mnuAbout");
+    const QStringList about = MessageBox::takeShown();
+    QCOMPARE(about.size(), 1);
+    for (const char* needed : {"About Vellumark|<h3>Vellumark " VELLUMARK_VERSION "</h3>",
+                               "Westminster Leningrad Codex", "Open Scriptures", "CC BY 4.0",
+                               "King James Version", "Lesser General Public License", "pugixml"})
+        QVERIFY2(about[0].contains(QLatin1String(needed)), needed);
+
+    showWindow();
+    trigger("mnuQuit");
+    QVERIFY(!window->isVisible());
+}
+
+void tst_frmVellumark::returnRunsTheRowsCommand_data() {
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<QString>("message");
+    const QString value = "Please enter a valid numeric search value.";
+    const QString name = "Please enter the name of the report that you want to filter.";
+    const QString chapter = "Please enter a valid start chapter.";
+    // clang-format off
+    QTest::newRow("value")             << "txtValue"        << 0                        << value;
+    QTest::newRow("report name")       << "txtReportName"   << 0                        << value;
+    QTest::newRow("header, Ctrl")      << "txtReportHeader" << int(Qt::ControlModifier) << value;
+    QTest::newRow("header, new line")  << "txtReportHeader" << 0                        << "";
+    QTest::newRow("filter text")       << "txtReportFilter" << 0                        << name;
+    QTest::newRow("start chapter")     << "txtStartChapter" << 0                        << chapter;
+    QTest::newRow("end verse")         << "txtEndVerse"     << 0                        << chapter;
+    // clang-format on
+}
+
+void tst_frmVellumark::returnRunsTheRowsCommand() {
+    QFETCH(QString, field);
+    QFETCH(int, modifiers);
+    QFETCH(QString, message);
+    showWindow();
+    QWidget* widget = get<QWidget>(field.toLatin1());
+    focus(widget);
+    QTest::keyClick(widget, Qt::Key_Return, Qt::KeyboardModifiers(modifiers));
+    const QStringList shown = MessageBox::takeShown();
+    if (message.isEmpty()) {
+        QCOMPARE(shown, QStringList());
+        QCOMPARE(get<QPlainTextEdit>("txtReportHeader")->toPlainText(), QStringLiteral("\n"));
+    } else {
+        QCOMPARE(shown, QStringList{"Vellumark Gematria Software|" + message});
+    }
+}
+
+void tst_frmVellumark::calculatorCountsTypedAndPastedText() {
+    frmCalculator* calculator = openCalculator();
+    QVERIFY(calculator->isVisible() && calculator->isWindow());
+    const QStringList fields = {"txtWords",   "txtLetters", "txtGematria", "txtFinalGematria",
+                                "txtOrdinal", "txtReduced", "txtAtbash"};
+    auto results = [&] {
+        QStringList texts;
+        for (const QString& field : fields)
+            texts << in<QLineEdit>(calculator, field.toLatin1())->text();
+        return texts;
+    };
+    const QList<QPair<const char*, QString>> names = {
+        {"txtHebrew", "Hebrew Text:"},
+        {"txtWords", "Words:"},
+        {"txtLetters", "Letters:"},
+        {"txtGematria", "Gematria:"},
+        {"txtFinalGematria", "Final-letter gematria:"}};
+    for (const auto& [name, text] : names)
+        QVERIFY2(NamedOrLabelled(in<QWidget>(calculator, name), text), name);
+
+    auto* text = in<QPlainTextEdit>(calculator, "txtHebrew");
+    for (QChar letter : QStringLiteral("אלהים"))  // typed as a Hebrew layout sends it
+        QTest::sendKeyEvent(QTest::Click, text, Qt::Key_unknown, QString(letter), Qt::NoModifier);
+    QCOMPARE(results(), (QStringList{"1", "5", "86", "646", "41", "14", "560"}));
+
+    // Genesis 1:1 as the data builder's source has it: points, accents, the
+    // morpheme slashes and sof pasuq.
+    text->clear();
+    QApplication::clipboard()->setText(QStringLiteral("בְּ/רֵאשִׁ֖ית בָּרָ֣א אֱלֹהִ֑ים אֵ֥ת הַ/שָּׁמַ֖יִם וְ/אֵ֥ת הָ/אָֽרֶץ׃"));
+    text->paste();
+    QCOMPARE(results().mid(0, 4), (QStringList{"7", "28", "2701", "4631"}));
+    QVERIFY2(in<QLabel>(calculator, "lblIgnored")->text().startsWith("35 characters ignored"),
+             qPrintable(in<QLabel>(calculator, "lblIgnored")->text()));
+    auto* table = in<QTableWidget>(calculator, "tblWords");
+    QCOMPARE(table->rowCount(), 7);
+    QCOMPARE(table->item(6, 0)->text(), QStringLiteral("הארץ"));
+    QCOMPARE(table->item(6, 1)->text(), QStringLiteral("296"));
+    QCOMPARE(table->item(6, 2)->text(), QStringLiteral("1106"));
+
+    // Presentation forms count as their letter: shin with its dot, wide alef.
+    text->setPlainText(QStringLiteral("\uFB2A\uFB21"));
+    QCOMPARE(results().mid(0, 3), (QStringList{"1", "2", "301"}));
+    text->setPlainText(QStringLiteral("no Hebrew"));
+    QCOMPARE(results().mid(0, 3), (QStringList{"0", "0", "0"}));
+    QVERIFY(!in<QPushButton>(calculator, "btnUseValue")->isEnabled());
+}
+
+void tst_frmVellumark::calculatorKeypadAndUseValue() {
+    frmCalculator* calculator = openCalculator();
+    auto* text = in<QPlainTextEdit>(calculator, "txtHebrew");
+    auto press = [&](const char* key) {
+        QTest::mouseClick(in<QPushButton>(calculator, key), Qt::LeftButton);
+    };
+    // Alef, bet, backspace, final mem, space, tav: "אם ת"
+    for (const char* key :
+         {"btnLetter1", "btnLetter2", "btnBackspace", "btnLetter14", "btnSpace", "btnLetter27"})
+        press(key);
+    QCOMPARE(text->toPlainText(), QStringLiteral("אם ת"));
+    QCOMPARE(in<QPushButton>(calculator, "btnLetter14")->accessibleName(),
+             QStringLiteral("Final Mem"));
+    QCOMPARE(in<QLineEdit>(calculator, "txtGematria")->text(), QStringLiteral("441"));
+    press("btnUseValue");
+    QCOMPARE(get<QLineEdit>("txtValue")->text(), QStringLiteral("441"));
+    QCOMPARE(window->focusWidget(), get<QWidget>("txtReportName"));
+    // The menu brings back the one calculator.
+    QCOMPARE(openCalculator(), calculator);
 }
 
 QTEST_MAIN(tst_frmVellumark)

@@ -1,0 +1,200 @@
+#include "window/frmCalculator.h"
+
+#include "data/Gematria.h"
+#include "window/HebrewInput.h"
+
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTextDocument>
+#include <QVBoxLayout>
+
+#include <array>
+
+namespace {
+
+/// Names of the 27 letter forms in code point order, for screen readers.
+constexpr std::array<const char*, vellumark::kLetterForms> kLetterNames = {
+    "Alef", "Bet",       "Gimel", "Dalet",       "He",        "Vav", "Zayin",     "Het",  "Tet",
+    "Yod",  "Final Kaf", "Kaf",   "Lamed",       "Final Mem", "Mem", "Final Nun", "Nun",  "Samekh",
+    "Ayin", "Final Pe",  "Pe",    "Final Tsadi", "Tsadi",     "Qof", "Resh",      "Shin", "Tav"};
+
+/// The keypad in reading order (right to left): the 22 letters, then the finals.
+constexpr std::array<int, vellumark::kLetterForms> kKeypadOrder = {
+    0,  1,  2,  3,  4,  5,  6,  7,  8,  9,  11, 12, 14, 16,
+    17, 18, 20, 22, 23, 24, 25, 26, 10, 13, 15, 19, 21};
+constexpr int kKeypadColumns = 7;
+
+QString LetterText(int form) { return QString(QChar(0x05D0 + form)); }
+
+QLineEdit* MakeResult(QWidget* parent, const char* name) {
+    auto* box = new QLineEdit(parent);
+    box->setObjectName(QLatin1String(name));
+    box->setReadOnly(true);
+    return box;
+}
+
+}  // namespace
+
+frmCalculator::frmCalculator(QWidget* parent) : QWidget(parent, Qt::Window) {
+    setObjectName(QStringLiteral("frmCalculator"));
+    setWindowTitle(tr("Gematria Calculator"));
+
+    txtHebrew = new QPlainTextEdit(this);
+    txtHebrew->setObjectName(QStringLiteral("txtHebrew"));
+    txtHebrew->setLayoutDirection(Qt::RightToLeft);
+    QTextOption rightToLeft = txtHebrew->document()->defaultTextOption();
+    rightToLeft.setTextDirection(Qt::RightToLeft);
+    rightToLeft.setAlignment(Qt::AlignRight);
+    txtHebrew->document()->setDefaultTextOption(rightToLeft);
+    txtHebrew->setTabChangesFocus(true);
+    QFont hebrewFont = txtHebrew->font();
+    hebrewFont.setPointSize(hebrewFont.pointSize() + 6);
+    txtHebrew->setFont(hebrewFont);
+    txtHebrew->setFixedHeight(90);
+    lblHebrew = new QLabel(tr("Hebrew Text:"), this);
+    lblHebrew->setObjectName(QStringLiteral("lblHebrew"));
+    lblHebrew->setBuddy(txtHebrew);
+    lblIgnored = new QLabel(this);
+    lblIgnored->setObjectName(QStringLiteral("lblIgnored"));
+
+    auto* keypad = new QGridLayout;
+    createKeypad(keypad);
+
+    auto* results = new QFormLayout;
+    const struct {
+        QLineEdit*& box;
+        const char* name;
+        QString label;
+    } fields[] = {
+        {txtWords, "txtWords", tr("Words:")},
+        {txtLetters, "txtLetters", tr("Letters:")},
+        {txtGematria, "txtGematria", tr("Gematria:")},
+        {txtFinalGematria, "txtFinalGematria", tr("Final-letter gematria:")},
+        {txtOrdinal, "txtOrdinal", tr("Ordinal:")},
+        {txtReduced, "txtReduced", tr("Reduced:")},
+        {txtAtbash, "txtAtbash", tr("Atbash:")},
+    };
+    for (const auto& field : fields) {
+        field.box = MakeResult(this, field.name);
+        auto* label = new QLabel(field.label, this);
+        label->setBuddy(field.box);
+        results->addRow(label, field.box);
+    }
+
+    tblWords = new QTableWidget(0, 3, this);
+    tblWords->setObjectName(QStringLiteral("tblWords"));
+    tblWords->setAccessibleName(tr("Words and their values"));
+    tblWords->setHorizontalHeaderLabels({tr("Word"), tr("Gematria"), tr("Final-letter gematria")});
+    tblWords->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    tblWords->verticalHeader()->setVisible(false);
+    tblWords->horizontalHeader()->setStretchLastSection(true);
+
+    btnUseValue = new QPushButton(tr("Use Value"), this);
+    btnUseValue->setObjectName(QStringLiteral("btnUseValue"));
+    btnUseValue->setToolTip(tr("Put the gematria into Numeric Value of the main window"));
+
+    auto* resultsRow = new QHBoxLayout;
+    resultsRow->addLayout(results);
+    resultsRow->addWidget(tblWords, 1);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(lblHebrew);
+    layout->addWidget(txtHebrew);
+    layout->addWidget(lblIgnored);
+    layout->addLayout(keypad);
+    layout->addLayout(resultsRow);
+    layout->addWidget(btnUseValue, 0, Qt::AlignRight);
+
+    connect(txtHebrew, &QPlainTextEdit::textChanged, this, &frmCalculator::txtHebrew_Change);
+    connect(btnUseValue, &QPushButton::clicked, this, &frmCalculator::btnUseValue_Click);
+    txtHebrew_Change();
+    resize(640, 560);
+}
+
+void frmCalculator::createKeypad(QGridLayout* grid) {
+    // Keys do not take the focus, so the text keeps its cursor.
+    auto key = [this](const QString& text, const QString& name, const char* objectName) {
+        auto* button = new QPushButton(text, this);
+        button->setObjectName(QLatin1String(objectName));
+        button->setAccessibleName(name);
+        button->setFocusPolicy(Qt::NoFocus);
+        button->setMinimumWidth(44);
+        return button;
+    };
+    for (std::size_t k = 0; k < kKeypadOrder.size(); ++k) {
+        const int form = kKeypadOrder[k];
+        const QString letter = LetterText(form);
+        const std::string objectName = "btnLetter" + std::to_string(form + 1);
+        QPushButton* button =
+            key(letter, QString::fromLatin1(kLetterNames[static_cast<std::size_t>(form)]),
+                objectName.c_str());
+        QFont font = button->font();
+        font.setPointSize(font.pointSize() + 4);
+        button->setFont(font);
+        connect(button, &QPushButton::clicked, this,
+                [this, letter] { txtHebrew->insertPlainText(letter); });
+        // Right to left: the first key of a row stands at its right end.
+        const int row = static_cast<int>(k) / kKeypadColumns;
+        const int column = kKeypadColumns - 1 - static_cast<int>(k) % kKeypadColumns;
+        grid->addWidget(button, row, column);
+    }
+    QPushButton* space = key(tr("Space"), tr("Space"), "btnSpace");
+    connect(space, &QPushButton::clicked, this, [this] { txtHebrew->insertPlainText(" "); });
+    QPushButton* back = key(tr("⌫"), tr("Backspace"), "btnBackspace");
+    connect(back, &QPushButton::clicked, this, [this] {
+        QTextCursor cursor = txtHebrew->textCursor();
+        cursor.deletePreviousChar();
+        txtHebrew->setTextCursor(cursor);
+    });
+    // A row of their own: the space bar wide at the right, the backspace at the left.
+    const int lastRow = (vellumark::kLetterForms - 1) / kKeypadColumns + 1;
+    grid->addWidget(space, lastRow, 2, 1, kKeypadColumns - 2);
+    grid->addWidget(back, lastRow, 0, 1, 2);
+}
+
+void frmCalculator::txtHebrew_Change() {
+    using vellumark::Method;
+    const vellumark::HebrewWords text = vellumark::HebrewWordsOf(txtHebrew->toPlainText());
+    auto total = [&text](Method method) {
+        std::int64_t sum = 0;
+        for (const std::string& word : text.words) sum += vellumark::TextValue(word, method);
+        return sum;
+    };
+    tblWords->setRowCount(static_cast<int>(text.words.size()));
+    for (std::size_t w = 0; w < text.words.size(); ++w) {
+        const std::string& word = text.words[w];
+        const int row = static_cast<int>(w);
+        auto* wordItem = new QTableWidgetItem(QString::fromStdString(word));
+        wordItem->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        tblWords->setItem(row, 0, wordItem);
+        for (const auto& [column, method] : {std::pair{1, Method::Standard}, {2, Method::Final}}) {
+            tblWords->setItem(
+                row, column,
+                new QTableWidgetItem(QString::number(vellumark::TextValue(word, method))));
+        }
+    }
+    gematria_ = total(Method::Standard);
+    txtWords->setText(QString::number(text.words.size()));
+    txtLetters->setText(QString::number(text.letters));
+    txtGematria->setText(QString::number(gematria_));
+    txtFinalGematria->setText(QString::number(total(Method::Final)));
+    txtOrdinal->setText(QString::number(total(Method::Ordinal)));
+    txtReduced->setText(QString::number(total(Method::Reduced)));
+    txtAtbash->setText(QString::number(total(Method::Atbash)));
+    lblIgnored->setText(
+        text.ignored == 0 ? tr("No character ignored.")
+        : text.ignored == 1
+            ? tr("1 character ignored: points, accents and other signs do not count.")
+            : tr("%1 characters ignored: points, accents and other signs do not count.")
+                  .arg(text.ignored));
+    // Numeric Value takes whole numbers of up to nine digits.
+    btnUseValue->setEnabled(gematria_ > 0 && gematria_ <= 999'999'999);
+}
+
+void frmCalculator::btnUseValue_Click() { emit valueChosen(gematria_); }

@@ -1,0 +1,114 @@
+// The window's menus, its status line and what opens in the desktop's programs:
+// reports, the Report folder, the English text's sources, the calculator.
+#include "window/frmVellumark.h"
+
+#include "data/AppPaths.h"
+#include "window/Desktop.h"
+#include "window/MessageBox.h"
+#include "window/frmCalculator.h"
+
+#include <QFile>
+#include <QKeySequence>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QUrl>
+
+namespace {
+
+QString LocalName(const std::string& path) {
+    return QFile::decodeName(QByteArray::fromStdString(path));
+}
+
+}  // namespace
+
+void frmVellumark::createMenus() {
+    mnuBar = new QMenuBar(this);
+    mnuBar->setObjectName(QStringLiteral("mnuBar"));
+    auto action = [this](QMenu* menu, const char* name, const QString& text, auto slot,
+                         const QKeySequence& keys = {}) {
+        QAction* item = menu->addAction(text, this, slot);
+        item->setObjectName(QLatin1String(name));
+        item->setShortcut(keys);
+        return item;
+    };
+    QMenu* file = mnuBar->addMenu(tr("&File"));
+    action(file, "mnuOpenReport", tr("Open Report…"), &frmVellumark::mnuOpenReport_Click,
+           QKeySequence::Open);
+    action(file, "mnuOpenReportFolder", tr("Open Report Folder"),
+           &frmVellumark::mnuOpenReportFolder_Click);
+    file->addSeparator();
+    action(file, "mnuQuit", tr("Quit"), &QWidget::close, QKeySequence(tr("Ctrl+Q")));
+    QMenu* tools = mnuBar->addMenu(tr("&Tools"));
+    action(tools, "mnuCalculator", tr("Gematria Calculator…"), &frmVellumark::mnuCalculator_Click,
+           QKeySequence(tr("Ctrl+G")));
+    QMenu* help = mnuBar->addMenu(tr("&Help"));
+    action(help, "mnuSources", tr("Sources and Counting Rules"), &frmVellumark::mnuSources_Click);
+    action(help, "mnuAbout", tr("About Vellumark"), &frmVellumark::mnuAbout_Click);
+}
+
+void frmVellumark::showStatus(const QString& text, const std::string& reportPath) {
+    lblStatus->setText(text);
+    lblStatus->setToolTip(text);
+    statusReport_ = reportPath;
+    btnOpenReport->setEnabled(!reportPath.empty());
+}
+
+void frmVellumark::openFile(const std::string& path, const QString& fragment) {
+    QUrl url = QUrl::fromLocalFile(LocalName(path));
+    if (!fragment.isEmpty()) url.setFragment(fragment);
+    if (!Desktop::open(url))
+        MessageBox::information(this, tr("No program was found to open %1.").arg(LocalName(path)));
+}
+
+void frmVellumark::btnOpenReport_Click() {
+    if (!statusReport_.empty()) openFile(statusReport_);
+}
+
+void frmVellumark::mnuOpenReport_Click() {
+    const QString chosen =
+        Desktop::chooseReport(this, LocalName(vellumark::ReportFolder(strAppPath)));
+    if (!chosen.isEmpty()) openFile(QFile::encodeName(chosen).toStdString());
+}
+
+void frmVellumark::mnuOpenReportFolder_Click() { openFile(vellumark::ReportFolder(strAppPath)); }
+
+void frmVellumark::mnuSources_Click() {
+    openFile(vellumark::DataPath(strAppPath, vellumark::kEnglishFile), QStringLiteral("sources"));
+}
+
+void frmVellumark::mnuCalculator_Click() {
+    if (!calculator_) {
+        calculator_ = new frmCalculator(this);
+        connect(calculator_, &frmCalculator::valueChosen, this, [this](std::int64_t value) {
+            txtValue->setText(QString::number(value));
+            activateWindow();
+            txtReportName->setFocus(Qt::OtherFocusReason);
+        });
+        // Beside the main window, where it does not hide the fields it fills.
+        calculator_->move(frameGeometry().topRight() + QPoint(8, 0));
+    }
+    calculator_->show();
+    calculator_->raise();
+    calculator_->activateWindow();
+}
+
+void frmVellumark::mnuAbout_Click() {
+    const QString text =
+        tr("<h3>Vellumark %1</h3>"
+           "<p>A gematria workbench for the 39 books of the Hebrew Old Testament.</p>"
+           "<p><b>Hebrew text:</b> the Westminster Leningrad Codex, from the "
+           "<a href=\"https://hb.openscriptures.org/\">Open Scriptures Hebrew Bible</a> by Open "
+           "Scriptures, licensed under the "
+           "<a href=\"https://creativecommons.org/licenses/by/4.0/\">Creative Commons Attribution "
+           "4.0 International licence (CC BY 4.0)</a>. Vellumark takes the letters of its words "
+           "and counts them; the text is not otherwise changed.</p>"
+           "<p><b>English text:</b> the King James Version (1769), in the public domain (in the "
+           "United Kingdom its rights are vested in the Crown).</p>"
+           "<p>Both texts as shipped by Debian's package bibledit-data.</p>"
+           "<p>Built with Qt %2, under the GNU Lesser General Public License version 3, and "
+           "pugixml, under the MIT licence.</p>")
+            .arg(QStringLiteral(VELLUMARK_VERSION), QString::fromLatin1(qVersion()));
+    MessageBox::about(this, tr("About Vellumark"), text);
+}
