@@ -3,10 +3,12 @@
 #include "data/AppPaths.h"
 #include "data/Books.h"
 #include "data/FileErrors.h"
+#include "data/Gematria.h"
 #include "data/RecordFiles.h"
 #include "window/MessageBox.h"
 #include "window/frmCalculator.h"
 
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFocusEvent>
@@ -124,6 +126,16 @@ void frmVellumark::createControls() {
     for (QRadioButton* measure : {radWordCount, radLetterCount, radGematria})
         measure->setEnabled(false);
 
+    drpMethod = Make<QComboBox>(body_, "drpMethod");
+    for (vellumark::Method method : vellumark::kMethods) {
+        const std::string_view name = vellumark::MethodName(method);
+        drpMethod->addItem(QString::fromUtf8(name.data(), static_cast<int>(name.size())),
+                           static_cast<int>(method));
+    }
+    lblMethod = MakeLabel(body_, "lblMethod", tr("Method:"), drpMethod);
+    chkWithinRange = Make<QCheckBox>(body_, "chkWithinRange", tr("Search only within the range"));
+    chkWithinRange->setFont(BoldSans());
+
     btnReportFilter = Make<QPushButton>(body_, "btnReportFilter", tr("Report Filter"));
     txtReportFilter = MakeTextBox(body_, "txtReportFilter");
     lblFilterText = MakeLabel(body_, "lblFilterText", tr("Filter Text:"), txtReportFilter);
@@ -226,7 +238,7 @@ void frmVellumark::createControls() {
 }
 
 void frmVellumark::placeControls() {
-    body_->setFixedSize(671, 690);
+    body_->setFixedSize(671, 734);
     // Rows 1 and 2: value, report name, the search button and the header.
     lblValue->setGeometry(16, 10, 160, 20);
     txtValue->setGeometry(16, 32, 160, 26);
@@ -238,9 +250,9 @@ void frmVellumark::placeControls() {
 
     // Row 3: the search options inside the rectangle of Line2 to Line5.
     Line2->setGeometry(16, 162, 639, 1);
-    Line3->setGeometry(654, 162, 1, 170);
-    Line4->setGeometry(16, 331, 639, 1);
-    Line5->setGeometry(16, 162, 1, 170);
+    Line3->setGeometry(654, 162, 1, 214);
+    Line4->setGeometry(16, 375, 639, 1);
+    Line5->setGeometry(16, 162, 1, 214);
     lblSearchType->setGeometry(28, 176, 120, 20);
     Frame1->setGeometry(160, 170, 480, 48);
     radWordMatch->setGeometry(14, 12, 200, 26);
@@ -252,16 +264,19 @@ void frmVellumark::placeControls() {
     Frame3->setGeometry(160, 274, 480, 48);
     radMatchSingle->setGeometry(14, 12, 200, 26);
     radMatchMultiple->setGeometry(240, 12, 200, 26);
+    lblMethod->setGeometry(28, 334, 120, 22);
+    drpMethod->setGeometry(160, 330, 230, 28);
+    chkWithinRange->setGeometry(410, 331, 240, 26);
 
     // Row 4: the report filter.
-    btnReportFilter->setGeometry(16, 346, 160, 34);
-    lblFilterText->setGeometry(200, 352, 100, 22);
-    txtReportFilter->setGeometry(300, 350, 355, 26);
+    btnReportFilter->setGeometry(16, 390, 160, 34);
+    lblFilterText->setGeometry(200, 396, 100, 22);
+    txtReportFilter->setGeometry(300, 394, 355, 26);
 
     // Row 5: the separator; row 6: the verse range.
-    Line1->setGeometry(8, 398, 655, 2);
-    const int startRow = 418;
-    const int endRow = 456;
+    Line1->setGeometry(8, 442, 655, 2);
+    const int startRow = 462;
+    const int endRow = 500;
     const struct {
         QLabel* bookLabel;
         QComboBox* book;
@@ -284,33 +299,33 @@ void frmVellumark::placeControls() {
     }
 
     // Row 7: the totals.
-    btnRangeTotals->setGeometry(16, 516, 160, 34);
-    lblWordCount->setGeometry(200, 506, 120, 22);
-    txtWordCount->setGeometry(320, 504, 100, 26);
-    lblLetterCount->setGeometry(435, 506, 120, 22);
-    txtLetterCount->setGeometry(555, 504, 100, 26);
-    lblGematria->setGeometry(200, 540, 120, 22);
-    txtGematria->setGeometry(320, 538, 100, 26);
-    lblAltGematria->setGeometry(435, 540, 120, 22);
-    txtAltGematria->setGeometry(555, 538, 100, 26);
+    btnRangeTotals->setGeometry(16, 560, 160, 34);
+    lblWordCount->setGeometry(200, 550, 120, 22);
+    txtWordCount->setGeometry(320, 548, 100, 26);
+    lblLetterCount->setGeometry(435, 550, 120, 22);
+    txtLetterCount->setGeometry(555, 548, 100, 26);
+    lblGematria->setGeometry(200, 584, 120, 22);
+    txtGematria->setGeometry(320, 582, 100, 26);
+    lblAltGematria->setGeometry(435, 584, 120, 22);
+    txtAltGematria->setGeometry(555, 582, 100, 26);
 
     // Row 8: Kill Process, the progress bar and the label over its right half.
-    btnKill->setGeometry(16, 594, 160, 34);
-    prgProgress->setGeometry(200, 598, 455, 26);
-    lblProcessing->setGeometry(430, 594, 225, 34);
+    btnKill->setGeometry(16, 638, 160, 34);
+    prgProgress->setGeometry(200, 642, 455, 26);
+    lblProcessing->setGeometry(430, 638, 225, 34);
 
     // Row 9: what the last command did, and its report.
-    lblStatus->setGeometry(16, 644, 464, 26);
-    btnOpenReport->setGeometry(495, 640, 160, 34);
+    lblStatus->setGeometry(16, 688, 464, 26);
+    btnOpenReport->setGeometry(495, 684, 160, 34);
 }
 
 void frmVellumark::setTabOrder() {
-    const QWidget* order[] = {txtValue,        txtReportName,  txtReportHeader,  btnValueSearch,
-                              radWordMatch,    radLineMatch,   radWordCount,     radLetterCount,
-                              radGematria,     radMatchSingle, radMatchMultiple, btnReportFilter,
-                              txtReportFilter, drpStartBook,   txtStartChapter,  txtStartVerse,
-                              drpEndBook,      txtEndChapter,  txtEndVerse,      btnRangeTotals,
-                              btnKill,         btnOpenReport};
+    const QWidget* order[] = {txtValue,        txtReportName,   txtReportHeader,  btnValueSearch,
+                              radWordMatch,    radLineMatch,    radWordCount,     radLetterCount,
+                              radGematria,     radMatchSingle,  radMatchMultiple, drpMethod,
+                              chkWithinRange,  btnReportFilter, txtReportFilter,  drpStartBook,
+                              txtStartChapter, txtStartVerse,   drpEndBook,       txtEndChapter,
+                              txtEndVerse,     btnRangeTotals,  btnKill,          btnOpenReport};
     for (std::size_t i = 0; i + 1 < std::size(order); ++i)
         QWidget::setTabOrder(const_cast<QWidget*>(order[i]), const_cast<QWidget*>(order[i + 1]));
     txtValue->setFocus();

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 
+class QCheckBox;
 class QComboBox;
 class QFrame;
 class QGroupBox;
@@ -18,8 +19,9 @@ class QRadioButton;
 class frmCalculator;
 
 namespace vellumark {
+struct RangeInput;
 struct SearchRequest;
-}
+}  // namespace vellumark
 
 /// The one window of the workbench. It reads its fields, calls the core and
 /// shows what came of it; every control carries its name as object name.
@@ -69,6 +71,8 @@ private:
     void drpStartBook_LostFocus();
     void runSearch(vellumark::SearchRequest request);
     void hideSearchProgress();
+    /// The Start and End fields as typed.
+    vellumark::RangeInput rangeInput() const;
     /// The status line; `reportPath` is what Open Report then opens (none: disabled).
     void showStatus(const QString& text, const std::string& reportPath = {});
     /// Opens a file of the program's folder in the desktop's program for it.
@@ -103,6 +107,9 @@ private:
     QGroupBox* Frame3;
     QRadioButton* radMatchSingle;
     QRadioButton* radMatchMultiple;
+    QLabel* lblMethod;
+    QComboBox* drpMethod;
+    QCheckBox* chkWithinRange;
     QPushButton* btnReportFilter;
     QLabel* lblFilterText;
     QLineEdit* txtReportFilter;

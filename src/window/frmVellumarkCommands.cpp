@@ -10,6 +10,7 @@
 #include "window/MessageBox.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -76,6 +77,8 @@ void frmVellumark::btnValueSearch_Click() {
     fields.value = Text(txtValue);
     fields.reportName = Text(txtReportName);
     fields.reportHeader = txtReportHeader->toPlainText().toStdString();
+    fields.method = static_cast<vellumark::Method>(drpMethod->currentData().toInt());
+    if (chkWithinRange->isChecked()) fields.range = rangeInput();
     vellumark::ValueSearchCheck check = vellumark::CheckValueSearch(fields, strAppPath);
     if (check.nameCleaned) txtReportName->setText(Q(check.request.reportName));
     if (!check.passed()) {
@@ -142,16 +145,19 @@ void frmVellumark::hideSearchProgress() {
     btnKill->hide();
 }
 
+vellumark::RangeInput frmVellumark::rangeInput() const {
+    return {static_cast<std::int16_t>(drpStartBook->currentData().toInt()),
+            drpStartBook->currentText().toStdString(),
+            Text(txtStartChapter),
+            Text(txtStartVerse),
+            static_cast<std::int16_t>(drpEndBook->currentData().toInt()),
+            drpEndBook->currentText().toStdString(),
+            Text(txtEndChapter),
+            Text(txtEndVerse)};
+}
+
 void frmVellumark::btnRangeTotals_Click() {
-    const vellumark::RangeInput range{
-        static_cast<std::int16_t>(drpStartBook->currentData().toInt()),
-        drpStartBook->currentText().toStdString(),
-        Text(txtStartChapter),
-        Text(txtStartVerse),
-        static_cast<std::int16_t>(drpEndBook->currentData().toInt()),
-        drpEndBook->currentText().toStdString(),
-        Text(txtEndChapter),
-        Text(txtEndVerse)};
+    const vellumark::RangeInput range = rangeInput();
     const std::string path = vellumark::DataPath(strAppPath, vellumark::kLineDataFile);
     QLineEdit* const boxes[] = {txtWordCount, txtLetterCount, txtGematria, txtAltGematria};
     try {

@@ -159,11 +159,11 @@ void tst_frmVellumark::initialState() {
         QCOMPARE(list->itemData(38).toInt(), 39);  // each entry carries its book number
     }
     // Keyboard order: the fields of a row, then the next row.
-    const QStringList order = {"txtValue",        "txtReportName",  "txtReportHeader",
-                               "btnValueSearch",  "radWordMatch",   "btnReportFilter",
-                               "txtReportFilter", "drpStartBook",   "txtStartChapter",
-                               "txtStartVerse",   "drpEndBook",     "txtEndChapter",
-                               "txtEndVerse",     "btnRangeTotals", "btnOpenReport"};
+    const QStringList order = {
+        "txtValue",        "txtReportName",  "txtReportHeader", "btnValueSearch",  "radWordMatch",
+        "drpMethod",       "chkWithinRange", "btnReportFilter", "txtReportFilter", "drpStartBook",
+        "txtStartChapter", "txtStartVerse",  "drpEndBook",      "txtEndChapter",   "txtEndVerse",
+        "btnRangeTotals",  "btnOpenReport"};
     QStringList chain;
     QWidget* widget = get<QWidget>("txtValue");
     for (int step = 0; step < 60; ++step, widget = widget->nextInFocusChain()) {
@@ -177,11 +177,14 @@ void tst_frmVellumark::initialState() {
 void tst_frmVellumark::accessibleNames() {
     // Text fields take their label's text as name; a drop-down list is named by
     // its entry and labelled through the relation that screen readers follow.
-    const QList<QPair<const char*, QString>> names = {{"txtValue", "Numeric Value:"},
-                                                      {"txtReportName", "Report Name:"},
-                                                      {"txtStartChapter", "Chapter:"},
-                                                      {"drpEndBook", "End Book:"},
-                                                      {"txtAltGematria", "Alt. Gematria:"}};
+    const QList<QPair<const char*, QString>> names = {
+        {"txtValue", "Numeric Value:"},
+        {"txtReportName", "Report Name:"},
+        {"txtStartChapter", "Chapter:"},
+        {"drpEndBook", "End Book:"},
+        {"txtAltGematria", "Alt. Gematria:"},
+        {"drpMethod", "Method:"},
+        {"chkWithinRange", "Search only within the range"}};
     for (const auto& [name, text] : names)
         QVERIFY2(NamedOrLabelled(get<QWidget>(name), text), name);
 }
