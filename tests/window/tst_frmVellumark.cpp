@@ -436,6 +436,7 @@ void tst_frmVellumark::multipleMatchKillAndBusyPolicy() {
              (QStringList{busy, busy, "Vellumark Gematria Software|Done"}));
     QCOMPARE(ReadFile(dir->file("Report/runs.html")),
              CrLf({"<html>", "<head>", "</head>", "<body>", "</body>", "</html>"}));
+    QCOMPARE(status(), QStringLiteral("Kill Process: 0 hits written to Report/runs.html"));
     QVERIFY(!window->killRequested());
     QVERIFY(get<QProgressBar>("prgProgress")->isHidden());
     QVERIFY(get<QPushButton>("btnKill")->isHidden());
