@@ -1,5 +1,6 @@
 #include "data/VerseRecordFile.h"
 #include "databuilder/DataBuilder.h"
+#include "databuilder/EnglishPage.h"
 #include "databuilder/Sources.h"
 #include "support/Fixtures.h"
 
@@ -104,18 +105,64 @@ TEST_F(DataBuilderTest, writesTheFourFiles) {
     const std::string hebrew = ReadFile(data.file("Hebrew.txt"));
     EXPECT_EQ(hebrew.substr(0, hebrew.find("\r\n") + 2), "Gen 1:1 ברא הארץ כתיב\r\n");
     const std::string english = ReadFile(data.file("EnglishOT.html"));
+    // The KJV's Gen 1:2, which the Hebrew lacks, goes with Gen 1:1.
     for (const char* line :
          {"<h2>Genesis</h2>\r\n"
-          "<P>Gen 1:1<wbr  id=1> In the beginning God <i>was</i> LORD. And the earth\r\n"
-          "<P>Gen 32:1<wbr  id=2> And early Laban rose up.\r\n"
-          "<P>Gen 32:2<wbr  id=3> Jacob &amp; Esau went on &lt;his&gt; way &#35;2.\r\n"
+          "<P>Gen 1:1<wbr  id=1> (KJV 1:1–2) In the beginning God <i>was</i> LORD. And the "
+          "earth\r\n"
+          "<P>Gen 32:1<wbr  id=2> (KJV 31:55) And early Laban rose up.\r\n"
+          "<P>Gen 32:2<wbr  id=3> (KJV 32:1) Jacob &amp; Esau went on &lt;his&gt; way &#35;2.\r\n"
           "<h2>Exodus</h2>\r\n<P>Exo 1:1<wbr  id=4> T Exod\r\n",
-          "<P>Ps 3:1<wbr  id=21> A Psalm of David.\r\n",
-          "<P>Ps 3:2<wbr  id=22> LORD, how are they increased\r\n"})
+          "<P>Ps 3:1<wbr  id=21> (KJV title) A Psalm of David.\r\n",
+          "<P>Ps 3:2<wbr  id=22> (KJV 3:1) LORD, how are they increased\r\n"})
         EXPECT_NE(english.find(line), std::string::npos) << line;
-    EXPECT_NE(english.find("CC BY 4.0"), std::string::npos);
-    EXPECT_NE(english.find("values.</p>\r\n<"), std::string::npos) << "the head ends its line";
     EXPECT_TRUE(english.ends_with("</body>\r\n</html>\r\n"));
+
+    // The head: CR LF line ends, the sources section, no line the verse lookup could take.
+    const std::string head = english.substr(0, english.find("<h2>"));
+    for (const char* text : {"<h1>The Old Testament in English</h1>\r\n<section "
+                             "id=\"sources\">\r\n<h3>Sources and counting rules</h3>\r\n",
+                             "values.</p>\r\n</section>\r\n", "by Open Scriptures",
+                             "https://creativecommons.org/licenses/by/4.0/", "Aleppo Codex"})
+        EXPECT_NE(head.find(text), std::string::npos) << text;
+    for (std::size_t start = 0; start < head.size(); start = head.find('\n', start) + 1) {
+        EXPECT_NE(head.substr(start, 3), "<P>");
+        EXPECT_EQ(head[head.find('\n', start) - 1], '\r') << head.substr(start, 40);
+    }
+}
+
+TEST(KjvNotesTest, namesTheKjvVersesAndTheVersesThatShareThem) {
+    // Ruth: the KJV has 1:1 to 1:3 and 2:1 to 2:2.
+    EnglishText kjv;
+    for (const Ref& ref : {Ref{8, 1, 1}, Ref{8, 1, 2}, Ref{8, 1, 3}, Ref{8, 2, 1}, Ref{8, 2, 2}})
+        kjv.verses[ref] = "T";
+    const struct {
+        Ref hebrew;
+        std::vector<Ref> shown;
+        std::string note;
+    } cases[] = {
+        // clang-format off
+        {{8, 1, 1}, {{8, 1, 1}},             ""},
+        {{8, 1, 2}, {{8, 1, 3}},             "(KJV 1:3)"},
+        {{8, 1, 3}, {{8, 1, 2}, {8, 1, 3}},  "(KJV 1:2–3)"},
+        {{8, 1, 4}, {{8, 1, 3}, {8, 2, 1}},  "(KJV 1:3–2:1)"},
+        {{8, 1, 5}, {{8, 1, 1}, {8, 1, 3}, {8, 2, 1}, {8, 2, 2}}, "(KJV 1:1, 1:3–2:2)"},
+        {{8, 2, 2}, {{8, 2, 2}},             "(KJV 2:2, shared with 3:1 and 3:2)"},
+        {{8, 3, 1}, {{8, 2, 2}},             "(KJV 2:2, shared with 2:2 and 3:2)"},
+        {{8, 3, 2}, {{8, 2, 2}},             "(KJV 2:2, shared with 2:2 and 3:1)"},
+        {{19, 4, 1}, {{19, 4, 0}},           "(KJV title)"},
+        // clang-format on
+    };
+    std::vector<HebrewVerse> verses;
+    EnglishPlan plan;
+    for (const auto& c : cases) {
+        verses.push_back({c.hebrew, {}});
+        plan.push_back(c.shown);
+    }
+    const std::vector<std::string> notes = KjvNotes(verses, plan, kjv);
+    ASSERT_EQ(notes.size(), std::size(cases));
+    for (std::size_t k = 0; k < notes.size(); ++k)
+        EXPECT_EQ(notes[k], cases[k].note) << RefName(cases[k].hebrew);
 }
 
 TEST_F(DataBuilderTest, verseOverTheLimitsOfTheDataFilesStopsTheBuild) {

@@ -5,9 +5,9 @@
 #include "data/Books.h"
 #include "data/VerseRecordFile.h"
 #include "data/WordRecordFile.h"
+#include "databuilder/EnglishPage.h"
 #include "databuilder/Sources.h"
 
-#include <algorithm>
 #include <filesystem>
 
 namespace databuilder {
@@ -50,82 +50,6 @@ VerseTotals Check(const HebrewVerse& verse, const HebrewVerse* previous) {
     return totals;
 }
 
-/// For each Hebrew verse, the KJV verses whose text it shows; none for a
-/// psalm's superscription, which shows the KJV's title of the psalm.
-std::vector<std::vector<Ref>> PlanEnglish(const std::vector<HebrewVerse>& verses,
-                                          const std::map<Ref, VerseMapEntry>& verseMap,
-                                          const EnglishText& kjv, std::vector<std::string>& lost) {
-    // In a psalm with a title, the Hebrew verses before the one that holds KJV
-    // verse 1 are its superscription.
-    std::map<std::pair<int, int>, int> firstProperVerse;
-    for (const auto& [wlc, entry] : verseMap) {
-        for (const Ref& ref : entry.kjv) {
-            const auto [book, chapter, verse] = ref;
-            if (verse == 1 && kjv.psalmTitles.count({book, chapter})) {
-                int& first = firstProperVerse[{book, chapter}];
-                first = std::max(first, std::get<2>(wlc));
-            }
-        }
-    }
-    std::vector<std::vector<Ref>> plan;
-    std::map<Ref, std::size_t> shownBy;
-    for (const HebrewVerse& verse : verses) {
-        const auto [book, chapter, number] = verse.ref;
-        std::vector<Ref> refs;
-        const auto entry = verseMap.find(verse.ref);
-        const auto proper = firstProperVerse.find({book, chapter});
-        if (proper != firstProperVerse.end() && number < proper->second) {
-            // superscription: no KJV verse
-        } else if (entry == verseMap.end()) {
-            refs.push_back(verse.ref);
-        } else {
-            const VerseMapEntry& e = entry->second;
-            refs = e.kjv;
-            // Only one part of the Hebrew verse is mapped: the other keeps its number.
-            if (!e.whole && e.partA != e.partB) {
-                if (e.partA)
-                    refs.push_back(verse.ref);
-                else
-                    refs.insert(refs.begin(), verse.ref);
-            }
-        }
-        for (const Ref& ref : refs) shownBy.emplace(ref, plan.size());
-        plan.push_back(std::move(refs));
-    }
-    // A KJV verse that the Hebrew lacks goes with the verse before it.
-    for (const auto& [ref, text] : kjv.verses) {
-        if (std::get<0>(ref) < 1 || shownBy.count(ref)) continue;
-        const auto [book, chapter, verse] = ref;
-        const auto before = shownBy.find({book, chapter, verse - 1});
-        if (before == shownBy.end()) {
-            lost.push_back(RefName(ref));
-            continue;
-        }
-        plan[before->second].push_back(ref);
-        shownBy.emplace(ref, before->second);
-    }
-    return plan;
-}
-
-std::string EnglishHead() {
-    return R"(<!DOCTYPE html>
-<html lang="en">
-<head>
-<meta charset="utf-8">
-<title>The Old Testament in English, verse by verse in Hebrew numbering</title>
-<style>
-body { font-family: Georgia, serif; max-width: 46em; margin: 2em auto; line-height: 1.5; }
-p { margin: 0.2em 0; }
-p:has(> :target) { background: #fff3b0; }
-</style>
-</head>
-<body>
-<h1>The Old Testament in English</h1>
-<p class="about">Each line below is one verse of the Hebrew Old Testament, in the books, chapters and verses of the Hebrew text; where the King James Version numbers a verse differently, the line shows the KJV text that the Hebrew verse holds, and a psalm's superscription stands as its verse 1 (or 1 and 2) as in the Hebrew. Words in italics were added by the translators.</p>
-<p class="about">Sources: the Open Scriptures Hebrew Bible (the Westminster Leningrad Codex with morphology), by Open Scriptures, licensed under Creative Commons Attribution 4.0 (CC BY 4.0), with the versification map that comes with it; the King James Version (1769), in the public domain. Both as shipped by Debian's package bibledit-data.</p>
-<p class="about">Counting rules: the words of a verse are the words of the written Hebrew text (a reading noted in the margin, the qere, is not counted). A word's letters are the 27 Hebrew letter forms; vowel points, accents, maqaf, sof pasuq and paseq are not counted. Gematria: alef 1 to tet 9, yod 10 to tsadi 90, qof 100 to tav 400; the final forms kaf, mem, nun, pe and tsadi count as their letter. Alternative gematria: the same, except that the final forms count 500, 600, 700, 800 and 900. A verse's values are the sums of its words' values.</p>)";
-}
-
 }  // namespace
 
 BuildSummary BuildData(const std::string& sourcesDir, const std::string& dataDir) {
@@ -154,8 +78,8 @@ BuildSummary BuildData(const std::string& sourcesDir, const std::string& dataDir
     const EnglishText kjv = ReadKjv(kjvPath);
 
     BuildSummary summary;
-    const std::vector<std::vector<Ref>> plan =
-        PlanEnglish(verses, verseMap, kjv, summary.lostKjvVerses);
+    const EnglishPlan plan = PlanEnglish(verses, verseMap, kjv, summary.lostKjvVerses);
+    const std::vector<std::string> notes = KjvNotes(verses, plan, kjv);
 
     fs::create_directories(dataDir);
     auto target = [&dataDir](const char* name) { return (fs::path(dataDir) / name).string(); };
@@ -163,8 +87,7 @@ BuildSummary BuildData(const std::string& sourcesDir, const std::string& dataDir
     vellumark::AtomicFile wordMatrix(target(vellumark::kWordMatrixFile));
     vellumark::AtomicFile hebrew(target(vellumark::kHebrewFile));
     vellumark::AtomicFile english(target(vellumark::kEnglishFile));
-    english.write(EnglishHead());
-    english.write("\r\n");
+    for (const std::string& line : EnglishHead()) english.line(line);
 
     const HebrewVerse* previous = nullptr;
     int anchor = 0;
@@ -197,16 +120,15 @@ BuildSummary BuildData(const std::string& sourcesDir, const std::string& dataDir
         if (!previous || std::get<0>(previous->ref) != book) {
             english.line("<h2>" + std::string(vellumark::kBookNames[book - 1]) + "</h2>");
         }
-        std::string text;
-        const std::vector<Ref>& kjvRefs = plan[static_cast<std::size_t>(anchor - 1)];
-        if (kjvRefs.empty()) text = kjv.psalmTitles.at({book, chapter});
-        for (const Ref& ref : kjvRefs) {
-            const auto found = kjv.verses.find(ref);
-            if (found == kjv.verses.end() || found->second.empty()) continue;
+        const auto k = static_cast<std::size_t>(anchor - 1);
+        if (plan[k].empty())
+            throw BuildError(RefName(verse.ref) + " has no English text in the KJV.");
+        std::string text = notes[k];
+        for (const auto& [kjvBook, kjvChapter, kjvVerse] : plan[k]) {
             if (!text.empty()) text += ' ';
-            text += found->second;
+            text += kjvVerse == 0 ? kjv.psalmTitles.at({kjvBook, kjvChapter})
+                                  : kjv.verses.at({kjvBook, kjvChapter, kjvVerse});
         }
-        if (text.empty()) throw BuildError(RefName(verse.ref) + " has no English text in the KJV.");
         english.line(vellumark::EnglishVerseKey(b, c, v) + "wbr  id=" + std::to_string(anchor) +
                      "> " + text);
         previous = &verse;
