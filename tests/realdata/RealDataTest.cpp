@@ -123,8 +123,8 @@ TEST_F(RealDataTest, englishLookupOfEveryVerseAndOneBehind) {
     } shown[] = {
         // clang-format off
         {1,  32, 1,  "(KJV 31:55) And early in the morning Laban rose up", "unto his place."},
-        {9,  20, 42, "(KJV 20:42, shared with 21:1) And Jonathan said",    "into the city."},
-        {9,  21, 1,  "(KJV 20:42, shared with 20:42) And Jonathan said",   "into the city."},
+        {9,  20, 42, "(KJV 20:42, shared with Hebrew 21:1) And Jonathan said",    "into the city."},
+        {9,  21, 1,  "(KJV 20:42, shared with Hebrew 20:42) And Jonathan said",   "into the city."},
         {11, 18, 33, "And he put the wood",                  "and on the wood."},
         {11, 18, 34, "(KJV 18:33–34) And he put the wood",   "the third time."},
         {11, 20, 2,  "And he sent messengers",               "Thus saith Ben–hadad,"},
@@ -164,8 +164,8 @@ TEST_F(RealDataTest, englishNamesTheKjvVersesItShows) {
         if (text.starts_with("(KJV ")) {
             const std::string note(text.substr(0, text.find(") ") + 2));
             text.remove_prefix(note.size());
-            if (const auto with = note.find(", shared with "); with != std::string::npos)
-                shared.insert(name + "/" + note.substr(with + 14, note.size() - with - 16));
+            if (const auto with = note.find(", shared with Hebrew "); with != std::string::npos)
+                shared.insert(name + "/" + note.substr(with + 21, note.size() - with - 23));
             if (std::sscanf(note.c_str(), "(KJV %d:%d%c", &chapter, &verse, &after) != 3) continue;
         } else {
             EXPECT_FALSE(verseMap.count({id.book, id.chapter, id.verse})) << name << " has no note";

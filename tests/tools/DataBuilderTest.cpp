@@ -147,9 +147,9 @@ TEST(KjvNotesTest, namesTheKjvVersesAndTheVersesThatShareThem) {
         {{8, 1, 3}, {{8, 1, 2}, {8, 1, 3}},  "(KJV 1:2–3)"},
         {{8, 1, 4}, {{8, 1, 3}, {8, 2, 1}},  "(KJV 1:3–2:1)"},
         {{8, 1, 5}, {{8, 1, 1}, {8, 1, 3}, {8, 2, 1}, {8, 2, 2}}, "(KJV 1:1, 1:3–2:2)"},
-        {{8, 2, 2}, {{8, 2, 2}},             "(KJV 2:2, shared with 3:1 and 3:2)"},
-        {{8, 3, 1}, {{8, 2, 2}},             "(KJV 2:2, shared with 2:2 and 3:2)"},
-        {{8, 3, 2}, {{8, 2, 2}},             "(KJV 2:2, shared with 2:2 and 3:1)"},
+        {{8, 2, 2}, {{8, 2, 2}},             "(KJV 2:2, shared with Hebrew 3:1 and 3:2)"},
+        {{8, 3, 1}, {{8, 2, 2}},             "(KJV 2:2, shared with Hebrew 2:2 and 3:2)"},
+        {{8, 3, 2}, {{8, 2, 2}},             "(KJV 2:2, shared with Hebrew 2:2 and 3:1)"},
         {{19, 4, 1}, {{19, 4, 0}},           "(KJV title)"},
         // clang-format on
     };

@@ -122,7 +122,7 @@ std::vector<std::string> KjvNotes(const std::vector<HebrewVerse>& verses, const 
         std::string shared;
         for (std::size_t other : showing[plan[k]]) {
             if (other == k) continue;
-            shared += shared.empty() ? ", shared with " : " and ";
+            shared += shared.empty() ? ", shared with Hebrew " : " and ";
             shared += ChapterVerse(verses[other].ref);
         }
         if (shared.empty() && plan[k] == std::vector<Ref>{verses[k].ref}) continue;
@@ -165,7 +165,7 @@ std::vector<std::string> EnglishHead() {
         "KJV numbers the verse differently, the line begins with the KJV verses it shows in "
         "parentheses, such as (KJV 31:55) at Genesis 32:1, (KJV 7:67–68) at Nehemiah 7:67, or "
         "(KJV title) where a psalm's "
-        "superscription is a verse of the Hebrew; \"shared with 21:1\" says that the Hebrew "
+        "superscription is a verse of the Hebrew; \"shared with Hebrew 21:1\" says that the Hebrew "
         "verse 21:1 shows the same KJV verse, which holds both. The versification map that "
         "comes with the Open Scriptures Hebrew Bible decides which KJV verse each line "
         "shows.</p>",

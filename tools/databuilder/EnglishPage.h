@@ -23,7 +23,7 @@ EnglishPlan PlanEnglish(const std::vector<HebrewVerse>& verses,
 /// lines show the very same (the KJV made one verse of two):
 ///   Gen 32:1  -> "(KJV 31:55)"          Neh 7:67 -> "(KJV 7:67–68)"
 ///   Ps 3:1    -> "(KJV title)"          Isa 63:19 -> "(KJV 63:19–64:1)"
-///   1Sam 21:1 -> "(KJV 20:42, shared with 20:42)"
+///   1Sam 21:1 -> "(KJV 20:42, shared with Hebrew 20:42)"
 /// A list that is not one run of KJV verses is written "(KJV 7:67, 7:69)".
 std::vector<std::string> KjvNotes(const std::vector<HebrewVerse>& verses, const EnglishPlan& plan,
                                   const EnglishText& kjv);
