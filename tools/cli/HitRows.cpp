@@ -2,7 +2,6 @@
 
 #include "data/AppPaths.h"
 #include "data/Books.h"
-#include "data/EnglishLookup.h"
 #include "data/Errors.h"
 
 #include <vector>
@@ -66,9 +65,9 @@ std::size_t DecodeEntity(std::string_view text, std::string& out) {
 }
 
 std::string Trimmed(std::string_view text) {
-    const std::size_t first = text.find_first_not_of(' ');
+    const std::size_t first = text.find_first_not_of(" \t");
     if (first == std::string_view::npos) return {};
-    return std::string(text.substr(first, text.find_last_not_of(' ') - first + 1));
+    return std::string(text.substr(first, text.find_last_not_of(" \t") - first + 1));
 }
 
 }  // namespace
@@ -93,75 +92,44 @@ std::string PlainEnglish(std::string_view html) {
     return Trimmed(plain);
 }
 
-/// Hebrew.txt and EnglishOT.html, looked up as the HTML report does.
-struct RowSink::Texts {
-    explicit Texts(const std::string& appPath)
-        : hebrew(DataPath(appPath, kHebrewFile)), english(DataPath(appPath, kEnglishFile)) {}
+namespace {
 
-    /// The verse's Hebrew words after its key; with `wrap` a verse behind the
-    /// read position is found by starting over.
-    std::string_view hebrewText(const VerseId& id, bool wrap) {
-        const std::string key = VerseKey(id.book, id.chapter, id.verse);
-        const std::string_view line = FindLine(
-            hebrew, [&key](std::string_view l) { return l.substr(0, key.size()) == key; }, wrap,
-            [&] { return VerseName(id.book, id.chapter, id.verse); });
-        return line.substr(key.size());
+/// The words of a verse's Hebrew text, split at single spaces as the report
+/// splits them; the text must hold every word the word record file counts.
+std::vector<std::string_view> WordsOf(std::string_view text, const VerseId& id, int wordCount) {
+    std::vector<std::string_view> words;
+    for (std::size_t start = 0; !text.empty();) {
+        const std::size_t space = text.find(' ', start);
+        words.push_back(text.substr(start, space - start));
+        if (space == std::string_view::npos) break;
+        start = space + 1;
     }
-
-    /// The words of the verse, split at single spaces as the report splits them.
-    std::vector<std::string_view> wordsOf(const VerseId& id, int wordCount) {
-        std::string_view text = hebrewText(id, false);
-        const std::size_t first = text.find_first_not_of(' ');
-        text = first == std::string_view::npos
-                   ? std::string_view{}
-                   : text.substr(first, text.find_last_not_of(' ') - first + 1);
-        std::vector<std::string_view> words;
-        for (std::size_t start = 0; !text.empty();) {
-            const std::size_t space = text.find(' ', start);
-            words.push_back(text.substr(start, space - start));
-            if (space == std::string_view::npos) break;
-            start = space + 1;
-        }
-        if (words.size() < static_cast<std::size_t>(wordCount)) {
-            throw DataError(hebrew.path() + ", " + VerseName(id.book, id.chapter, id.verse) +
-                            ": the line has " + std::to_string(words.size()) + " words, word " +
-                            std::to_string(words.size() + 1) + " is wanted.");
-        }
-        return words;
+    if (words.size() < static_cast<std::size_t>(wordCount)) {
+        throw DataError(std::string(kHebrewFile) + ", " + VerseName(id.book, id.chapter, id.verse) +
+                        ": the line has " + std::to_string(words.size()) + " words, word " +
+                        std::to_string(words.size() + 1) + " is wanted." + kRebuildHint);
     }
-
-    TextStream hebrew;
-    TextStream english;
-};
-
-RowSink::RowSink(const std::string& appPath, RowHandler handler)
-    : texts_(std::make_unique<Texts>(appPath)), handler_(std::move(handler)) {}
-RowSink::~RowSink() = default;
-
-void RowSink::begin() {
-    texts_->hebrew.reopen();
-    texts_->english.reopen();
+    return words;
 }
 
-HitRow RowSink::rowOf(const Hit& hit) {
+}  // namespace
+
+RowSink::RowSink(const std::string& appPath, RowHandler handler)
+    : texts_(appPath), handler_(std::move(handler)) {}
+
+void RowSink::add(const Hit& hit) {
+    const VerseId& id = hit.verse;
     HitRow row;
     row.value = request_.value;
     row.method = request_.method;
     row.match = request_.match;
-    row.verse = hit.verse;
+    row.verse = id;
     row.alternate = hit.alternate;
-    const VerseId& id = hit.verse;
-    row.english =
-        PlainEnglish(LookUpEnglishVerse(texts_->english, id.book, id.chapter, id.verse).block);
-    return row;
-}
-
-void RowSink::add(const Hit& hit) {
-    Texts& texts = *texts_;
-    HitRow row = rowOf(hit);
+    row.english = PlainEnglish(texts_.english(id));
     switch (request_.match) {
         case Match::Words: {
-            const std::vector<std::string_view> words = texts.wordsOf(hit.verse, hit.wordCount);
+            const std::vector<std::string_view> words =
+                WordsOf(texts_.hebrew(id), id, hit.wordCount);
             for (int k = 0; k < hit.wordCount; ++k) {
                 if (hit.marks[k] == 0) continue;
                 row.firstWord = row.lastWord = k + 1;
@@ -172,7 +140,8 @@ void RowSink::add(const Hit& hit) {
             return;
         }
         case Match::Phrases: {
-            const std::vector<std::string_view> words = texts.wordsOf(hit.verse, hit.wordCount);
+            const std::vector<std::string_view> words =
+                WordsOf(texts_.hebrew(id), id, hit.wordCount);
             row.firstWord = hit.firstWord + 1;
             row.lastWord = hit.lastWord + 1;
             for (int k = hit.firstWord; k <= hit.lastWord; ++k) {
@@ -182,27 +151,16 @@ void RowSink::add(const Hit& hit) {
             break;
         }
         case Match::Verses:
-            row.hebrew = Trimmed(texts.hebrewText(hit.verse, false));
+            row.hebrew = texts_.hebrew(id);
             break;
-        case Match::VerseRuns: {
-            // The run's verses follow its first one line by line in both files.
+        case Match::VerseRuns:
             row.end = hit.runEnd;
-            row.hebrew = Trimmed(texts.hebrewText(hit.verse, true));
-            const VerseId& id = hit.verse;
-            const std::string name = VerseName(id.book, id.chapter, id.verse);
+            row.hebrew = texts_.hebrew(id);
             for (int k = 1; k <= hit.furtherVerses; ++k) {
-                const std::string_view line =
-                    texts.hebrew.readLineOrFail("the file ends inside the run from " + name + ".");
-                const std::size_t colon = line.find(':');
-                const std::size_t space =
-                    colon == std::string::npos ? colon : line.find(' ', colon + 1);
-                if (space != std::string::npos) row.hebrew += ' ' + Trimmed(line.substr(space));
-                const std::string english =
-                    PlainEnglish(NextEnglishVerse(texts.english, name, k + 1).block);
-                row.english += ' ' + english;
+                row.hebrew.append(" ").append(texts_.hebrew(id, k));
+                row.english.append(" ").append(PlainEnglish(texts_.english(id, k)));
             }
             break;
-        }
     }
     handler_(row);
 }

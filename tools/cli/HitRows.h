@@ -1,11 +1,10 @@
 #pragma once
 
-#include "data/TextStream.h"
+#include "cli/VerseTexts.h"
 #include "search/Hit.h"
 #include "search/Searches.h"
 
 #include <functional>
-#include <memory>
 #include <string>
 
 namespace vellumark::cli {
@@ -33,25 +32,20 @@ using RowHandler = std::function<void(const HitRow&)>;
 /// entities decoded, spaces around removed. «<i>was</i> A&amp;B» gives «was A&B».
 std::string PlainEnglish(std::string_view html);
 
-/// A sink that turns the hits of a search into rows: a verse with two matching
+/// A sink that turns the hits of searches into rows: a verse with two matching
 /// words gives two rows. The texts come from Hebrew.txt and EnglishOT.html,
-/// read through once per search (each search starts them over).
+/// read once for all the searches the sink takes.
 class RowSink : public HitSink {
 public:
-    RowSink(const std::string& appPath, RowHandler handler);
-    ~RowSink() override;
+    RowSink(const std::string& appPath, RowHandler handler);  ///< throws FileError, DataError
 
     /// The request of the next search: its value, method and match go in the rows.
     void setRequest(const SearchRequest& request) { request_ = request; }
 
-    void begin() override;
     void add(const Hit& hit) override;
 
 private:
-    struct Texts;
-    HitRow rowOf(const Hit& hit);
-
-    std::unique_ptr<Texts> texts_;
+    VerseTexts texts_;
     RowHandler handler_;
     SearchRequest request_;
 };

@@ -84,7 +84,7 @@ public:
     explicit TextWriter(Output& out) : out_(out) {}
     void row(const HitRow& r) override {
         std::string line = VerseName(r.verse.book, r.verse.chapter, r.verse.verse);
-        if (r.match == Match::VerseRuns)
+        if (r.match == Match::VerseRuns && !(r.end == r.verse))
             line += '-' + VerseName(r.end.book, r.end.chapter, r.end.verse);
         line += "  " + r.hebrew + "  " + std::to_string(r.value) + '\n';
         out_.write(line);

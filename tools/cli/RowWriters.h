@@ -44,7 +44,7 @@ enum class Format { Html, Csv, Json, Text };
 ///   csv   value,method,match,book,chapter,verse,end_book,end_chapter,end_verse,
 ///         first_word,last_word,hebrew,alternate,english (RFC 4180, CR LF)
 ///   json  [{"value": 913, "method": "standard-final", ...}, ...]
-///   text  «Gen 1:1  בראשית  913», a run as «Gen 1:1-Gen 1:3  ...»
+///   text  «Gen 1:1  בראשית  913», a run of verses as «Gen 1:1-Gen 1:3  ...»
 std::unique_ptr<RowWriter> MakeRowWriter(Format format, Output& out);
 
 /// A CSV field, quoted when it holds a comma, a quote or a line break.
