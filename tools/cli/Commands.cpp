@@ -139,7 +139,14 @@ std::vector<SearchRequest> CheckedRequests(const SearchOptions& o, Format format
     return requests;
 }
 
-int Status(long hits) { return hits > 0 ? kFound : kNone; }
+/// The exit status of a search that found `hits`; a search stopped by Ctrl+C
+/// says so, as its output holds only the hits found until then.
+int Status(long hits) {
+    if (Interrupted())
+        std::fputs("vellumark-cli: stopped by Ctrl+C; the output holds the hits found so far.\n",
+                   stderr);
+    return hits > 0 ? kFound : kNone;
+}
 
 int WriteHtml(const SearchRequest& request, const std::string& app) {
     std::error_code ignored;

@@ -114,10 +114,12 @@ std::vector<std::string_view> WordsOf(std::string_view text, const VerseId& id, 
 
 }  // namespace
 
-RowSink::RowSink(const std::string& appPath, RowHandler handler)
-    : texts_(appPath), handler_(std::move(handler)) {}
+RowSink::RowSink(std::string appPath, RowHandler handler)
+    : appPath_(std::move(appPath)), handler_(std::move(handler)) {}
 
 void RowSink::add(const Hit& hit) {
+    if (!texts_) texts_.emplace(appPath_);
+    VerseTexts& texts = *texts_;
     const VerseId& id = hit.verse;
     HitRow row;
     row.value = request_.value;
@@ -125,11 +127,11 @@ void RowSink::add(const Hit& hit) {
     row.match = request_.match;
     row.verse = id;
     row.alternate = hit.alternate;
-    row.english = PlainEnglish(texts_.english(id));
+    row.english = PlainEnglish(texts.english(id));
     switch (request_.match) {
         case Match::Words: {
             const std::vector<std::string_view> words =
-                WordsOf(texts_.hebrew(id), id, hit.wordCount);
+                WordsOf(texts.hebrew(id), id, hit.wordCount);
             for (int k = 0; k < hit.wordCount; ++k) {
                 if (hit.marks[k] == 0) continue;
                 row.firstWord = row.lastWord = k + 1;
@@ -141,7 +143,7 @@ void RowSink::add(const Hit& hit) {
         }
         case Match::Phrases: {
             const std::vector<std::string_view> words =
-                WordsOf(texts_.hebrew(id), id, hit.wordCount);
+                WordsOf(texts.hebrew(id), id, hit.wordCount);
             row.firstWord = hit.firstWord + 1;
             row.lastWord = hit.lastWord + 1;
             for (int k = hit.firstWord; k <= hit.lastWord; ++k) {
@@ -151,14 +153,14 @@ void RowSink::add(const Hit& hit) {
             break;
         }
         case Match::Verses:
-            row.hebrew = texts_.hebrew(id);
+            row.hebrew = texts.hebrew(id);
             break;
         case Match::VerseRuns:
             row.end = hit.runEnd;
-            row.hebrew = texts_.hebrew(id);
+            row.hebrew = texts.hebrew(id);
             for (int k = 1; k <= hit.furtherVerses; ++k) {
-                row.hebrew.append(" ").append(texts_.hebrew(id, k));
-                row.english.append(" ").append(PlainEnglish(texts_.english(id, k)));
+                row.hebrew.append(" ").append(texts.hebrew(id, k));
+                row.english.append(" ").append(PlainEnglish(texts.english(id, k)));
             }
             break;
     }

@@ -5,6 +5,7 @@
 #include "search/Searches.h"
 
 #include <functional>
+#include <optional>
 #include <string>
 
 namespace vellumark::cli {
@@ -34,18 +35,23 @@ std::string PlainEnglish(std::string_view html);
 
 /// A sink that turns the hits of searches into rows: a verse with two matching
 /// words gives two rows. The texts come from Hebrew.txt and EnglishOT.html,
-/// read once for all the searches the sink takes.
+/// read at the first hit, once for all the searches the sink takes.
 class RowSink : public HitSink {
 public:
-    RowSink(const std::string& appPath, RowHandler handler);  ///< throws FileError, DataError
+    RowSink(std::string appPath, RowHandler handler);
 
     /// The request of the next search: its value, method and match go in the rows.
     void setRequest(const SearchRequest& request) { request_ = request; }
 
+    void begin() override {
+        if (texts_) texts_->restart();
+    }
+    /// Throws FileError and DataError for missing or damaged text files.
     void add(const Hit& hit) override;
 
 private:
-    VerseTexts texts_;
+    std::string appPath_;
+    std::optional<VerseTexts> texts_;
     RowHandler handler_;
     SearchRequest request_;
 };

@@ -29,7 +29,7 @@ VerseTexts::VerseTexts(const std::string& appPath)
         const std::size_t colon = line.find(':');
         const std::size_t space = colon == std::string_view::npos ? colon : line.find(' ', colon);
         if (space == std::string_view::npos) continue;
-        hebrew_.byKey.emplace(line.substr(0, space), hebrew_.text.size());
+        hebrew_.reference.push_back(line.substr(0, space));
         hebrew_.text.push_back(Trimmed(line.substr(space)));
     }
     // «<P>Gen 1:1<wbr  id=1> In the beginning...»: the reference ends at the
@@ -45,30 +45,41 @@ VerseTexts::VerseTexts(const std::string& appPath)
                             std::to_string(englishFile_.lineNumber()) +
                             ": the verse line has no anchor closed by \">\"." + kRebuildHint);
         }
-        english_.byKey.emplace(line.substr(3, lt - 3), english_.text.size());
+        english_.reference.push_back(line.substr(3, lt - 3));
         english_.text.push_back(line.substr(p2 + 1));
     }
 }
 
-std::string_view VerseTexts::find(const Lines& lines, const TextStream& file, const VerseId& id,
-                                  int further) const {
-    const auto found = lines.byKey.find(Reference(id));
-    if (found == lines.byKey.end())
+std::string_view VerseTexts::find(Lines& lines, const TextStream& file, const VerseId& id,
+                                  int further) {
+    const std::string reference = Reference(id);
+    const std::size_t count = lines.reference.size();
+    std::size_t index = count;
+    for (std::size_t n = 0; n < count; ++n) {
+        const std::size_t at = lines.last + n < count ? lines.last + n : lines.last + n - count;
+        if (lines.reference[at] == reference) {
+            index = at;
+            break;
+        }
+    }
+    if (index == count) {
         throw DataError(file.path() + ": " + VerseName(id.book, id.chapter, id.verse) +
                         " was not found." + kRebuildHint);
-    const std::size_t index = found->second + static_cast<std::size_t>(further);
-    if (index >= lines.text.size()) {
+    }
+    lines.last = index;
+    index += static_cast<std::size_t>(further);
+    if (index >= count) {
         throw DataError(file.path() + ": the file ends inside the run from " +
                         VerseName(id.book, id.chapter, id.verse) + "." + kRebuildHint);
     }
     return lines.text[index];
 }
 
-std::string_view VerseTexts::hebrew(const VerseId& id, int further) const {
+std::string_view VerseTexts::hebrew(const VerseId& id, int further) {
     return find(hebrew_, hebrewFile_, id, further);
 }
 
-std::string_view VerseTexts::english(const VerseId& id, int further) const {
+std::string_view VerseTexts::english(const VerseId& id, int further) {
     return find(english_, englishFile_, id, further);
 }
 
