@@ -2,7 +2,6 @@
 // the window's to the byte, its exports parse back to the report's hits, and
 // bad input gives the window's message, status 2 and no file.
 #include "cli/CliInput.h"
-#include "cli/RowWriters.h"
 #include "search/Searches.h"
 #include "support/Fixtures.h"
 
@@ -398,13 +397,6 @@ TEST(CliInputTest, parseRange) {
               "3|1|3|21");
     for (const char* bad : {"Gen", "1:1-2:2", "Gen 1-2", ""})
         EXPECT_NE(cli::ParseRange(bad).message, "") << bad;
-}
-
-TEST(CliInputTest, csvField) {
-    EXPECT_EQ(cli::CsvField("plain text"), "plain text");
-    EXPECT_EQ(cli::CsvField("a,b"), "\"a,b\"");
-    EXPECT_EQ(cli::CsvField("say \"x\""), "\"say \"\"x\"\"\"");
-    EXPECT_EQ(cli::CsvField("two\nlines"), "\"two\nlines\"");
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include "data/AppPaths.h"
 #include "data/Books.h"
 #include "data/Errors.h"
+#include "data/TextInput.h"
 
 namespace vellumark::cli {
 
@@ -35,7 +36,7 @@ VerseTexts::VerseTexts(const std::string& appPath)
     // «<P>Gen 1:1<wbr  id=1> In the beginning...»: the reference ends at the
     // "<" after its colon; the text follows the second ">".
     while (englishFile_.readLine(line)) {
-        if (line.substr(0, 3) != "<P>") continue;
+        if (!StartsWithNoCase(line, "<P>")) continue;
         const std::size_t colon = line.find(':');
         const std::size_t lt = colon == std::string_view::npos ? colon : line.find('<', colon);
         const std::size_t p1 = line.find('>');
