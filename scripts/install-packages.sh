@@ -14,5 +14,6 @@ install_packages() {
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
-BUILD_PACKAGES=(build-essential cmake qt6-base-dev libpugixml-dev bibledit-data)
+BUILD_PACKAGES=(build-essential cmake qt6-base-dev libpugixml-dev bibledit-data libcli11-dev
+    nlohmann-json3-dev)
 TEST_PACKAGES=(libgtest-dev libgmock-dev clang-format git clang libclang-rt-14-dev)

@@ -1,0 +1,402 @@
+// vellumark-cli run as a process over small program folders: its reports are
+// the window's to the byte, its exports parse back to the report's hits, and
+// bad input gives the window's message, status 2 and no file.
+#include "cli/CliInput.h"
+#include "search/Searches.h"
+#include "support/Fixtures.h"
+
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include <filesystem>
+
+#include <fcntl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+using namespace vellumark;
+using testing_support::ReadFile;
+using testing_support::TempDir;
+using testing_support::WordFields;
+using testing_support::WriteAppFolder;
+using testing_support::WriteFile;
+
+namespace {
+
+namespace fs = std::filesystem;
+
+struct CliRun {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+/// Runs the program with `args`; standard input comes from `input`.
+CliRun RunCli(const std::vector<std::string>& args, const std::string& input = {}) {
+    TempDir io;
+    WriteFile(io.file("in"), input);
+    std::vector<char*> argv = {const_cast<char*>(VELLUMARK_CLI)};
+    for (const std::string& arg : args) argv.push_back(const_cast<char*>(arg.c_str()));
+    argv.push_back(nullptr);
+    const pid_t pid = fork();
+    if (pid == 0) {
+        const char* files[] = {"in", "out", "err"};
+        for (int fd = 0; fd < 3; ++fd) {
+            const int opened = open(io.file(files[fd]).c_str(),
+                                    fd == 0 ? O_RDONLY : O_WRONLY | O_CREAT | O_TRUNC, 0600);
+            dup2(opened, fd);
+        }
+        execv(VELLUMARK_CLI, argv.data());
+        _exit(127);
+    }
+    int status = 0;
+    waitpid(pid, &status, 0);
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadFile(io.file("out")),
+            ReadFile(io.file("err"))};
+}
+
+/// RFC 4180 records: quoted fields may hold commas, quotes ("") and line breaks.
+std::vector<std::vector<std::string>> ParseCsv(const std::string& text) {
+    std::vector<std::vector<std::string>> rows(1, std::vector<std::string>(1));
+    bool quoted = false;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        std::string& field = rows.back().back();
+        if (quoted) {
+            if (c == '"' && i + 1 < text.size() && text[i + 1] == '"') {
+                field += '"';
+                ++i;
+            } else if (c == '"') {
+                quoted = false;
+            } else {
+                field += c;
+            }
+        } else if (c == '"') {
+            quoted = true;
+        } else if (c == ',') {
+            rows.back().emplace_back();
+        } else if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
+            rows.emplace_back(1);
+            ++i;
+        } else {
+            field += c;
+        }
+    }
+    if (rows.back().size() == 1 && rows.back()[0].empty()) rows.pop_back();
+    return rows;
+}
+
+/// The value of a JSON field as CSV writes it.
+std::string AsCsv(const nlohmann::json& value) {
+    if (value.is_null()) return "";
+    if (value.is_string()) return value.get<std::string>();
+    return value.dump();
+}
+
+std::size_t Count(const std::string& text, const std::string& what) {
+    std::size_t count = 0;
+    for (std::size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1))
+        ++count;
+    return count;
+}
+
+/// Three verses of Genesis and one of Exodus. Word values: Gen 1:1 5 8 3,
+/// Gen 1:2 8 and 20 with the alternate 8, Gen 1:3 4 4, Exo 1:1 16.
+class CliTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        WriteAppFolder(app.path(),
+                       {{1, 1, 1, 3, 9, 16, 16, "A B C", "E1 <i>was</i> A&amp;B, \"q\""},
+                        {1, 1, 2, 2, 6, 16, 28, "D E", "E2"},
+                        {1, 1, 3, 2, 4, 8, 8, "F G", "E3"},
+                        {2, 1, 1, 1, 7, 16, 16, "H", "E4"}},
+                       WordFields({0, 1, 1, 1, 5, 8,   3,  //
+                                   0, 1, 1, 2, 8, -20, 8,  //
+                                   0, 1, 1, 3, 4, 4,       //
+                                   0, 2, 1, 1, 16}));
+    }
+    std::vector<std::string> with(std::vector<std::string> args) {
+        args.insert(args.end(), {"--app-folder", app.path()});
+        return args;
+    }
+    bool reportFolderEmpty() const { return fs::is_empty(app.file("Report")); }
+
+    TempDir app;
+};
+
+struct MatchCase {
+    const char* name;
+    Match match;
+    const char* matchName;
+    const char* measure;
+    std::int16_t searchType;
+    std::int32_t value;
+    /// What marks one hit in the HTML report: the row count of the exports.
+    const char* hitMark;
+};
+
+const MatchCase kMatchCases[] = {
+    {"words", Match::Words, "words", "gematria", kGematria, 8, "<b><i>"},
+    {"phrases", Match::Phrases, "phrases", "gematria", kGematria, 8, "<b><i>"},
+    {"verses", Match::Verses, "verses", "gematria", kGematria, 16, "<p><a href="},
+    {"verseLetters", Match::Verses, "verses", "letters", kLetterCount, 9, "<p><a href="},
+    {"runs", Match::VerseRuns, "verse-runs", "gematria", kGematria, 24, "<br>+++"},
+    {"runWords", Match::VerseRuns, "verse-runs", "words", kWordCount, 4, "<br>Gen"},
+};
+
+class CliMatchTest : public CliTest, public ::testing::WithParamInterface<MatchCase> {
+protected:
+    /// The report the window writes for the case, by the core's own search.
+    std::string windowReport() {
+        const MatchCase& c = GetParam();
+        SearchRequest request{app.path(), "window", "Head\nline", c.value, c.match, c.searchType};
+        SearchObserver observer;
+        RunSearch(request, observer);
+        return ReadFile(app.file("Report/window.html"));
+    }
+    std::vector<std::string> search(const std::string& format) {
+        const MatchCase& c = GetParam();
+        return with({"search", "--value", std::to_string(c.value), "--match", c.matchName,
+                     "--measure", c.measure, "--format", format});
+    }
+};
+
+TEST_P(CliMatchTest, html_sameBytesAsTheWindow) {
+    std::vector<std::string> args = search("html");
+    args.insert(args.end(), {"--report", " cli.html ", "--header", "Head\nline"});
+    const CliRun run = RunCli(args);
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(ReadFile(app.file("Report/cli.html")), windowReport());
+}
+
+TEST_P(CliMatchTest, csvAndJson_parseBackToTheReportsHits) {
+    const std::size_t hits = Count(windowReport(), GetParam().hitMark);
+    ASSERT_GT(hits, 0u);
+    const CliRun csv = RunCli(search("csv"));
+    const CliRun json = RunCli(search("json"));
+    ASSERT_EQ(csv.status, 0) << csv.err;
+    ASSERT_EQ(json.status, 0) << json.err;
+    const auto rows = ParseCsv(csv.out);
+    const nlohmann::json objects = nlohmann::json::parse(json.out);
+    ASSERT_EQ(rows.size(), hits + 1);
+    ASSERT_EQ(objects.size(), hits);
+    const std::vector<std::string>& header = rows[0];
+    for (std::size_t r = 0; r < hits; ++r) {
+        ASSERT_EQ(rows[r + 1].size(), header.size()) << "row " << r;
+        ASSERT_EQ(objects[r].size(), header.size());
+        for (std::size_t f = 0; f < header.size(); ++f)
+            EXPECT_EQ(rows[r + 1][f], AsCsv(objects[r].at(header[f]))) << header[f];
+        EXPECT_EQ(objects[r]["match"], GetParam().matchName);
+        EXPECT_EQ(objects[r]["value"], GetParam().value);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Matches, CliMatchTest, ::testing::ValuesIn(kMatchCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(CliTest, json_fieldsOfWordsAndRuns) {
+    const CliRun words =
+        RunCli(with({"search", "--value", "8", "--match", "words", "--format", "json"}));
+    const nlohmann::json w = nlohmann::json::parse(words.out);
+    ASSERT_EQ(w.size(), 3u) << "Gen 1:1 word 2; Gen 1:2 words 1 and 2, the second on its alternate";
+    EXPECT_EQ(w[0]["book"], "Gen");
+    EXPECT_EQ(w[0]["first_word"], 2);
+    EXPECT_EQ(w[0]["hebrew"], "B");
+    EXPECT_EQ(w[0]["english"], "E1 was A&B, \"q\"");
+    EXPECT_EQ(w[0]["end_book"], nullptr);
+    EXPECT_EQ(w[1]["alternate"], false);
+    EXPECT_EQ(w[2]["hebrew"], "E");
+    EXPECT_EQ(w[2]["alternate"], true);
+
+    const CliRun runs =
+        RunCli(with({"search", "--value", "24", "--match", "verse-runs", "--format", "json"}));
+    const nlohmann::json r = nlohmann::json::parse(runs.out);
+    ASSERT_EQ(r.size(), 1u) << "Gen 1:2-3 (16 + 8); a run stays in its book";
+    EXPECT_EQ(r[0]["end_verse"], 3);
+    EXPECT_EQ(r[0]["hebrew"], "D E F G");
+    EXPECT_EQ(r[0]["english"], "E2 E3");
+    EXPECT_EQ(r[0]["first_word"], nullptr);
+}
+
+TEST_F(CliTest, text_hebrewValueAndOneLinePerHit) {
+    const CliRun run = RunCli(with({"search", "--value", "יג", "--match", "phrases"}));
+    EXPECT_EQ(run.out, "Gen 1:1  A B  13\n") << "י 10 + ג 3: the phrase of 5 and 8";
+    EXPECT_EQ(run.status, 0);
+}
+
+// Status 2 and the window's message for input it refuses; status 1 without
+// hits, 3 for missing or damaged data. Nothing is written but on success.
+struct StatusCase {
+    const char* name;
+    std::vector<std::string> args;
+    int status;
+    const char* message;
+};
+
+const StatusCase kStatusCases[] = {
+    {"hits", {"--value", "8"}, 0, ""},
+    {"noHits", {"--value", "9999"}, 1, ""},
+    {"zero", {"--value", "0"}, 2, "Numeric value must be greater than zero"},
+    {"tooLarge",
+     {"--value", "1e10"},
+     2,
+     "The search value 1e10 is too large; the largest is 2147483647."},
+    {"decimal", {"--value", "2.5"}, 2, "Decimal search values are not permitted"},
+    {"notANumber", {"--value", "abc"}, 2, "Please enter a valid numeric search value."},
+    {"method", {"--value", "8", "--method", "gold"}, 2, "--method: \"gold\" is none of atbash"},
+    {"match", {"--value", "8", "--match", "lines"}, 2, "--match"},
+    {"unknownOption", {"--value", "8", "--colour"}, 2, "--colour"},
+    {"noValue", {}, 2, "search needs --value or --values-from."},
+    {"bookOrder",
+     {"--value", "8", "--range", "Exo 1:1-Gen 1:1"},
+     2,
+     "The start book and end book that you have selected are out of order"},
+    {"verseMissing", {"--value", "8", "--range", "gen 1:1-1:9"}, 2, "Genesis 1:9 was not found"},
+    {"badChapter",
+     {"--value", "8", "--range", "Gen x:1"},
+     2,
+     "Please enter a valid start chapter."},
+    {"notABook",
+     {"--value", "8", "--range", "Jn 1:1"},
+     2,
+     "\"Jn\" is not a book of the Old Testament."},
+    {"slash", {"--value", "8", "--report", "a/b"}, 2, "A report name cannot contain \"/\""},
+    {"htmlWithoutName", {"--value", "8", "--format", "html"}, 2, "--report NAME"},
+    {"measureOfWords", {"--value", "8", "--measure", "letters"}, 2, "--measure"},
+};
+
+class CliStatusTest : public CliTest, public ::testing::WithParamInterface<StatusCase> {};
+
+TEST_P(CliStatusTest, statusMessageAndNoFile) {
+    const std::vector<std::string>& given = GetParam().args;
+    std::vector<std::string> args = {"search", "--match", "words"};
+    const bool html = std::find(given.begin(), given.end(), "--report") != given.end() ||
+                      std::find(given.begin(), given.end(), "--format") != given.end();
+    if (!html) args.insert(args.end(), {"--format", "csv", "--output", app.file("out.csv")});
+    args.insert(args.end(), GetParam().args.begin(), GetParam().args.end());
+    const CliRun run = RunCli(with(args));
+    EXPECT_EQ(run.status, GetParam().status) << run.err;
+    if (GetParam().status < 2) {
+        EXPECT_EQ(run.err, "");
+        EXPECT_TRUE(fs::exists(app.file("out.csv")));
+        return;
+    }
+    EXPECT_EQ(run.err.find('\n'), run.err.size() - 1) << "one line: " << run.err;
+    EXPECT_NE(run.err.find(GetParam().message), std::string::npos) << run.err;
+    EXPECT_FALSE(fs::exists(app.file("out.csv")));
+    EXPECT_TRUE(reportFolderEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Statuses, CliStatusTest, ::testing::ValuesIn(kStatusCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(CliTest, dataErrors_status3WithTheWindowsMessage) {
+    const CliRun missing = RunCli(
+        {"search", "--value", "8", "--match", "words", "--app-folder", app.file("elsewhere")});
+    EXPECT_EQ(missing.status, 3);
+    EXPECT_EQ(missing.err,
+              "vellumark-cli: " + app.file("elsewhere") + "/Data/LineData.dat was not found.\n");
+
+    WriteFile(app.file("Data/LineData.dat"), std::string(15, '\0'));
+    const CliRun damaged = RunCli(with({"search", "--value", "8", "--match", "verses"}));
+    EXPECT_EQ(damaged.status, 3);
+    EXPECT_NE(damaged.err.find("Rebuild the data with vellumark-data."), std::string::npos)
+        << damaged.err;
+}
+
+TEST_F(CliTest, htmlReport_kept_unlessYes) {
+    WriteFile(app.file("Report/r.html"), "earlier");
+    const std::vector<std::string> args = {"search", "--value",  "8", "--match",
+                                           "words",  "--report", "r"};
+    const CliRun refused = RunCli(with(args));
+    EXPECT_EQ(refused.status, 2);
+    EXPECT_EQ(ReadFile(app.file("Report/r.html")), "earlier");
+    std::vector<std::string> yes = args;
+    yes.push_back("--yes");
+    EXPECT_EQ(RunCli(with(yes)).status, 0);
+    EXPECT_NE(ReadFile(app.file("Report/r.html")), "earlier");
+}
+
+TEST_F(CliTest, valuesFrom_oneOutputWithAValueColumn) {
+    WriteFile(app.file("values.txt"), "8\r\n\n9999\nיג\n16\n");
+    const CliRun run = RunCli(with({"search", "--values-from", app.file("values.txt"), "--match",
+                                    "phrases", "--format", "csv"}));
+    EXPECT_EQ(run.status, 0) << run.err;
+    const auto rows = ParseCsv(run.out);
+    std::vector<std::string> values;
+    for (std::size_t r = 1; r < rows.size(); ++r) values.push_back(rows[r][0]);
+    EXPECT_EQ(values, (std::vector<std::string>{"8", "8", "8", "13", "16", "16"}))
+        << "8: B, D, F G (E's alternate is below its value); 13: A B; 16: A B C, Exo 1:1 H";
+
+    // Standard input, and a refused value: its line named, nothing written.
+    const CliRun fromInput =
+        RunCli(with({"search", "--values-from", "-", "--match", "words"}), "8\n");
+    EXPECT_EQ(fromInput.status, 0);
+    EXPECT_EQ(Count(fromInput.out, "\n"), 3u);
+    const CliRun bad = RunCli(
+        with({"search", "--values-from", "-", "--match", "words", "--output", app.file("out.txt")}),
+        "8\n0\n");
+    EXPECT_EQ(bad.status, 2);
+    EXPECT_EQ(bad.err, "vellumark-cli: -, line 2 (0): Numeric value must be greater than zero\n");
+    EXPECT_FALSE(fs::exists(app.file("out.txt")));
+}
+
+TEST_F(CliTest, filter_asksBeforeEmptyingAReport) {
+    ASSERT_EQ(
+        RunCli(with({"search", "--value", "16", "--match", "verses", "--report", "v"})).status, 0);
+    const std::string report = ReadFile(app.file("Report/v.html"));
+    const CliRun refused = RunCli(with({"filter", "--report", "v", "--text", "A"}));
+    EXPECT_EQ(refused.status, 2);
+    EXPECT_NE(refused.err.find("v.html highlights nothing"), std::string::npos) << refused.err;
+    EXPECT_EQ(ReadFile(app.file("Report/v.html")), report);
+    const CliRun yes = RunCli(with({"filter", "--report", "v", "--text", "A", "--yes"}));
+    EXPECT_EQ(yes.status, 0) << yes.err;
+    EXPECT_EQ(Count(ReadFile(app.file("Report/v.html")), "<p><a href="), 0u);
+}
+
+TEST_F(CliTest, totalsAndValue) {
+    const CliRun totals = RunCli(with({"totals", "--range", "Genesis 1:2-Exodus 1:1", "--method",
+                                       "Ordinal", "--format", "json"}));
+    ASSERT_EQ(totals.status, 0) << totals.err;
+    const nlohmann::json t = nlohmann::json::parse(totals.out);
+    EXPECT_EQ(t["words"], 5);
+    EXPECT_EQ(t["letters"], 17);
+    EXPECT_EQ(t["gematria"], 40);
+    EXPECT_EQ(t["alternate_gematria"], 52);
+    EXPECT_EQ(t["method_total"], nullptr);
+
+    // U+FB2A (shin with its dot) counts as shin; maqaf separates words.
+    const CliRun value = RunCli({"value", "--format", "json", "\uFB2A\u05BE\u05D0", "\u05DA"});
+    ASSERT_EQ(value.status, 0) << value.err;
+    const nlohmann::json v = nlohmann::json::parse(value.out);
+    EXPECT_EQ(v["words"], 3);
+    EXPECT_EQ(v["values"]["standard"], 321);
+    EXPECT_EQ(v["values"]["final"], 801);
+    EXPECT_EQ(RunCli({"value", "abc"}).status, 2);
+}
+
+// The range and book names of the command line.
+TEST(CliInputTest, findBook) {
+    const std::pair<const char*, int> cases[] = {
+        {"Gen", 1},   {"genesis", 1}, {"1Sa", 9},
+        {"1 sam", 9}, {"1samuel", 9}, {"Ju", 7},
+        {"J", 0},     {"", 0},        {"Song of Solomon", 22},
+        {"Zach", 38}, {"Job", 18},    {"Jo", 0},
+        {"Mal", 39},  {"Matthew", 0}};
+    for (const auto& [typed, book] : cases) EXPECT_EQ(cli::FindBook(typed), book) << typed;
+}
+
+TEST(CliInputTest, parseRange) {
+    const cli::ParsedRange parsed = cli::ParseRange(" 1 Sam 3:1 - 3:21 ");
+    EXPECT_EQ(parsed.message, "");
+    EXPECT_EQ(parsed.range.startBook, 9);
+    EXPECT_EQ(parsed.range.endBook, 9);
+    EXPECT_EQ(parsed.range.endBookName, "1 Samuel");
+    EXPECT_EQ(parsed.range.startChapter + "|" + parsed.range.startVerse + "|" +
+                  parsed.range.endChapter + "|" + parsed.range.endVerse,
+              "3|1|3|21");
+    for (const char* bad : {"Gen", "1:1-2:2", "Gen 1-2", ""})
+        EXPECT_NE(cli::ParseRange(bad).message, "") << bad;
+}
+
+}  // namespace

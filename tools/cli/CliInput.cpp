@@ -1,0 +1,116 @@
+#include "cli/CliInput.h"
+
+#include "data/Books.h"
+#include "data/TextInput.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace vellumark::cli {
+
+const std::map<std::string, Method> kMethodNames = {{"standard-final", Method::StandardAndFinal},
+                                                    {"standard", Method::Standard},
+                                                    {"final", Method::Final},
+                                                    {"ordinal", Method::Ordinal},
+                                                    {"reduced", Method::Reduced},
+                                                    {"atbash", Method::Atbash}};
+
+const std::map<std::string, Match> kMatchNames = {{"words", Match::Words},
+                                                  {"phrases", Match::Phrases},
+                                                  {"verses", Match::Verses},
+                                                  {"verse-runs", Match::VerseRuns}};
+
+const std::map<std::string, std::int16_t> kMeasureNames = {
+    {"gematria", kGematria}, {"letters", kLetterCount}, {"words", kWordCount}};
+
+namespace {
+
+template <typename Map, typename Value>
+std::string KeyOf(const Map& names, Value value) {
+    for (const auto& [key, v] : names)
+        if (v == value) return key;
+    return {};
+}
+
+/// Lower-case ASCII, spaces dropped: "1 Sam " gives "1sam".
+std::string Folded(std::string_view text) {
+    std::string folded;
+    for (char c : text)
+        if (c != ' ') folded += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return folded;
+}
+
+/// "Gen 1:1" split into its book (possibly empty) and chapter and verse texts.
+struct VerseText {
+    std::string book, chapter, verse;
+};
+
+std::optional<VerseText> SplitVerse(const std::string& typed) {
+    const std::string text = TrimSpaces(typed);
+    const std::size_t colon = text.rfind(':');
+    if (colon == std::string::npos) return std::nullopt;
+    const std::size_t space = text.rfind(' ', colon);
+    VerseText verse;
+    verse.verse = text.substr(colon + 1);
+    if (space == std::string::npos) {
+        verse.chapter = text.substr(0, colon);
+    } else {
+        verse.book = TrimSpaces(text.substr(0, space));
+        verse.chapter = text.substr(space + 1, colon - space - 1);
+    }
+    return verse;
+}
+
+}  // namespace
+
+std::string MethodKey(Method method) { return KeyOf(kMethodNames, method); }
+std::string MatchKey(Match match) { return KeyOf(kMatchNames, match); }
+
+std::int16_t FindBook(const std::string& typed) {
+    const std::string wanted = Folded(typed);
+    if (wanted.empty()) return 0;
+    std::int16_t prefixOf = 0;
+    int prefixes = 0;
+    for (std::int16_t book = 1; book <= kBookCount; ++book) {
+        const std::string names[] = {Folded(GetBookAbbrev(book)), Folded(kBookNames[book - 1])};
+        bool begins = false;
+        for (const std::string& name : names) {
+            if (name == wanted) return book;
+            begins = begins || name.starts_with(wanted);
+        }
+        if (begins) {
+            prefixOf = book;
+            ++prefixes;
+        }
+    }
+    return prefixes == 1 ? prefixOf : 0;
+}
+
+ParsedRange ParseRange(const std::string& text) {
+    ParsedRange parsed;
+    const std::size_t firstColon = text.find(':');
+    const std::size_t dash =
+        firstColon == std::string::npos ? firstColon : text.find('-', firstColon);
+    const std::optional<VerseText> start = SplitVerse(text.substr(0, dash));
+    const std::optional<VerseText> end =
+        dash == std::string::npos ? start : SplitVerse(text.substr(dash + 1));
+    if (!start || !end || start->book.empty()) {
+        parsed.message =
+            "The range \"" + text + "\" is not a range such as \"Gen 1:1-Deut 34:12\".";
+        return parsed;
+    }
+    const std::int16_t startBook = FindBook(start->book);
+    const std::string endName = end->book.empty() ? start->book : end->book;
+    const std::int16_t endBook = FindBook(endName);
+    for (const auto& [book, name] : {std::pair{startBook, start->book}, {endBook, endName}}) {
+        if (book == 0) {
+            parsed.message = "\"" + name + "\" is not a book of the Old Testament.";
+            return parsed;
+        }
+    }
+    parsed.range = {startBook, std::string(kBookNames[startBook - 1]), start->chapter, start->verse,
+                    endBook,   std::string(kBookNames[endBook - 1]),   end->chapter,   end->verse};
+    return parsed;
+}
+
+}  // namespace vellumark::cli

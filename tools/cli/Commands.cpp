@@ -1,0 +1,309 @@
+// The four commands: each checks its input with the core's own check, then
+// calls the core command the window calls, and writes the result.
+#include "cli/Commands.h"
+
+#include "cli/CliInput.h"
+#include "cli/HitRows.h"
+#include "cli/Interrupt.h"
+#include "cli/SearchLoop.h"
+#include "data/AppPaths.h"
+#include "data/FileErrors.h"
+#include "data/FileReading.h"
+#include "filter/ReportFilter.h"
+#include "search/ValueSearchInput.h"
+#include "totals/RangeTotals.h"
+#include "window/HebrewInput.h"
+
+#include <nlohmann/json.hpp>
+
+#include <cstdio>
+#include <filesystem>
+#include <iostream>
+#include <iterator>
+
+namespace vellumark::cli {
+
+namespace {
+
+/// The program folder: the one given, or the window's (beside the executable).
+std::string AppFolder(const std::string& given) {
+    if (!given.empty()) return given;
+    std::string error;
+    std::string folder = ProgramFolder(error);
+    if (folder.empty()) {
+        throw CommandFailure(
+            "The program's folder, which holds its Data and Report folders, was not found: " +
+            error);
+    }
+    return folder;
+}
+
+/// The start-up check of the window: the data files are regular files.
+void CheckDataFiles(const std::string& app) {
+    for (const char* file : kDataFiles)
+        if (auto error = CheckRegularFile(DataPath(app, file))) throw *error;
+}
+
+HebrewWords WordsOf(const std::string& utf8) {
+    return HebrewWordsOf(QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())));
+}
+
+/// A checked range and the verses it spans.
+struct CheckedRange {
+    RangeInput input;
+    VerseScope scope;
+};
+
+CheckedRange CheckRange(const std::string& text, const std::string& app) {
+    const ParsedRange parsed = ParseRange(text);
+    if (!parsed.message.empty()) throw UsageError(parsed.message);
+    const RangeCheck check = ValidateRange(parsed.range, DataPath(app, kLineDataFile));
+    if (!check.passed()) throw UsageError(check.message);
+    return {parsed.range,
+            {{parsed.range.startBook, check.startChapter, check.startVerse},
+             {parsed.range.endBook, check.endChapter, check.endVerse}}};
+}
+
+/// The lines of --values-from: blank lines are passed over.
+std::vector<std::string> ReadValues(const std::string& source) {
+    std::string text;
+    if (source == "-") {
+        text.assign(std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>());
+    } else {
+        const FileContent content = ReadWholeFile(source);
+        text.assign(content.text());
+    }
+    std::vector<std::string> values;
+    for (std::size_t start = 0; start < text.size();) {
+        std::size_t end = text.find('\n', start);
+        if (end == std::string::npos) end = text.size();
+        std::string line = text.substr(start, end - start);
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        if (line.find_first_not_of(" \t") != std::string::npos) values.push_back(line);
+        start = end + 1;
+    }
+    if (values.empty()) throw UsageError(source + " holds no search values.");
+    return values;
+}
+
+void CheckCombination(const SearchOptions& o, Format format) {
+    if (format == Format::Html) {
+        if (!o.report) throw UsageError("--format html writes a report: give its --report NAME.");
+        if (o.output)
+            throw UsageError("--output is for csv, json and text; html goes to --report.");
+        if (o.valuesFrom) throw UsageError("--values-from writes csv, json or text, not html.");
+    } else if (o.report) {
+        throw UsageError("--report writes an HTML report: use --format html, or --output FILE.");
+    }
+    if (o.measureGiven && o.measure != kGematria &&
+        (o.match == Match::Words || o.match == Match::Phrases)) {
+        throw UsageError("--measure letters and words are for --match verses and verse-runs.");
+    }
+}
+
+/// The checked requests of the search, one per value; nothing runs before
+/// every value passed.
+std::vector<SearchRequest> CheckedRequests(const SearchOptions& o, Format format,
+                                           const std::string& app, bool& reportExists) {
+    std::optional<CheckedRange> range;
+    if (o.range) range = CheckRange(*o.range, app);
+    const bool batch = o.valuesFrom.has_value();
+    const std::vector<std::string> values =
+        batch ? ReadValues(*o.valuesFrom) : std::vector<std::string>{*o.value};
+    std::vector<SearchRequest> requests;
+    for (std::size_t k = 0; k < values.size(); ++k) {
+        ValueSearchFields fields;
+        fields.value = SearchValueText(values[k], o.method, o.measure);
+        // Exports have no report: a stand-in name lets the value and header pass
+        // the window's checks alone.
+        fields.reportName = format == Format::Html ? *o.report : "export";
+        fields.reportHeader = o.header;
+        fields.method = o.method;
+        if (range) fields.range = range->input;
+        ValueSearchCheck check = CheckValueSearch(fields, app);
+        if (!check.passed()) {
+            throw UsageError(batch ? *o.valuesFrom + ", line " + std::to_string(k + 1) + " (" +
+                                         values[k] + "): " + check.message
+                                   : check.message);
+        }
+        reportExists = check.reportExists;
+        SearchRequest& request = check.request;
+        request.match = o.match;
+        request.searchType = o.match == Match::Verses || o.match == Match::VerseRuns
+                                 ? o.measure
+                                 : static_cast<std::int16_t>(kGematria);
+        request.method = o.method;
+        if (range) request.scope = range->scope;
+        requests.push_back(std::move(request));
+    }
+    return requests;
+}
+
+/// The exit status of a search that found `hits`; a search stopped by Ctrl+C
+/// says so, as its output holds only the hits found until then.
+int Status(long hits) {
+    if (Interrupted())
+        std::fputs("vellumark-cli: stopped by Ctrl+C; the output holds the hits found so far.\n",
+                   stderr);
+    return hits > 0 ? kFound : kNone;
+}
+
+int WriteHtml(const SearchRequest& request, const std::string& app) {
+    std::error_code ignored;
+    std::filesystem::create_directories(ReportFolder(app), ignored);
+    TerminalObserver observer;
+    SearchResult result;
+    try {
+        result = RunSearch(request, observer);
+    } catch (const std::exception& error) {
+        throw CommandFailure(std::string("The search stopped and the report was not written: ") +
+                             error.what());
+    }
+    return Status(result.hits);
+}
+
+int WriteRows(const std::vector<SearchRequest>& requests, Format format, const std::string& target,
+              const std::string& app) {
+    Output out(target);
+    const std::unique_ptr<RowWriter> writer = MakeRowWriter(format, out);
+    RowSink sink(app, [&writer](const HitRow& row) { writer->row(row); });
+    SearchLoop loop(app);
+    TerminalObserver observer;
+    long hits = 0;
+    writer->begin();
+    for (const SearchRequest& request : requests) {
+        if (Interrupted()) break;
+        sink.setRequest(request);
+        hits += loop.run(request, sink, observer).hits;
+    }
+    writer->finish();
+    out.commit();
+    return Status(hits);
+}
+
+/// The total of a non-default method over a range. Standard and final-letter
+/// values are the record file's two gematria fields; the others need the
+/// core's per-method range totals, which come here when the core has them.
+std::optional<std::int64_t> MethodTotal(const RangeTotals& totals, Method method) {
+    switch (method) {
+        case Method::StandardAndFinal:
+        case Method::Standard:
+            return totals.gematria;
+        case Method::Final:
+            return totals.altGematria;
+        default:
+            return std::nullopt;  // ordinal, reduced, atbash: the core's range totals by method
+    }
+}
+
+}  // namespace
+
+std::string SearchValueText(const std::string& typed, Method method, std::int16_t measure) {
+    const HebrewWords words = WordsOf(typed);
+    if (words.letters == 0) return typed;
+    std::int64_t value = 0;
+    if (measure == kWordCount) {
+        value = static_cast<std::int64_t>(words.words.size());
+    } else if (measure == kLetterCount) {
+        value = static_cast<std::int64_t>(words.letters);
+    } else {
+        for (const std::string& word : words.words) value += TextValue(word, method);
+    }
+    return std::to_string(value);
+}
+
+int RunValueCommand(const ValueOptions& o) {
+    std::string text;
+    for (const std::string& piece : o.text) text += (text.empty() ? "" : " ") + piece;
+    const HebrewWords words = WordsOf(text);
+    if (words.letters == 0) throw UsageError("The text holds no Hebrew letters.");
+    nlohmann::ordered_json json = {
+        {"text", text}, {"words", words.words.size()}, {"letters", words.letters}};
+    std::string lines = "Words: " + std::to_string(words.words.size()) +
+                        "\nLetters: " + std::to_string(words.letters) + "\n";
+    for (const Method method : kMethods) {
+        std::int64_t value = 0;
+        for (const std::string& word : words.words) value += TextValue(word, method);
+        json["values"][MethodKey(method)] = value;
+        lines += std::string(MethodName(method)) + ": " + std::to_string(value) + "\n";
+    }
+    const std::string out =
+        o.format == Format::Json
+            ? json.dump(2, ' ', false, nlohmann::json::error_handler_t::replace) + "\n"
+            : lines;
+    std::fwrite(out.data(), 1, out.size(), stdout);
+    return kFound;
+}
+
+int RunSearchCommand(const SearchOptions& o) {
+    const Format format = o.format.value_or(o.report ? Format::Html : Format::Text);
+    CheckCombination(o, format);
+    const std::string app = AppFolder(o.appFolder);
+    CheckDataFiles(app);
+    bool reportExists = false;
+    const std::vector<SearchRequest> requests = CheckedRequests(o, format, app, reportExists);
+    InstallInterruptHandler();
+    if (format != Format::Html) return WriteRows(requests, format, o.output.value_or("-"), app);
+    if (reportExists && !o.yes) {
+        throw UsageError("Report file " + requests.front().reportName +
+                         ".html already exists: give --yes to overwrite it.");
+    }
+    return WriteHtml(requests.front(), app);
+}
+
+int RunTotalsCommand(const TotalsOptions& o) {
+    const std::string app = AppFolder(o.appFolder);
+    const std::string path = DataPath(app, kLineDataFile);
+    if (auto error = CheckRegularFile(path)) throw *error;
+    const CheckedRange range = CheckRange(o.range, app);
+    RangeTotals totals;
+    try {
+        totals = CalculateRangeTotals(path, range.input.startBook, range.scope.first.chapter,
+                                      range.scope.first.verse, range.input.endBook,
+                                      range.scope.last.chapter, range.scope.last.verse);
+    } catch (const std::exception& error) {
+        throw CommandFailure(std::string("The range totals could not be computed: ") +
+                             error.what());
+    }
+    const std::optional<std::int64_t> methodTotal = MethodTotal(totals, o.method);
+    std::string out;
+    if (o.format == Format::Json) {
+        nlohmann::ordered_json json = {{"range", o.range},
+                                       {"words", totals.words},
+                                       {"letters", totals.letters},
+                                       {"gematria", totals.gematria},
+                                       {"alternate_gematria", totals.altGematria},
+                                       {"method", MethodKey(o.method)}};
+        json["method_total"] = methodTotal ? nlohmann::ordered_json(*methodTotal) : nullptr;
+        out = json.dump(2, ' ', false, nlohmann::json::error_handler_t::replace) + "\n";
+    } else {
+        out = "Word count: " + std::to_string(totals.words) +
+              "\nLetter count: " + std::to_string(totals.letters) +
+              "\nGematria: " + std::to_string(totals.gematria) +
+              "\nAlternative gematria: " + std::to_string(totals.altGematria) + "\n";
+        if (o.method != Method::StandardAndFinal) {
+            out += std::string(MethodName(o.method)) + ": " +
+                   (methodTotal ? std::to_string(*methodTotal) : "not available yet") + "\n";
+        }
+    }
+    std::fwrite(out.data(), 1, out.size(), stdout);
+    return kFound;
+}
+
+int RunFilterCommand(const FilterOptions& o) {
+    const std::string app = AppFolder(o.appFolder);
+    const FilterCheck check = CheckReportFilter({o.report, o.text, o.heading}, app);
+    if (!check.passed()) throw UsageError(check.message);
+    const FilterResult result = FilterReport(app, check.reportName, check.filterText, check.heading,
+                                             [&o] { return o.yes; });
+    if (result.cancelled) {
+        throw UsageError(check.reportName +
+                         ".html highlights nothing, so filtering it removes every entry: give "
+                         "--yes to filter it anyway.");
+    }
+    std::printf("%d of %d entries kept in %s\n", result.kept, result.entries,
+                ReportPath(app, check.reportName).c_str());
+    return kFound;
+}
+
+}  // namespace vellumark::cli

@@ -1,0 +1,80 @@
+#pragma once
+
+#include "cli/RowWriters.h"
+#include "data/Gematria.h"
+#include "search/Searches.h"
+
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace vellumark::cli {
+
+/// Exit statuses, as grep has them: hits, none, a usage error; and a data or
+/// file error.
+enum ExitStatus { kFound = 0, kNone = 1, kUsage = 2, kDataFailure = 3 };
+
+/// Input the window would refuse, or options that do not go together: status 2.
+class UsageError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+/// A failure the window reports with a text of its own before the core's
+/// message ("The search stopped and the report was not written: ..."): status 3.
+class CommandFailure : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+struct ValueOptions {
+    std::string appFolder;
+    std::vector<std::string> text;
+    Format format = Format::Text;
+};
+
+struct SearchOptions {
+    std::string appFolder;
+    std::optional<std::string> value;
+    std::optional<std::string> valuesFrom;
+    Match match = Match::Words;
+    std::int16_t measure = kGematria;
+    bool measureGiven = false;
+    Method method = Method::StandardAndFinal;
+    std::optional<std::string> range;
+    std::optional<Format> format;
+    std::optional<std::string> report;
+    std::optional<std::string> output;
+    std::string header;
+    bool yes = false;
+};
+
+struct TotalsOptions {
+    std::string appFolder;
+    std::string range;
+    Method method = Method::StandardAndFinal;
+    Format format = Format::Text;
+};
+
+struct FilterOptions {
+    std::string appFolder;
+    std::string report;
+    std::string text;
+    std::string heading;
+    bool yes = false;
+};
+
+/// Each command returns its exit status; UsageError, FileError and DataError
+/// leave it for main() to report.
+int RunValueCommand(const ValueOptions& options);
+int RunSearchCommand(const SearchOptions& options);
+int RunTotalsCommand(const TotalsOptions& options);
+int RunFilterCommand(const FilterOptions& options);
+
+/// The value text of a search as the window's value field would hold it: a
+/// number as typed, or for text with Hebrew letters its gematria by `method`,
+/// its letter count or its word count, after the measure.
+std::string SearchValueText(const std::string& typed, Method method, std::int16_t measure);
+
+}  // namespace vellumark::cli

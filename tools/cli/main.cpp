@@ -1,0 +1,148 @@
+// vellumark-cli: Value Search, Range Totals and Report Filter for scripts, and
+// the values of Hebrew text. Run `vellumark-cli --help` for the commands.
+#include "cli/CliInput.h"
+#include "cli/Commands.h"
+#include "data/Errors.h"
+
+#include <CLI/CLI.hpp>
+
+#include <cctype>
+#include <cstdio>
+#include <iostream>
+
+namespace {
+
+using namespace vellumark::cli;
+
+const std::map<std::string, Format> kSearchFormats = {
+    {"html", Format::Html}, {"csv", Format::Csv}, {"json", Format::Json}, {"text", Format::Text}};
+const std::map<std::string, Format> kPrintFormats = {{"text", Format::Text},
+                                                     {"json", Format::Json}};
+
+/// Maps a name (letter case ignored) onto its value's number, which CLI11 then
+/// stores; any other name is refused with the list of names.
+template <typename Map>
+CLI::Validator Names(const Map& names) {
+    std::string list;
+    for (const auto& entry : names) list += (list.empty() ? "" : ", ") + entry.first;
+    return CLI::Validator(
+        [names, list](std::string& input) -> std::string {
+            std::string folded = input;
+            for (char& c : folded)
+                c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+            const auto found = names.find(folded);
+            if (found == names.end()) return "\"" + input + "\" is none of " + list;
+            input = std::to_string(static_cast<int>(found->second));
+            return {};
+        },
+        "");
+}
+
+void AddAppFolder(CLI::App& command, std::string& folder) {
+    command.add_option("--app-folder", folder,
+                       "The folder holding Data and Report (default: the program's folder)");
+}
+
+/// One line on standard error: line breaks of a message become spaces.
+int Fail(const std::string& message, int status) {
+    std::string line = message;
+    for (char& c : line)
+        if (c == '\n' || c == '\r') c = ' ';
+    std::fprintf(stderr, "vellumark-cli: %s\n", line.c_str());
+    return status;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    CLI::App app{"Vellumark on the command line: Value Search, Range Totals and Report Filter"};
+    app.set_version_flag("--version", "vellumark-cli " VELLUMARK_VERSION);
+    app.require_subcommand(1);
+
+    ValueOptions value;
+    CLI::App* valueCommand =
+        app.add_subcommand("value", "Words, letters and values of Hebrew text");
+    valueCommand->add_option("text", value.text, "The Hebrew text")->required();
+    valueCommand->add_option("--format", value.format, "text or json")
+        ->transform(Names(kPrintFormats));
+    AddAppFolder(*valueCommand, value.appFolder);
+
+    SearchOptions search;
+    CLI::App* searchCommand = app.add_subcommand(
+        "search", "Value Search: exit status 0 with hits, 1 without, 2 bad input, 3 data error");
+    CLI::Option* valueOption = searchCommand->add_option(
+        "--value", search.value, "The value: a number, or Hebrew text (its value)");
+    CLI::Option* valuesFrom = searchCommand->add_option(
+        "--values-from", search.valuesFrom, "A file (- for standard input) of values, one a line");
+    valueOption->excludes(valuesFrom);
+    searchCommand->add_option("--match", search.match, "words, phrases, verses or verse-runs")
+        ->required()
+        ->transform(Names(kMatchNames));
+    CLI::Option* measure = searchCommand
+                               ->add_option("--measure", search.measure,
+                                            "gematria, letters or words (verses and verse-runs)")
+                               ->transform(Names(kMeasureNames));
+    searchCommand
+        ->add_option("--method", search.method,
+                     "standard-final, standard, final, ordinal, reduced or atbash")
+        ->transform(Names(kMethodNames));
+    searchCommand->add_option("--range", search.range, "Only these verses: \"Gen 1:1-Deut 34:12\"");
+    searchCommand
+        ->add_option("--format", search.format,
+                     "html (with --report), csv, json or text (default: text, html with --report)")
+        ->transform(Names(kSearchFormats));
+    searchCommand->add_option("--report", search.report, "The report's name in the Report folder");
+    searchCommand->add_option("--output", search.output,
+                              "The file for csv, json and text (- or "
+                              "none: standard output)");
+    searchCommand->add_option("--header", search.header, "The report's heading");
+    searchCommand->add_flag("--yes", search.yes, "Replace a report of the same name");
+    AddAppFolder(*searchCommand, search.appFolder);
+
+    TotalsOptions totals;
+    CLI::App* totalsCommand = app.add_subcommand("totals", "Range Totals of a verse range");
+    totalsCommand->add_option("--range", totals.range, "\"Gen 1:1-Mal 3:24\"")->required();
+    totalsCommand
+        ->add_option("--method", totals.method,
+                     "standard-final, standard, final, ordinal, reduced or atbash")
+        ->transform(Names(kMethodNames));
+    totalsCommand->add_option("--format", totals.format, "text or json")
+        ->transform(Names(kPrintFormats));
+    AddAppFolder(*totalsCommand, totals.appFolder);
+
+    FilterOptions filter;
+    CLI::App* filterCommand =
+        app.add_subcommand("filter", "Report Filter: drop the hits of a word or phrase");
+    filterCommand->add_option("--report", filter.report, "The report's name")->required();
+    filterCommand->add_option("--text", filter.text, "The word or phrase")->required();
+    filterCommand->add_option("--heading", filter.heading, "A new heading for the report");
+    filterCommand->add_flag("--yes", filter.yes, "Filter even a report that highlights nothing");
+    AddAppFolder(*filterCommand, filter.appFolder);
+
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::CallForHelp& e) {
+        return app.exit(e);
+    } catch (const CLI::CallForAllHelp& e) {
+        return app.exit(e);
+    } catch (const CLI::CallForVersion& e) {
+        return app.exit(e);
+    } catch (const CLI::ParseError& e) {
+        return Fail(e.what(), kUsage);
+    }
+    if (!search.value && !search.valuesFrom && searchCommand->parsed())
+        return Fail("search needs --value or --values-from.", kUsage);
+    search.measureGiven = measure->count() > 0;
+
+    try {
+        if (valueCommand->parsed()) return RunValueCommand(value);
+        if (searchCommand->parsed()) return RunSearchCommand(search);
+        if (totalsCommand->parsed()) return RunTotalsCommand(totals);
+        return RunFilterCommand(filter);
+    } catch (const UsageError& error) {
+        return Fail(error.what(), kUsage);
+    } catch (const std::exception& error) {
+        // FileError, DataError, CommandFailure and anything else the core throws
+        return Fail(error.what(), kDataFailure);
+    }
+}
