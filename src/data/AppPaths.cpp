@@ -163,7 +163,7 @@ AppFolders ChooseAppFolders() {
 }
 
 std::string ReportsGoTo(const AppFolders& folders) {
-    return "Reports go to " + ReportFolder(folders.app) + ".";
+    return folders.app.empty() ? std::string() : "Reports go to " + ReportFolder(folders.app) + ".";
 }
 
 }  // namespace vellumark

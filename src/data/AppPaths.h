@@ -79,7 +79,8 @@ AppFolders ChooseAppFolders(const std::string& programFolder, const std::string&
 /// ChooseAppFolders for the running program and its environment.
 AppFolders ChooseAppFolders();
 
-/// "Reports go to <app>/Report/." for the window's status line and About box.
+/// "Reports go to <app>/Report/." for the window's status line and About box;
+/// empty when no folder was chosen.
 std::string ReportsGoTo(const AppFolders& folders);
 
 }  // namespace vellumark
