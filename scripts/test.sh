@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Checks the formatting, builds Vellumark with its tests (warnings are errors)
 # and runs every test, then builds and runs them again under AddressSanitizer
-# and UndefinedBehaviorSanitizer.
+# and UndefinedBehaviorSanitizer, runs the fuzzers over their seeds, and
+# builds and checks the Debian package.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/install-packages.sh
@@ -30,3 +31,5 @@ for fuzzer in build/fuzz/bin/fuzz_*; do
         { cat "build/fuzz/${fuzzer##*/}.log"; exit 1; }
 done
 echo "Fuzz seeds: every target ran its corpus without a finding."
+
+scripts/check-package.sh

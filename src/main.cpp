@@ -6,18 +6,17 @@
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    // Lets the desktop match the window to the installed menu entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.vellumark.Vellumark"));
     // The folder as the file system's bytes: a name that is not UTF-8 must not
-    // turn into another folder, least of all the root.
-    std::string error;
-    const std::string folder = vellumark::ProgramFolder(error);
-    if (folder.empty()) {
-        MessageBox::information(nullptr,
-                                QStringLiteral("The program's folder, which holds its "
-                                               "Data and Report folders, was not found: ") +
-                                    QString::fromStdString(error));
+    // turn into another folder, least of all the root. Beside the program when
+    // its Data folder is there, else the user's documents when installed.
+    const vellumark::AppFolders folders = vellumark::ChooseAppFolders();
+    if (!folders.message.empty()) {
+        MessageBox::information(nullptr, QString::fromStdString(folders.message));
         return 1;
     }
-    frmVellumark window(folder);
+    frmVellumark window(folders.app);
     if (!window.Form_Load()) return 1;
     window.show();
     return QApplication::exec();

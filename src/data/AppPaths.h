@@ -34,4 +34,53 @@ inline std::string ReportPath(const std::string& appPath, const std::string& nam
 /// found; `error` then says why.
 std::string ProgramFolder(std::string& error);
 
+/// Where an installed program finds its data, relative to its own folder:
+/// /usr/bin/vellumark reads /usr/share/vellumark/Data.
+inline constexpr const char* kInstalledDataFromProgram = "../share/vellumark/Data";
+
+/// "<program>/../share/vellumark/Data", without the "..".
+std::string InstalledDataFolder(const std::string& programFolder);
+
+/// What the folder choice reads from the environment. An empty field is unset.
+struct FolderEnvironment {
+    std::string home;             ///< HOME
+    std::string xdgConfigHome;    ///< XDG_CONFIG_HOME; its user-dirs.dirs names the documents
+    std::string xdgDocumentsDir;  ///< XDG_DOCUMENTS_DIR, when user-dirs.dirs does not set it
+};
+
+/// The running process's environment; HOME falls back to the password database.
+FolderEnvironment ProcessEnvironment();
+
+/// The user's documents folder, as xdg-user-dir finds it: XDG_DOCUMENTS_DIR from
+/// $XDG_CONFIG_HOME/user-dirs.dirs (default ~/.config), else from the environment,
+/// else ~/Documents. `XDG_DOCUMENTS_DIR="$HOME/Texts"` gives /home/ann/Texts.
+/// Empty when HOME is unknown.
+std::string DocumentsFolder(const FolderEnvironment& environment);
+
+/// The folder that holds Data and Report, as chosen for this run.
+struct AppFolders {
+    std::string app;         ///< the folder holding Data and Report; empty on failure
+    bool installed = false;  ///< true when app is <documents>/Vellumark
+    std::string message;     ///< why no folder could be set up; empty on success
+};
+
+/// Chooses the folder that holds Data and Report:
+/// - a Data folder beside the program: the program's folder (the portable layout);
+/// - else, when `installedData` is a folder: <documents>/Vellumark, with its Report
+///   folder and a link Data -> `installedData` made when missing, so that every
+///   path below the app folder, and the reports' links "..\Data\EnglishOT.html#N",
+///   work as in the portable layout;
+/// - else the program's folder, whose start-up check then names the missing file.
+/// A folder that cannot be made, or a Data entry other than that link, leaves `app`
+/// empty and says so in `message`.
+AppFolders ChooseAppFolders(const std::string& programFolder, const std::string& installedData,
+                            const FolderEnvironment& environment);
+
+/// ChooseAppFolders for the running program and its environment.
+AppFolders ChooseAppFolders();
+
+/// "Reports go to <app>/Report/." for the window's status line and About box;
+/// empty when no folder was chosen.
+std::string ReportsGoTo(const AppFolders& folders);
+
 }  // namespace vellumark
