@@ -18,6 +18,7 @@ int main(int argc, char* argv[]) {
     }
     frmVellumark window(folders.app);
     if (!window.Form_Load()) return 1;
+    if (folders.installed) window.announce(QString::fromStdString(vellumark::ReportsGoTo(folders)));
     window.show();
     return QApplication::exec();
 }

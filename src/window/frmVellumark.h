@@ -41,6 +41,10 @@ public:
 
     bool killRequested() const { return boolKill; }
 
+    /// A note in the status line until the first command, such as where the
+    /// reports go.
+    void announce(const QString& text);
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;

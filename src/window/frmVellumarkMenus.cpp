@@ -55,6 +55,8 @@ void frmVellumark::showStatus(const QString& text, const std::string& reportPath
     btnOpenReport->setEnabled(!reportPath.empty());
 }
 
+void frmVellumark::announce(const QString& text) { showStatus(text); }
+
 void frmVellumark::openFile(const std::string& path, const QString& fragment) {
     QUrl url = QUrl::fromLocalFile(LocalName(path));
     if (!fragment.isEmpty()) url.setFragment(fragment);

@@ -1,3 +1,4 @@
+#include "data/AppPaths.h"
 #include "support/Fixtures.h"
 #include "window/Desktop.h"
 #include "window/MessageBox.h"
@@ -68,6 +69,7 @@ private slots:
     void returnRunsTheRowsCommand();
     void calculatorCountsTypedAndPastedText();
     void calculatorKeypadAndUseValue();
+    void installedLayoutWritesToTheDocumentsFolder();
 
 private:
     template <typename T>
@@ -680,6 +682,31 @@ void tst_frmVellumark::calculatorKeypadAndUseValue() {
     QCOMPARE(window->focusWidget(), get<QWidget>("txtReportName"));
     // The menu brings back the one calculator.
     QCOMPARE(openCalculator(), calculator);
+}
+
+void tst_frmVellumark::installedLayoutWritesToTheDocumentsFolder() {
+    // An installed program: no Data beside it, the data under its prefix.
+    TempDir prefix;
+    TempDir home;
+    std::filesystem::create_directories(prefix.file("bin"));
+    std::filesystem::create_directories(prefix.file("share/vellumark"));
+    std::filesystem::rename(dir->file("Data"), prefix.file("share/vellumark/Data"));
+    const vellumark::AppFolders folders = vellumark::ChooseAppFolders(
+        prefix.file("bin"), vellumark::InstalledDataFolder(prefix.file("bin")), {home.path()});
+    QVERIFY2(folders.installed && folders.message.empty(), folders.message.c_str());
+    frmVellumark installed(folders.app);
+    QVERIFY(installed.Form_Load());
+    installed.announce(QString::fromStdString(vellumark::ReportsGoTo(folders)));
+    const QString reports = QString::fromStdString(home.file("Documents/Vellumark/Report/"));
+    QCOMPARE(installed.findChild<QLabel*>("lblStatus")->text(), "Reports go to " + reports + ".");
+
+    installed.findChild<QLineEdit*>("txtValue")->setText("26");
+    installed.findChild<QLineEdit*>("txtReportName")->setText("installed");
+    QTest::mouseClick(installed.findChild<QPushButton*>("btnValueSearch"), Qt::LeftButton);
+    QCOMPARE(MessageBox::takeShown(), QStringList{"Vellumark Gematria Software|Done"});
+    const std::string report = ReadFile(home.file("Documents/Vellumark/Report/installed.html"));
+    QVERIFY(report.find("..\\Data\\EnglishOT.html#") != std::string::npos);
+    QVERIFY(std::filesystem::is_regular_file(home.file("Documents/Vellumark/Data/EnglishOT.html")));
 }
 
 QTEST_MAIN(tst_frmVellumark)

@@ -25,17 +25,13 @@ namespace vellumark::cli {
 
 namespace {
 
-/// The program folder: the one given, or the window's (beside the executable).
+/// The program folder: the one given, or the window's (Data beside the program,
+/// else the user's documents folder when installed).
 std::string AppFolder(const std::string& given) {
     if (!given.empty()) return given;
-    std::string error;
-    std::string folder = ProgramFolder(error);
-    if (folder.empty()) {
-        throw CommandFailure(
-            "The program's folder, which holds its Data and Report folders, was not found: " +
-            error);
-    }
-    return folder;
+    const AppFolders folders = ChooseAppFolders();
+    if (!folders.message.empty()) throw CommandFailure(folders.message);
+    return folders.app;
 }
 
 /// The start-up check of the window: the data files are regular files.

@@ -2,6 +2,7 @@
 // the values of Hebrew text. Run `vellumark-cli --help` for the commands.
 #include "cli/CliInput.h"
 #include "cli/Commands.h"
+#include "data/AppPaths.h"
 #include "data/Errors.h"
 
 #include <CLI/CLI.hpp>
@@ -40,7 +41,9 @@ CLI::Validator Names(const Map& names) {
 
 void AddAppFolder(CLI::App& command, std::string& folder) {
     command.add_option("--app-folder", folder,
-                       "The folder holding Data and Report (default: the program's folder)");
+                       "The folder holding Data and Report (default: the program's folder when "
+                       "its Data folder is there, else Vellumark in your documents folder when "
+                       "installed)");
 }
 
 /// One line on standard error: line breaks of a message become spaces.
@@ -58,6 +61,9 @@ int main(int argc, char** argv) {
     CLI::App app{"Vellumark on the command line: Value Search, Range Totals and Report Filter"};
     app.set_version_flag("--version", "vellumark-cli " VELLUMARK_VERSION);
     app.require_subcommand(1);
+    // Where the reports of --report go without --app-folder.
+    const vellumark::AppFolders folders = vellumark::ChooseAppFolders();
+    app.footer(folders.message.empty() ? vellumark::ReportsGoTo(folders) : folders.message);
 
     ValueOptions value;
     CLI::App* valueCommand =
