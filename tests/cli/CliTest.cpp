@@ -355,8 +355,10 @@ TEST_F(CliTest, filter_asksBeforeEmptyingAReport) {
 }
 
 TEST_F(CliTest, totalsAndValue) {
-    const CliRun totals = RunCli(with({"totals", "--range", "Genesis 1:2-Exodus 1:1", "--method",
-                                       "Ordinal", "--format", "json"}));
+    // --app-folder may also stand before the command.
+    const CliRun totals =
+        RunCli({"--app-folder", app.path(), "totals", "--range", "Genesis 1:2-Exodus 1:1",
+                "--method", "Ordinal", "--format", "json"});
     ASSERT_EQ(totals.status, 0) << totals.err;
     const nlohmann::json t = nlohmann::json::parse(totals.out);
     EXPECT_EQ(t["words"], 5);

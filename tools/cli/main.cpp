@@ -61,9 +61,15 @@ int main(int argc, char** argv) {
     CLI::App app{"Vellumark on the command line: Value Search, Range Totals and Report Filter"};
     app.set_version_flag("--version", "vellumark-cli " VELLUMARK_VERSION);
     app.require_subcommand(1);
-    // Where the reports of --report go without --app-folder.
-    const vellumark::AppFolders folders = vellumark::ChooseAppFolders();
-    app.footer(folders.message.empty() ? vellumark::ReportsGoTo(folders) : folders.message);
+    // Where the reports of --report go without --app-folder; worked out (and the
+    // user's folder made, when installed) only when the help is shown.
+    app.footer([] {
+        const vellumark::AppFolders folders = vellumark::ChooseAppFolders();
+        return folders.message.empty() ? vellumark::ReportsGoTo(folders) : folders.message;
+    });
+    // --app-folder may come before the command as well as after it.
+    std::string appFolder;
+    AddAppFolder(app, appFolder);
 
     ValueOptions value;
     CLI::App* valueCommand =
@@ -136,6 +142,9 @@ int main(int argc, char** argv) {
     } catch (const CLI::ParseError& e) {
         return Fail(e.what(), kUsage);
     }
+    for (std::string* folder :
+         {&value.appFolder, &search.appFolder, &totals.appFolder, &filter.appFolder})
+        if (folder->empty()) *folder = appFolder;
     if (!search.value && !search.valuesFrom && searchCommand->parsed())
         return Fail("search needs --value or --values-from.", kUsage);
     search.measureGiven = measure->count() > 0;
