@@ -40,37 +40,8 @@ SearchData::~SearchData() = default;
 const MethodValues& SearchData::values(Method method) const {
     const std::lock_guard<std::mutex> lock(mutex_);
     std::unique_ptr<MethodValues>& slot = values_[static_cast<std::size_t>(method)];
-    if (!slot) slot = computeValues(method);
+    if (!slot) slot = std::make_unique<MethodValues>(ComputeMethodValues(*this, method));
     return *slot;
-}
-
-std::unique_ptr<MethodValues> SearchData::computeValues(Method method) const {
-    const std::array<std::int16_t, kLetterForms>& table = LetterValues(method);
-    HebrewText hebrew(DataPath(appPath_, kHebrewFile));
-    auto values = std::make_unique<MethodValues>();
-    values->words.resize(firstWords_.back());
-    values->verses.resize(ids_.size());
-    for (std::size_t v = 0; v < ids_.size(); ++v) {
-        const std::string_view text = hebrew.next(ids_[v]);
-        const std::uint32_t end = firstWords_[v + 1];
-        std::uint32_t k = firstWords_[v];
-        std::int32_t sum = 0;  // a line of 32,767 characters stays far below 2^31
-        const std::size_t words = ForEachWordValue(text, table, [&](std::int32_t value) {
-            if (k < end) values->words[k] = {value, value, false};
-            ++k;
-            sum += value;
-        });
-        const std::size_t expected = end - firstWords_[v];
-        if (words != expected) {
-            const VerseId& id = ids_[v];
-            throw DataError(hebrew.path() + ", " + VerseName(id.book, id.chapter, id.verse) +
-                            ": the line has " + std::to_string(words) + " words, its word block " +
-                            std::to_string(expected) + "." + kRebuildHint);
-        }
-        values->verses[v] = sum;
-    }
-    values->verseAlternates = values->verses;
-    return values;
 }
 
 std::optional<std::size_t> SearchData::find(const VerseId& id, std::size_t from) const {
@@ -78,6 +49,38 @@ std::optional<std::size_t> SearchData::find(const VerseId& id, std::size_t from)
         if (ids_[v] == id) return v;
     }
     return std::nullopt;
+}
+
+MethodValues ComputeMethodValues(const SearchData& data, Method method) {
+    const std::array<std::int16_t, kLetterForms>& table = LetterValues(method);
+    const std::vector<VerseId>& ids = data.ids();
+    const std::vector<std::uint32_t>& firstWords = data.firstWords();
+    HebrewText hebrew(DataPath(data.appPath(), kHebrewFile));
+    MethodValues values;
+    values.words.resize(firstWords.back());
+    values.verses.resize(ids.size());
+    for (std::size_t v = 0; v < ids.size(); ++v) {
+        const std::string_view text = hebrew.next(ids[v]);
+        const std::uint32_t end = firstWords[v + 1];
+        std::uint32_t k = firstWords[v];
+        std::int32_t sum = 0;  // a line of 32,767 characters stays far below 2^31
+        const std::size_t words = ForEachWordValue(text, table, [&](std::int32_t value) {
+            if (k < end) values.words[k] = {value, value, false};
+            ++k;
+            sum += value;
+        });
+        const std::size_t expected = end - firstWords[v];
+        if (words != expected) {
+            const VerseId& id = ids[v];
+            throw DataError(hebrew.path() + ", " + VerseName(id.book, id.chapter, id.verse) +
+                            ": the line has " + std::to_string(words) +
+                            " words and the verse's word block " + std::to_string(expected) + "." +
+                            kRebuildHint);
+        }
+        values.verses[v] = sum;
+    }
+    values.verseAlternates = values.verses;
+    return values;
 }
 
 }  // namespace vellumark

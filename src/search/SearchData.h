@@ -66,8 +66,6 @@ public:
     std::optional<std::size_t> find(const VerseId& id, std::size_t from = 0) const;
 
 private:
-    std::unique_ptr<MethodValues> computeValues(Method method) const;
-
     std::string appPath_;
     std::string lineDataPath_;
     std::vector<VerseId> ids_;
@@ -77,5 +75,12 @@ private:
     mutable std::mutex mutex_;
     mutable std::array<std::unique_ptr<MethodValues>, kMethods.size()> values_;
 };
+
+/// Computes the values of `method` from the letters of Hebrew.txt for the
+/// verses of `data` (what SearchData::values does once per method): each line
+/// must be its verse's and hold as many words, separated by single spaces, as
+/// its word block (else a DataError naming Hebrew.txt and the verse, with the
+/// hint to rebuild the data).
+MethodValues ComputeMethodValues(const SearchData& data, Method method);
 
 }  // namespace vellumark
