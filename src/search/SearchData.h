@@ -15,7 +15,7 @@ namespace vellumark {
 
 /// A word's values as the searches compare them: its method's value and, under
 /// StandardAndFinal, its final-letter value; `pair` when WordMatrix.dat holds
-/// the two apart.
+/// the two apart. Without a pair `alternate` equals `primary`.
 struct ScanWord {
     std::int32_t primary = 0;
     std::int32_t alternate = 0;

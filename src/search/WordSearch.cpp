@@ -38,8 +38,10 @@ void EvaluateVerse(const ScanWord* words, int count, const VerseId& id, std::int
 void MatchSingleWord(const ScanInput& in, std::int32_t intValue, HitSink& sink) {
     const std::vector<std::uint32_t>& firstWords = in.data.firstWords();
     const ScanWord* const words = in.values.words.data();
+    // A word's alternate is its value unless it is a pair, so either value
+    // matching is a match; tested without a branch, as almost no word matches.
     auto matches = [intValue](const ScanWord& word) {
-        return word.primary == intValue || (word.pair && word.alternate == intValue);
+        return (word.primary == intValue) | (word.alternate == intValue);
     };
     // The words of the scope in one stretch: a match finds its verse, whose
     // words are then marked, and the search goes on after that verse.
