@@ -5,6 +5,7 @@
 #include "data/VerseRecordFile.h"
 #include "data/WordRecordFile.h"
 
+#include <algorithm>
 #include <fstream>
 #include <stdexcept>
 
@@ -97,8 +98,10 @@ void WriteHebrewAppFolder(const std::string& appPath, const std::vector<HebrewTe
         for (std::size_t start = 0; start < v.hebrew.size();) {
             const std::size_t space = std::min(v.hebrew.find(' ', start), v.hebrew.size());
             const std::string_view word = std::string_view(v.hebrew).substr(start, space - start);
-            const auto standard = static_cast<int>(TextValue(word, vellumark::Method::Standard));
-            const auto final = static_cast<int>(TextValue(word, vellumark::Method::Final));
+            const auto standard =
+                static_cast<int>(vellumark::TextValue(word, vellumark::Method::Standard));
+            const auto final =
+                static_cast<int>(vellumark::TextValue(word, vellumark::Method::Final));
             if (standard != final) fields.push_back(-standard);
             fields.push_back(final);
             ++record.words;

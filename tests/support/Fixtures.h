@@ -44,7 +44,8 @@ struct TestVerse {
 void WriteAppFolder(const std::string& appPath, const std::vector<TestVerse>& verses,
                     const std::string& wordMatrix = {});
 
-/// A verse given by its Hebrew words (letters U+05D0 to U+05EA, single spaces).
+/// A verse given by its Hebrew words (letters U+05D0 to U+05EA, at least one a
+/// word, single spaces between them).
 struct HebrewTestVerse {
     int book, chapter, verse;
     std::string hebrew;
