@@ -170,15 +170,12 @@ TEST_F(RealDataTest, computedStandardAndFinal_equalTheRecordsForEveryWordAndVers
     const MethodValues& final = loaded.values(Method::Final);
     ASSERT_EQ(loaded.verseCount(), 23213u);
     ASSERT_EQ(stored.words.size(), 305507u);
-    std::size_t v = 0;
+    std::size_t differing = 0;
     for (std::size_t k = 0; k < stored.words.size(); ++k) {
-        while (loaded.firstWords()[v + 1] <= k) ++v;
-        const VerseId id = loaded.ids()[v];
-        ASSERT_EQ(standard.words[k].primary, stored.words[k].primary)
-            << VerseName(id.book, id.chapter, id.verse) << " word " << k - loaded.firstWords()[v];
-        ASSERT_EQ(final.words[k].primary, stored.words[k].alternate)
-            << VerseName(id.book, id.chapter, id.verse) << " word " << k - loaded.firstWords()[v];
+        differing += standard.words[k].primary != stored.words[k].primary ||
+                     final.words[k].primary != stored.words[k].alternate;
     }
+    EXPECT_EQ(differing, 0u);
     EXPECT_EQ(standard.verses, stored.verses);
     EXPECT_EQ(final.verses, stored.verseAlternates);
 }

@@ -8,9 +8,8 @@
 using namespace vellumark;
 using testing_support::Block;
 using testing_support::CrLf;
-using testing_support::ErrorText;
 using testing_support::ReadFile;
-using testing_support::TempDir;
+using testing_support::Report;
 
 namespace {
 
@@ -26,6 +25,11 @@ public:
     int last = -1;
 };
 
+VerseScope Scope(std::int16_t c1, std::int16_t v1, std::int16_t b2, std::int16_t c2,
+                 std::int16_t v2) {
+    return {{1, c1, v1}, {b2, c2, v2}};
+}
+
 /// The words' values by method (standard, final, ordinal, reduced, atbash):
 ///   אם 41 601 14 5 410   ית 410 410 32 5 41   כל 50 50 23 5 50
 ///   ד  4 4 4 4 100        ק 100 100 19 1 4
@@ -40,36 +44,16 @@ protected:
                                                            {2, 1, 1, "כל ד", "E5"},
                                                            {2, 1, 2, "אם", "E6"}});
     }
-    SearchRequest request(Match match, std::int16_t type, Method method, std::int32_t value,
-                          std::optional<VerseScope> scope = std::nullopt) {
-        SearchRequest r{dir.path(), "r", "", value, match, type, method, scope};
-        return r;
-    }
-    std::string run(const SearchRequest& r) {
-        RunSearch(r, progress);
+    std::string run(Match match, std::int16_t type, Method method, std::int32_t value,
+                    std::optional<VerseScope> scope = std::nullopt) {
+        RunSearch({dir.path(), "r", header, value, match, type, method, scope}, progress);
         return ReadFile(dir.file("Report/r.html"));
     }
 
-    TempDir dir;
+    testing_support::TempDir dir;
+    std::string header;
     Progress progress;
 };
-
-std::string Report(const std::vector<std::string>& head, const std::vector<std::string>& body,
-                   bool oneLineTail = false) {
-    std::vector<std::string> lines = {"<html>", "<head>", "</head>", "<body>"};
-    lines.insert(lines.end(), head.begin(), head.end());
-    lines.insert(lines.end(), body.begin(), body.end());
-    if (oneLineTail)
-        lines.push_back("</body></html>");
-    else
-        lines.insert(lines.end(), {"</body>", "</html>"});
-    return CrLf(lines);
-}
-
-VerseScope Scope(std::int16_t b1, std::int16_t c1, std::int16_t v1, std::int16_t b2,
-                 std::int16_t c2, std::int16_t v2) {
-    return {{b1, c1, v1}, {b2, c2, v2}};
-}
 
 TEST_F(MethodScopeTest, eachSearchByAMethod_wholeReport) {
     const struct {
@@ -81,59 +65,46 @@ TEST_F(MethodScopeTest, eachSearchByAMethod_wholeReport) {
         std::string expected;
     } cases[] = {
         {"words by atbash", Match::Words, kGematria, Method::Atbash, 410,
-         Report({"<p>Method: Atbash.</p>"},
-                {kLink + "1'><b>Gen 1:1 </b></a>  <b><i>אם</i></b> ית", Block("E1"),
-                 kLink + "6'><b>Exo 1:2 </b></a>  <b><i>אם</i></b>", Block("E6")},
+         Report({"<p>Method: Atbash.</p>", kLink + "1'><b>Gen 1:1 </b></a>  <b><i>אם</i></b> ית",
+                 Block("E1"), kLink + "6'><b>Exo 1:2 </b></a>  <b><i>אם</i></b>", Block("E6")},
                 true)},
         {"final value: a plain hit", Match::Words, kGematria, Method::Final, 601,
-         Report({"<p>Method: Final letters.</p>"},
-                {kLink + "1'><b>Gen 1:1 </b></a>  <b><i>אם</i></b> ית", Block("E1"),
+         Report({"<p>Method: Final letters.</p>",
+                 kLink + "1'><b>Gen 1:1 </b></a>  <b><i>אם</i></b> ית", Block("E1"),
                  kLink + "6'><b>Exo 1:2 </b></a>  <b><i>אם</i></b>", Block("E6")},
                 true)},
-        {"the default: the same hit as an alternate", Match::Words, kGematria,
-         Method::StandardAndFinal, 601,
-         Report({},
-                {kLink + "1'><b>Gen 1:1 </b></a>  <b><i>(אם)</i></b> ית", Block("E1"),
+        {"the default: an alternate hit", Match::Words, kGematria, Method::StandardAndFinal, 601,
+         Report({kLink + "1'><b>Gen 1:1 </b></a>  <b><i>(אם)</i></b> ית", Block("E1"),
                  kLink + "6'><b>Exo 1:2 </b></a>  <b><i>(אם)</i></b>", Block("E6")},
                 true)},
-        {"standard: no alternate", Match::Words, kGematria, Method::Standard, 601,
-         Report({"<p>Method: Standard.</p>"}, {}, true)},
         {"phrases by ordinal", Match::Phrases, kGematria, Method::Ordinal, 23,
-         Report({"<p>Method: Ordinal.</p>"},
-                {kLink + "2'><b>Gen 1:2 </b></a>  <b><i>כל</i></b>", Block("E2"),
-                 kLink + "3'><b>Gen 1:3 </b></a>  <b><i>ד ק</i></b>", Block("E3"),
+         Report({"<p>Method: Ordinal.</p>", kLink + "2'><b>Gen 1:2 </b></a>  <b><i>כל</i></b>",
+                 Block("E2"), kLink + "3'><b>Gen 1:3 </b></a>  <b><i>ד ק</i></b>", Block("E3"),
                  kLink + "5'><b>Exo 1:1 </b></a>  <b><i>כל</i></b> ד", Block("E5")})},
         {"verses by reduced", Match::Verses, kGematria, Method::Reduced, 5,
-         Report({"<p>Method: Reduced.</p>"}, {kLink + "2'><b>Gen 1:2 </b></a> כל", Block("E2"),
-                                              kLink + "3'><b>Gen 1:3 </b></a> ד ק", Block("E3"),
-                                              kLink + "6'><b>Exo 1:2 </b></a> אם", Block("E6")})},
+         Report({"<p>Method: Reduced.</p>", kLink + "2'><b>Gen 1:2 </b></a> כל", Block("E2"),
+                 kLink + "3'><b>Gen 1:3 </b></a> ד ק", Block("E3"),
+                 kLink + "6'><b>Exo 1:2 </b></a> אם", Block("E6")})},
         {"runs by reduced", Match::VerseRuns, kGematria, Method::Reduced, 10,
-         Report({"<p>Method: Reduced.</p>"},
-                {kLink + "1'><b>Gen 1:1 </b></a> אם ית", Block("E1"), kSeparator,
-                 kLink + "2'><b>Gen 1:2 </b></a> כל", Block("E2"),
+         Report({"<p>Method: Reduced.</p>", kLink + "1'><b>Gen 1:1 </b></a> אם ית", Block("E1"),
+                 kSeparator, kLink + "2'><b>Gen 1:2 </b></a> כל", Block("E2"),
                  kLink + "3'><b>Gen 1:3</b></a>  ד ק", Block("E3"), kSeparator})},
         {"word count ignores the method", Match::VerseRuns, kWordCount, Method::Ordinal, 3,
-         Report({},
-                {"<br>Gen  1:1 - Gen  1:2", "<br>Gen  1:2 - Gen  1:3", "<br>Exo  1:1 - Exo  1:2"})},
+         Report({"<br>Gen  1:1 - Gen  1:2", "<br>Gen  1:2 - Gen  1:3", "<br>Exo  1:1 - Exo  1:2"})},
     };
     // Each search runs on its own, and again over data read once for all of them.
     const SearchData shared(dir.path());
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        const SearchRequest r = request(c.match, c.type, c.method, c.value);
-        EXPECT_EQ(run(r), c.expected);
-        RunSearch(r, shared, progress);
+        EXPECT_EQ(run(c.match, c.type, c.method, c.value), c.expected);
+        RunSearch({dir.path(), "r", "", c.value, c.match, c.type, c.method}, shared, progress);
         EXPECT_EQ(ReadFile(dir.file("Report/r.html")), c.expected);
     }
-}
-
-TEST_F(MethodScopeTest, methodLineFollowsTheHeading) {
-    SearchRequest r =
-        request(Match::Verses, kGematria, Method::Atbash, 141, Scope(1, 1, 1, 2, 1, 2));
-    r.reportHeader = "H";
-    EXPECT_EQ(run(r), Report({"<p>", "<h2>H</h2>", "<p>",
-                              "<p>Method: Atbash. Range: Genesis 1:1 to Exodus 1:2.</p>"},
-                             {kLink + "4'><b>Gen 2:1 </b></a> ית ד", Block("E4")}));
+    header = "H";
+    EXPECT_EQ(run(Match::Verses, kGematria, Method::Atbash, 141, Scope(1, 1, 2, 1, 2)),
+              Report({"<p>", "<h2>H</h2>", "<p>",
+                      "<p>Method: Atbash. Range: Genesis 1:1 to Exodus 1:2.</p>",
+                      kLink + "4'><b>Gen 2:1 </b></a> ית ד", Block("E4")}));
 }
 
 TEST_F(MethodScopeTest, scopes_keepHitsInsideAndRunsWithin) {
@@ -143,73 +114,60 @@ TEST_F(MethodScopeTest, scopes_keepHitsInsideAndRunsWithin) {
         Method method;
         std::int32_t value;
         VerseScope scope;
-        std::vector<std::string> head, body;
+        std::vector<std::string> body;
         int progressMax;
     } cases[] = {
         {"starts inside a book",
          Match::VerseRuns,
          Method::StandardAndFinal,
          3,
-         Scope(1, 1, 2, 1, 2, 1),
-         {"<p>Range: Genesis 1:2 to Genesis 2:1.</p>"},
-         {"<br>Gen  1:2 - Gen  1:3"},
+         Scope(1, 2, 1, 2, 1),
+         {"<p>Range: Genesis 1:2 to Genesis 2:1.</p>", "<br>Gen  1:2 - Gen  1:3"},
          2},
         {"cuts a run",
          Match::VerseRuns,
          Method::StandardAndFinal,
          3,
-         Scope(1, 1, 1, 1, 1, 2),
-         {"<p>Range: Genesis 1:1 to Genesis 1:2.</p>"},
-         {"<br>Gen  1:1 - Gen  1:2"},
+         Scope(1, 1, 1, 1, 2),
+         {"<p>Range: Genesis 1:1 to Genesis 1:2.</p>", "<br>Gen  1:1 - Gen  1:2"},
          1},
         {"ends at a book's end",
          Match::VerseRuns,
          Method::StandardAndFinal,
          4,
-         Scope(1, 1, 3, 1, 2, 1),
-         {"<p>Range: Genesis 1:3 to Genesis 2:1.</p>"},
-         {"<br>Gen  1:3 - Gen  2:1"},
+         Scope(1, 3, 1, 2, 1),
+         {"<p>Range: Genesis 1:3 to Genesis 2:1.</p>", "<br>Gen  1:3 - Gen  2:1"},
          1},
         {"a single verse",
          Match::VerseRuns,
          Method::StandardAndFinal,
          1,
-         Scope(1, 1, 2, 1, 1, 2),
-         {"<p>Range: Genesis 1:2.</p>"},
-         {"<br>Gen  1:2"},
+         Scope(1, 2, 1, 1, 2),
+         {"<p>Range: Genesis 1:2.</p>", "<br>Gen  1:2"},
          0},
         {"words of verses inside",
          Match::Words,
          Method::StandardAndFinal,
          41,
-         Scope(1, 1, 2, 2, 1, 2),
-         {"<p>Range: Genesis 1:2 to Exodus 1:2.</p>"},
-         {kLink + "6'><b>Exo 1:2 </b></a>  <b><i>אם</i></b>", Block("E6")},
+         Scope(1, 2, 2, 1, 2),
+         {"<p>Range: Genesis 1:2 to Exodus 1:2.</p>",
+          kLink + "6'><b>Exo 1:2 </b></a>  <b><i>אם</i></b>", Block("E6")},
          -1},
         {"phrases by a method",
          Match::Phrases,
          Method::Ordinal,
          23,
-         Scope(1, 1, 3, 2, 1, 1),
-         {"<p>Method: Ordinal. Range: Genesis 1:3 to Exodus 1:1.</p>"},
-         {kLink + "3'><b>Gen 1:3 </b></a>  <b><i>ד ק</i></b>", Block("E3"),
+         Scope(1, 3, 2, 1, 1),
+         {"<p>Method: Ordinal. Range: Genesis 1:3 to Exodus 1:1.</p>",
+          kLink + "3'><b>Gen 1:3 </b></a>  <b><i>ד ק</i></b>", Block("E3"),
           kLink + "5'><b>Exo 1:1 </b></a>  <b><i>כל</i></b> ד", Block("E5")},
-         -1},
-        {"no verse inside",
-         Match::Verses,
-         Method::StandardAndFinal,
-         451,
-         Scope(1, 1, 2, 2, 1, 2),
-         {"<p>Range: Genesis 1:2 to Exodus 1:2.</p>"},
-         {},
          -1},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         progress = Progress();
-        const std::int16_t type = c.match == Match::Verses ? kGematria : kWordCount;
-        EXPECT_EQ(run(request(c.match, type, c.method, c.value, c.scope)),
-                  Report(c.head, c.body, c.match == Match::Words));
+        EXPECT_EQ(run(c.match, kWordCount, c.method, c.value, c.scope),
+                  Report(c.body, c.match == Match::Words));
         EXPECT_EQ(progress.maximum, c.progressMax);
         if (c.progressMax >= 0) {
             EXPECT_EQ(progress.last, c.progressMax);
@@ -220,51 +178,39 @@ TEST_F(MethodScopeTest, scopes_keepHitsInsideAndRunsWithin) {
 TEST_F(MethodScopeTest, textOrScopeNotAgreeing_isADataErrorAndKeepsTheReport) {
     const std::string hebrew = dir.file("Data/Hebrew.txt");
     const std::string hint = " Rebuild the data with vellumark-data.";
-    const std::vector<std::string> lines = {"Gen 1:1 אם ית", "Gen 1:2 כל",   "Gen 1:3 ד ק",
-                                            "Gen 2:1 ית ד",  "Exo 1:1 כל ד", "Exo 1:2 אם"};
     const struct {
         const char* name;
         std::vector<std::string> hebrew;
         std::optional<VerseScope> scope;
         std::string message;
     } cases[] = {
-        {"a word more",
-         {lines[0], lines[1], "Gen 1:3 ד ק ק"},
-         std::nullopt,
-         hebrew + ", Gen 1:3: the line has 3 words and the verse's word block 2." + hint},
-        {"a double space",
-         {lines[0], "Gen 1:2 כל", "Gen 1:3 ד  ק"},
+        {"a double space: a word more",
+         {"Gen 1:1 אם ית", "Gen 1:2 כל", "Gen 1:3 ד  ק"},
          std::nullopt,
          hebrew + ", Gen 1:3: the line has 3 words and the verse's word block 2." + hint},
         {"a line missing",
-         {lines[0], lines[2]},
+         {"Gen 1:1 אם ית", "Gen 1:3 ד ק"},
          std::nullopt,
          hebrew + ", line 2: the line should hold Gen 1:2." + hint},
-        {"the file ends early",
-         {lines[0], lines[1], lines[2], lines[3], lines[4]},
-         std::nullopt,
-         hebrew + ", Exo 1:2: the file ends before the verse's line." + hint},
-        {"a scope's verse missing", lines, Scope(1, 1, 2, 1, 9, 9),
-         dir.file("Data/LineData.dat") + ": the verses from Gen 1:2 to Gen 9:9 were not found "
-                                         "in file order."},
-        {"a scope backwards", lines, Scope(1, 1, 3, 1, 1, 2),
-         dir.file("Data/LineData.dat") + ": the verses from Gen 1:3 to Gen 1:2 were not found "
-                                         "in file order."},
+        {"a scope backwards",
+         {"Gen 1:1 אם ית", "Gen 1:2 כל"},
+         Scope(1, 3, 1, 1, 2),
+         dir.file("Data/LineData.dat") +
+             ": the verses from Gen 1:3 to Gen 1:2 were not found in file order."},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         testing_support::WriteFile(hebrew, CrLf(c.hebrew));
         testing_support::WriteFile(dir.file("Report/r.html"), "previous");
-        EXPECT_EQ(ErrorText<DataError>(
-                      [&] { run(request(Match::Words, kGematria, Method::Ordinal, 4, c.scope)); }),
+        EXPECT_EQ(testing_support::ErrorText<DataError>(
+                      [&] { run(Match::Words, kGematria, Method::Ordinal, 4, c.scope); }),
                   c.message);
         EXPECT_EQ(ReadFile(dir.file("Report/r.html")), "previous");
     }
-    // Word Count reads no value from the text: a damaged line after the range does not matter.
-    testing_support::WriteFile(hebrew, CrLf({lines[0], lines[1], "Gen 1:3 ד ק ק"}));
-    EXPECT_EQ(run(request(Match::Verses, kWordCount, Method::Atbash, 1, Scope(1, 1, 1, 1, 1, 2))),
-              Report({"<p>Range: Genesis 1:1 to Genesis 1:2.</p>"},
-                     {kLink + "2'><b>Gen 1:2 </b></a> כל", Block("E2")}));
+    // Word Count reads no value from the text: a text cut short after the range does not matter.
+    EXPECT_EQ(run(Match::Verses, kWordCount, Method::Atbash, 1, Scope(1, 1, 1, 1, 2)),
+              Report({"<p>Range: Genesis 1:1 to Genesis 1:2.</p>",
+                      kLink + "2'><b>Gen 1:2 </b></a> כל", Block("E2")}));
 }
 
 }  // namespace

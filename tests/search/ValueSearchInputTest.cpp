@@ -65,49 +65,29 @@ TEST(ValueSearchInput, messagesAndCleanedName) {
     }
 }
 
-/// "Search only within the range": after the other checks, the rules of Range Totals.
+/// "Search only within the range": checked last, by the rules of Range Totals.
 TEST(ValueSearchInput, rangeCheckedLastAndGivesTheScope) {
     TempDir dir;
-    testing_support::WriteAppFolder(dir.path(), {{1, 1, 1, 1, 1, 1, 1, "", ""},
-                                                 {1, 1, 2, 1, 1, 1, 1, "", ""},
-                                                 {2, 3, 4, 1, 1, 1, 1, "", ""}});
-    auto range = [](std::int16_t startBook, const char* sv, std::int16_t endBook, const char* ev) {
-        return RangeInput{startBook, "Genesis", "1", sv, endBook, "Exodus", "3", ev};
+    testing_support::WriteAppFolder(dir.path(),
+                                    {{1, 1, 2, 1, 1, 1, 1, "", ""}, {2, 3, 4, 1, 1, 1, 1, "", ""}});
+    auto fields = [](const char* value, const std::string& header, const char* startVerse) {
+        return ValueSearchFields{value, "r", header, Method::Reduced,
+                                 RangeInput{1, "Genesis", "1", startVerse, 2, "Exodus", "3", "4"}};
     };
-    const struct {
-        const char* name;
-        std::string value, header;
-        RangeInput range;
-        std::string message;
-    } cases[] = {
-        {"value first", "x", "", range(2, "1", 1, "4"),
-         "Please enter a valid numeric search value."},
-        {"header before range", "26", std::string(32759, 'h'), range(2, "1", 1, "4"),
-         "The report header is too long: its report line can hold at most 32,767 characters."},
-        {"books out of order", "26", "", range(2, "1", 1, "4"),
-         "The start book and end book that you have selected are out of order"},
-        {"verse not a number", "26", "", range(1, "a", 2, "4"),
-         "Please enter a valid start verse."},
-        {"verse not in the data", "26", "", range(1, "3", 2, "4"), "Genesis 1:3 was not found"},
-        {"passes", "26", "", range(1, "2", 2, "4"), ""},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        const ValueSearchCheck check =
-            CheckValueSearch({c.value, "r", c.header, Method::Reduced, c.range}, dir.path());
-        EXPECT_EQ(check.message, c.message);
-        if (!check.passed()) continue;
-        ASSERT_TRUE(check.request.scope.has_value());
-        EXPECT_EQ(check.request.scope->first, (VerseId{1, 1, 2}));
-        EXPECT_EQ(check.request.scope->last, (VerseId{2, 3, 4}));
-        EXPECT_EQ(check.request.method, Method::Reduced);
-    }
-    const ValueSearchCheck whole = CheckValueSearch({"26", "r", "", Method::Atbash}, dir.path());
-    EXPECT_FALSE(whole.request.scope.has_value());
-    EXPECT_EQ(whole.request.method, Method::Atbash);
+    const std::string longHeader(32759, 'h');
+    EXPECT_EQ(CheckValueSearch(fields("x", "", "3"), dir.path()).message,
+              "Please enter a valid numeric search value.");
+    EXPECT_EQ(CheckValueSearch(fields("26", longHeader, "3"), dir.path()).message,
+              "The report header is too long: its report line can hold at most 32,767 characters.");
+    EXPECT_EQ(CheckValueSearch(fields("26", "", "3"), dir.path()).message,
+              "Genesis 1:3 was not found");
+    const ValueSearchCheck check = CheckValueSearch(fields("26", "", "2"), dir.path());
+    ASSERT_TRUE(check.passed()) << check.message;
+    EXPECT_EQ(check.request.scope->first, (VerseId{1, 1, 2}));
+    EXPECT_EQ(check.request.scope->last, (VerseId{2, 3, 4}));
+    EXPECT_EQ(check.request.method, Method::Reduced);
     std::filesystem::remove(dir.file("Data/LineData.dat"));
-    EXPECT_EQ(CheckValueSearch({"26", "r", "", Method::Atbash, range(1, "2", 2, "4")}, dir.path())
-                  .message,
+    EXPECT_EQ(CheckValueSearch(fields("26", "", "2"), dir.path()).message,
               dir.file("Data/LineData.dat") + " was not found.");
 }
 
