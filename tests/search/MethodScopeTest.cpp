@@ -44,9 +44,16 @@ protected:
                                                            {2, 1, 1, "כל ד", "E5"},
                                                            {2, 1, 2, "אם", "E6"}});
     }
+    /// The report of one search, on its own or, with `shared`, over data read once.
     std::string run(Match match, std::int16_t type, Method method, std::int32_t value,
-                    std::optional<VerseScope> scope = std::nullopt) {
-        RunSearch({dir.path(), "r", header, value, match, type, method, scope}, progress);
+                    std::optional<VerseScope> scope = std::nullopt,
+                    const SearchData* shared = nullptr) {
+        const SearchRequest request{dir.path(), "r", header, value, match, type, method, scope};
+        progress = Progress();
+        if (shared)
+            RunSearch(request, *shared, progress);
+        else
+            RunSearch(request, progress);
         return ReadFile(dir.file("Report/r.html"));
     }
 
@@ -97,8 +104,7 @@ TEST_F(MethodScopeTest, eachSearchByAMethod_wholeReport) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         EXPECT_EQ(run(c.match, c.type, c.method, c.value), c.expected);
-        RunSearch({dir.path(), "r", "", c.value, c.match, c.type, c.method}, shared, progress);
-        EXPECT_EQ(ReadFile(dir.file("Report/r.html")), c.expected);
+        EXPECT_EQ(run(c.match, c.type, c.method, c.value, std::nullopt, &shared), c.expected);
     }
     header = "H";
     EXPECT_EQ(run(Match::Verses, kGematria, Method::Atbash, 141, Scope(1, 1, 2, 1, 2)),
@@ -145,6 +151,14 @@ TEST_F(MethodScopeTest, scopes_keepHitsInsideAndRunsWithin) {
          Scope(1, 2, 1, 1, 2),
          {"<p>Range: Genesis 1:2.</p>", "<br>Gen  1:2"},
          0},
+        {"verses inside",
+         Match::Verses,
+         Method::StandardAndFinal,
+         1,
+         Scope(1, 2, 2, 1, 1),
+         {"<p>Range: Genesis 1:2 to Exodus 1:1.</p>", kLink + "2'><b>Gen 1:2 </b></a> כל",
+          Block("E2")},
+         -1},
         {"words of verses inside",
          Match::Words,
          Method::StandardAndFinal,
@@ -163,14 +177,17 @@ TEST_F(MethodScopeTest, scopes_keepHitsInsideAndRunsWithin) {
           kLink + "5'><b>Exo 1:1 </b></a>  <b><i>כל</i></b> ד", Block("E5")},
          -1},
     };
+    // A search on its own reads the records up to the range's end only.
+    const SearchData whole(dir.path());
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        progress = Progress();
-        EXPECT_EQ(run(c.match, kWordCount, c.method, c.value, c.scope),
-                  Report(c.body, c.match == Match::Words));
-        EXPECT_EQ(progress.maximum, c.progressMax);
-        if (c.progressMax >= 0) {
-            EXPECT_EQ(progress.last, c.progressMax);
+        for (const SearchData* shared : {static_cast<const SearchData*>(nullptr), &whole}) {
+            SCOPED_TRACE(std::string(c.name) + (shared ? ", data read once" : ""));
+            EXPECT_EQ(run(c.match, kWordCount, c.method, c.value, c.scope, shared),
+                      Report(c.body, c.match == Match::Words));
+            EXPECT_EQ(progress.maximum, c.progressMax);
+            if (c.progressMax >= 0) {
+                EXPECT_EQ(progress.last, c.progressMax);
+            }
         }
     }
 }
