@@ -1,13 +1,16 @@
 // The four searches over a small program folder whose data files are good but
 // for one, which the input replaces in part. The input is a selector byte (bits
-// 0-1: the file; bit 2: keep the good file's bytes after the replaced part),
-// two bytes for where the replacement starts, four for the value, one for the
-// verse searches' measure, and then the replacement. Whatever the data, a
-// search writes its report or throws, and a failed search leaves the earlier
-// report as it was and nothing else in the Report folder.
+// 0-1: the file; bit 2: keep the good file's bytes after the replaced part;
+// bits 3-5: the counting method, 6 and 7 the default; bits 6-7: no range, or
+// one of three ranges of the good verses), two bytes for where the replacement
+// starts, four for the value, one for the verse searches' measure, and then
+// the replacement. Whatever the data, a search writes its report or throws,
+// and a failed search leaves the earlier report as it was and nothing else in
+// the Report folder.
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -59,6 +62,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::uint8_t selector = input.byte();
     const std::size_t which = selector & 3;
     const bool keepTail = selector & 4;
+    const int methodBits = selector >> 3 & 7;
+    const vellumark::Method method = methodBits < static_cast<int>(vellumark::kMethods.size())
+                                         ? vellumark::kMethods[static_cast<std::size_t>(methodBits)]
+                                         : vellumark::Method::StandardAndFinal;
+    std::optional<vellumark::VerseScope> scope;
+    constexpr std::array<std::array<std::int16_t, 2>, 3> kScopes = {{{2, 3}, {1, 1}, {3, 3}}};
+    if (const int scopeBits = selector >> 6; scopeBits > 0) {
+        const auto [first, last] = kScopes[static_cast<std::size_t>(scopeBits - 1)];
+        scope = vellumark::VerseScope{{1, 1, first}, {1, 1, last}};
+    }
     const std::size_t start = static_cast<std::uint16_t>(input.int16()) % (good[which].size() + 1);
     const auto high = static_cast<std::uint32_t>(static_cast<std::uint16_t>(input.int16()));
     const auto low = static_cast<std::uint32_t>(static_cast<std::uint16_t>(input.int16()));
@@ -86,7 +99,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                        vellumark::Match::VerseRuns}) {
         fuzzing::ClearFolder(folder);
         fuzzing::WriteFile(report, kEarlier);
-        const vellumark::SearchRequest request{app, "s", "Header", value, match, searchType};
+        const vellumark::SearchRequest request{app,   "s",        "Header", value,
+                                               match, searchType, method,   scope};
         bool failed = true;
         try {
             const auto result = vellumark::RunSearch(request, observer);

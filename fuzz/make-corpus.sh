@@ -47,6 +47,8 @@ for value in 2 3 7; do
         seed_from searches "good-$value"
 done
 printf '\004\000\000\000\000\000\002\001' | seed_from searches good-word-count
+# By ordinal within Gen 1:2-3 (selector bits 3-5 and 6-7), for the value 2.
+printf '\134\000\000\000\000\000\002\003' | seed_from searches good-ordinal-range
 
 # A report as the searches write it, for the filter.
 report_head='<html>\r\n<head>\r\n</head>\r\n<body>\r\n'

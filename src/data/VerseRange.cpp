@@ -74,4 +74,9 @@ RangeCheck ValidateRange(const RangeInput& range, const std::string& lineDataPat
     return check;
 }
 
+VerseScope ScopeOf(const RangeInput& range, const RangeCheck& check) {
+    return {{range.startBook, check.startChapter, check.startVerse},
+            {range.endBook, check.endChapter, check.endVerse}};
+}
+
 }  // namespace vellumark

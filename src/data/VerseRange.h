@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/VerseRecordFile.h"
+
 #include <cstdint>
 #include <string>
 
@@ -30,10 +32,19 @@ struct RangeCheck {
     bool passed() const { return message.empty(); }
 };
 
+/// The verses from `first` to `last`, both included, in file order.
+struct VerseScope {
+    VerseId first;
+    VerseId last;
+};
+
 /// Checks, in order: the books' order, each text (not a number, 0 or less, not
 /// whole, too large for 16 bits), the chapters' and verses' order within one
 /// book, and that both verses are in LineData.dat. The first failing check gives
 /// the message. An unreadable file is a FileError.
 RangeCheck ValidateRange(const RangeInput& range, const std::string& lineDataPath);
+
+/// The verses of a range that passed ValidateRange.
+VerseScope ScopeOf(const RangeInput& range, const RangeCheck& check);
 
 }  // namespace vellumark

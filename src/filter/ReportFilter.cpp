@@ -118,6 +118,9 @@ FilterResult FilterReport(const std::string& appPath, const std::string& name,
         });
         insertAt = static_cast<std::size_t>(tail - lines.begin());
     }
+    // A heading stands before the line that says what was searched, as in a new report.
+    const auto searched = std::find_if(lines.begin(), lines.begin() + insertAt, IsSearchedLine);
+    insertAt = static_cast<std::size_t>(searched - lines.begin());
     const bool insertHeading = !heading.empty() && !headingSeen;
 
     AtomicFile out(reportPath);

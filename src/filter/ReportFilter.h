@@ -44,7 +44,8 @@ struct FilterResult {
 /// A non-empty `heading` replaces the report's whole heading (the "<h2>" line
 /// to the line that closes it), or is inserted as "<p>", "<h2>heading</h2>",
 /// "<p>" before the first entry (before the closing "</body>" in a report
-/// without entries).
+/// without entries), and before the line that says what was searched (method
+/// and range), which stays in the head as it is.
 ///
 /// A file that is not a report of this program (not UTF-8 text, NUL bytes, no
 /// report head) is a DataError and stays untouched. When no entry highlights

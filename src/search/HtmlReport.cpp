@@ -57,6 +57,8 @@ std::string HtmlReport::path() const { return ReportPath(request_.appPath, reque
 void HtmlReport::begin() {
     files_ = std::make_unique<Files>(request_);
     WriteReportHead(files_->report, request_.reportHeader);
+    if (const std::string searched = SearchedLine(request_); !searched.empty())
+        files_->report.line(searched);
 }
 
 void HtmlReport::finish() {

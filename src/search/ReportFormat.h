@@ -1,5 +1,7 @@
 #pragma once
 
+#include "search/Searches.h"
+
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -24,6 +26,16 @@ void WriteHeadingBlock(AtomicFile& report, std::string_view heading);
 /// "<html>", "<head>", "</head>", "<body>", then the heading block when the
 /// header is not blank.
 void WriteReportHead(AtomicFile& report, const std::string& header);
+
+/// The line after the head that says how a search differs from the default
+/// one: "<p>Method: Ordinal. Range: Genesis 1:1 to Deuteronomy 34:12.</p>",
+/// "<p>Method: Atbash.</p>", "<p>Range: Exodus 3:14.</p>" (a range of one
+/// verse). The method is named when it is not StandardAndFinal and the search
+/// uses it (not for Word Count or Letter Count); empty when nothing differs.
+std::string SearchedLine(const SearchRequest& request);
+
+/// True for the line SearchedLine writes.
+bool IsSearchedLine(std::string_view line);
 
 enum class Tail { TwoLines, OneLine };
 /// "</body>" and "</html>", or "</body></html>" as one line.

@@ -1,23 +1,33 @@
 #pragma once
 
 #include "search/Hit.h"
+#include "search/SearchData.h"
 #include "search/SearchObserver.h"
 
+#include <cstddef>
 #include <cstdint>
 
 namespace vellumark {
 
-class RecordFiles;
+/// What a scan reads: the decoded records, one method's values, and the verses
+/// from `first` to `last` (positions in the data, both included) that it
+/// reports hits in. `scoped` when the search was limited to a range.
+struct ScanInput {
+    const SearchData& data;
+    const MethodValues& values;
+    std::size_t first = 0;
+    std::size_t last = 0;
+    bool scoped = false;
+};
 
-/// The scans of the four searches: each reads the record files from their
-/// start and hands its hits to the sink in file order.
-void MatchSingleLine(RecordFiles& data, std::int32_t intValue, std::int16_t intSearchType,
+/// The scans of the four searches: each hands its hits to the sink in file order.
+void MatchSingleLine(const ScanInput& in, std::int32_t intValue, std::int16_t intSearchType,
                      HitSink& sink);
 /// Yields to the window once per start verse; returns true when Kill Process
-/// stopped it.
-bool MatchMultipleLine(RecordFiles& data, std::int32_t intValue, std::int16_t intSearchType,
+/// stopped it. A run starts and ends within one book and within the scan's verses.
+bool MatchMultipleLine(const ScanInput& in, std::int32_t intValue, std::int16_t intSearchType,
                        HitSink& sink, SearchObserver& observer);
-void MatchSingleWord(RecordFiles& data, std::int32_t intValue, HitSink& sink);
-void MatchMultipleWord(RecordFiles& data, std::int32_t intValue, HitSink& sink);
+void MatchSingleWord(const ScanInput& in, std::int32_t intValue, HitSink& sink);
+void MatchMultipleWord(const ScanInput& in, std::int32_t intValue, HitSink& sink);
 
 }  // namespace vellumark

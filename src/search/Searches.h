@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/Gematria.h"
+#include "data/VerseRange.h"
 #include "data/VerseRecordFile.h"
 #include "search/Hit.h"
 #include "search/SearchObserver.h"
@@ -17,13 +18,6 @@ enum class Match { Words, Phrases, Verses, VerseRuns };
 
 /// Measures of the verse searches.
 enum SearchType : std::int16_t { kWordCount = 1, kLetterCount = 2, kGematria = 3 };
-
-/// The verses a search is limited to: from `first` to `last`, both included,
-/// in file order.
-struct VerseScope {
-    VerseId first;
-    VerseId last;
-};
 
 /// What every search needs: the checked input of Value Search.
 struct SearchRequest {
@@ -53,6 +47,22 @@ SearchResult RunSearch(const SearchRequest& request, SearchObserver& observer);
 
 /// Runs the search and hands its hits to `sink` (begin, every hit, finish).
 SearchResult RunSearch(const SearchRequest& request, HitSink& sink, SearchObserver& observer);
+
+class SearchData;
+
+/// Runs the search over data read once for many searches (its program folder,
+/// not `request.appPath`, gives the verses; the report goes to
+/// `request.appPath`). A scope whose verses the data does not hold, or whose
+/// last verse comes before its first, is a DataError.
+SearchResult RunSearch(const SearchRequest& request, const SearchData& data, HitSink& sink,
+                       SearchObserver& observer);
+/// The same, writing the HTML report as RunSearch(request, observer) does.
+SearchResult RunSearch(const SearchRequest& request, const SearchData& data,
+                       SearchObserver& observer);
+
+/// True when the search's hits depend on how letters are counted: the word and
+/// phrase searches, and the verse searches by gematria.
+bool UsesMethod(const SearchRequest& request);
 
 /// Records the Multiple Match verse search loads: the number of verses.
 constexpr std::size_t kVerseCount = 23213;

@@ -1,6 +1,7 @@
 #include "search/ValueSearchInput.h"
 
 #include "data/AppPaths.h"
+#include "data/Errors.h"
 #include "data/TextInput.h"
 #include "data/TextStream.h"
 #include "search/ReportFormat.h"
@@ -50,9 +51,27 @@ ValueSearchCheck CheckValueSearch(const ValueSearchFields& fields, const std::st
             "characters.";
         return check;
     }
+    if (fields.range) {
+        // The rules and messages of Range Totals; a LineData.dat that cannot be
+        // read is a message as well.
+        RangeCheck range;
+        try {
+            range = ValidateRange(*fields.range, DataPath(appPath, kLineDataFile));
+        } catch (const FileError& error) {
+            range.message = error.what();
+        } catch (const DataError& error) {
+            range.message = error.what();
+        }
+        if (!range.passed()) {
+            check.message = range.message;
+            return check;
+        }
+        check.request.scope = ScopeOf(*fields.range, range);
+    }
     check.request.appPath = appPath;
     check.request.reportHeader = fields.reportHeader;
     check.request.value = value;
+    check.request.method = fields.method;
     struct stat status {};
     check.reportExists = ::stat(ReportPath(appPath, name.name).c_str(), &status) == 0;
     return check;

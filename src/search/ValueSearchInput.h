@@ -19,7 +19,7 @@ struct ValueSearchFields {
 };
 
 /// The outcome of CheckValueSearch: `message` is empty when the input passed;
-/// `request` then holds the search's value, report name and header.
+/// `request` then holds the search's value, report name, header, method and scope.
 struct ValueSearchCheck {
     std::string message;
     /// The report name as cleaned, for the window to show; set once the value
@@ -34,8 +34,10 @@ struct ValueSearchCheck {
 
 /// Checks, in order: the value (a number, greater than 0, whole), the report
 /// name (not empty; cleaned; no path separator; not too long), the value's
-/// size (at most 2,147,483,647) and the header (it fits one report line). The
-/// first failing check gives the message.
+/// size (at most 2,147,483,647), the header (it fits one report line) and,
+/// when it is set, the range (as ValidateRange checks it for Range Totals; the
+/// request's scope then holds its verses). The first failing check gives the
+/// message; nothing is written.
 ValueSearchCheck CheckValueSearch(const ValueSearchFields& fields, const std::string& appPath);
 
 }  // namespace vellumark

@@ -1,22 +1,23 @@
 #include "data/FieldDecoding.h"
-#include "data/RecordFiles.h"
 #include "search/Scans.h"
 #include "search/Searches.h"
 
-#include <vector>
+#include <algorithm>
 
 namespace vellumark {
 
 namespace {
 
-VerseRecord::Field MeasureOf(std::int16_t searchType) {
+/// Each verse's value of the measure: its count from the records, or its
+/// gematria by the scan's method.
+const std::int32_t* MeasureOf(const ScanInput& in, std::int16_t searchType) {
     switch (searchType) {
         case kWordCount:
-            return VerseRecord::WordCount;
+            return in.data.wordCounts().data();
         case kLetterCount:
-            return VerseRecord::LetterCount;
+            return in.data.letterCounts().data();
         default:
-            return VerseRecord::Gematria;
+            return in.values.verses.data();
     }
 }
 
@@ -26,57 +27,53 @@ bool IsKnownType(std::int16_t searchType) {
 
 }  // namespace
 
-void MatchSingleLine(RecordFiles& data, std::int32_t intValue, std::int16_t intSearchType,
+void MatchSingleLine(const ScanInput& in, std::int32_t intValue, std::int16_t intSearchType,
                      HitSink& sink) {
     if (!IsKnownType(intSearchType)) return;
-    const VerseRecord::Field measure = MeasureOf(intSearchType);
-    while (data.next()) {
+    const std::int32_t* const measure = MeasureOf(in, intSearchType);
+    const std::int32_t* const second = in.values.verseAlternates.data();
+    const bool withAlternate = intSearchType == kGematria && in.values.alternate;
+    for (std::size_t v = in.first; v <= in.last; ++v) {
         // Measures are compared at their full width: a value above 32,767 in a
         // record cannot wrap round into a false hit.
-        const VerseRecord& record = data.record();
-        const bool primary = record[measure] == intValue;
-        const bool alternate =
-            intSearchType == kGematria && record[VerseRecord::AltGematria] == intValue;
+        const bool primary = measure[v] == intValue;
+        const bool alternate = withAlternate && second[v] == intValue;
         if (!primary && !alternate) continue;
         Hit hit;
-        hit.verse = data.id();
+        hit.verse = in.data.ids()[v];
         hit.alternate = alternate;
         sink.add(hit);
     }
 }
 
-bool MatchMultipleLine(RecordFiles& data, std::int32_t intValue, std::int16_t intSearchType,
+bool MatchMultipleLine(const ScanInput& in, std::int32_t intValue, std::int16_t intSearchType,
                        HitSink& sink, SearchObserver& observer) {
     observer.resetKill();
-    observer.progressPrepared(static_cast<int>(kVerseCount) - 1);
+    // At most kVerseCount verses are searched; the bar counts the start
+    // verses of the range, or of the whole text.
+    const std::size_t end = std::min(in.last + 1, kVerseCount);
+    const std::size_t starts = end > in.first ? end - in.first : 0;
+    observer.progressPrepared(in.scoped ? static_cast<int>(std::max<std::size_t>(starts, 1)) - 1
+                                        : static_cast<int>(kVerseCount) - 1);
     if (!IsKnownType(intSearchType)) return false;
 
-    const VerseRecord::Field measureField = MeasureOf(intSearchType);
-    std::vector<VerseId> ids;
-    std::vector<std::int32_t> measure;
-    std::vector<std::int32_t> second;
-    ids.reserve(kVerseCount);
-    measure.reserve(kVerseCount);
-    second.reserve(kVerseCount);
-    while (ids.size() < kVerseCount && data.next()) {
-        ids.push_back(data.id());
-        measure.push_back(data.record()[measureField]);
-        second.push_back(data.record()[VerseRecord::AltGematria]);
-    }
-    const int count = static_cast<int>(ids.size());
+    const std::vector<VerseId>& ids = in.data.ids();
+    const std::int32_t* const measure = MeasureOf(in, intSearchType);
+    const std::int32_t* const second = in.values.verseAlternates.data();
     observer.progressShown(true);
 
     bool killed = false;
-    for (int i = 0; i < count; ++i) {
+    for (std::size_t i = in.first; i < end; ++i) {
         // The one place where the window handles its events, Kill Process among them.
         observer.processEvents();
         if (observer.killRequested()) {
             killed = true;
             break;
         }
-        std::int32_t sum = 0;
-        std::int32_t secondSum = 0;
-        for (int j = i; j < count && ids[j].book <= ids[i].book; ++j) {
+        // Sums are taken in 64 bits: computed values may be large in a damaged text.
+        std::int64_t sum = 0;
+        std::int64_t secondSum = 0;
+        for (std::size_t j = i; j < end && ids[j].book <= ids[i].book; ++j) {
             sum += measure[j];
             secondSum += second[j];
             if (sum > intValue) break;
@@ -86,12 +83,13 @@ bool MatchMultipleLine(RecordFiles& data, std::int32_t intValue, std::int16_t in
             Hit hit;
             hit.verse = ids[i];
             hit.runEnd = ids[j];
-            hit.furtherVerses = NarrowTo16(j - i, "run length", data.lineDataPath());
+            hit.furtherVerses =
+                NarrowTo16(static_cast<std::int32_t>(j - i), "run length", in.data.lineDataPath());
             hit.alternate = !primaryHit;
             sink.add(hit);
             break;
         }
-        observer.progressValue(i);
+        observer.progressValue(static_cast<int>(in.scoped ? i - in.first : i));
     }
     observer.progressShown(false);
     if (killed) observer.resetKill();

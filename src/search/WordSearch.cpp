@@ -1,4 +1,3 @@
-#include "data/RecordFiles.h"
 #include "search/Scans.h"
 
 #include <algorithm>
@@ -10,9 +9,9 @@ namespace {
 /// Every phrase of the verse whose primary sum equals the value, or whose
 /// alternate sum equals it and exceeds the primary sum: at most one, the
 /// shortest, per start position.
-void EvaluateVerse(const RecordFiles& data, std::int32_t value, HitSink& sink) {
-    const WordList& words = data.block().words;
-    const int last = static_cast<int>(words.size()) - 1;
+void EvaluateVerse(const ScanWord* words, int count, const VerseId& id, std::int32_t value,
+                   HitSink& sink) {
+    const int last = count - 1;
     for (int i = 0; i <= last; ++i) {
         std::int32_t primarySum = 0;
         std::int32_t alternateSum = 0;
@@ -23,8 +22,8 @@ void EvaluateVerse(const RecordFiles& data, std::int32_t value, HitSink& sink) {
             const bool primaryHit = primarySum == value;
             if (!primaryHit && !(alternateSum > primarySum && alternateSum == value)) continue;
             Hit hit;
-            hit.verse = data.id();
-            hit.wordCount = last + 1;
+            hit.verse = id;
+            hit.wordCount = count;
             hit.firstWord = i;
             hit.lastWord = j;
             hit.alternate = !primaryHit;
@@ -36,28 +35,45 @@ void EvaluateVerse(const RecordFiles& data, std::int32_t value, HitSink& sink) {
 
 }  // namespace
 
-void MatchSingleWord(RecordFiles& data, std::int32_t intValue, HitSink& sink) {
+void MatchSingleWord(const ScanInput& in, std::int32_t intValue, HitSink& sink) {
+    const std::vector<std::uint32_t>& firstWords = in.data.firstWords();
+    const ScanWord* const words = in.values.words.data();
+    // A word's alternate is its value unless it is a pair, so either value
+    // matching is a match; tested without a branch, as almost no word matches.
+    auto matches = [intValue](const ScanWord& word) {
+        return (word.primary == intValue) | (word.alternate == intValue);
+    };
+    // The words of the scope in one stretch: a match finds its verse, whose
+    // words are then marked, and the search goes on after that verse.
+    const ScanWord* const end = words + firstWords[in.last + 1];
+    const ScanWord* p = words + firstWords[in.first];
+    std::size_t v = in.first;
     Hit hit;
-    while (data.next()) {
-        const WordList& words = data.block().words;
-        auto matches = [intValue](const WordValue& word) {
-            return word.primary == intValue || (word.pair && word.alternate == intValue);
-        };
-        if (std::none_of(words.begin(), words.end(), matches)) continue;
-        for (std::size_t k = 0; k < words.size(); ++k) {
-            const WordValue& word = words[k];
-            hit.marks[k] = word.pair && word.alternate == intValue ? 2
-                           : word.primary == intValue              ? 1
-                                                                   : 0;
+    while ((p = std::find_if(p, end, matches)) != end) {
+        const auto k = static_cast<std::uint32_t>(p - words);
+        while (firstWords[v + 1] <= k) ++v;
+        const ScanWord* const verseWords = words + firstWords[v];
+        const auto count = static_cast<int>(firstWords[v + 1] - firstWords[v]);
+        for (int w = 0; w < count; ++w) {
+            const ScanWord& word = verseWords[w];
+            hit.marks[static_cast<std::size_t>(w)] = word.pair && word.alternate == intValue ? 2
+                                                     : word.primary == intValue              ? 1
+                                                                                             : 0;
         }
-        hit.verse = data.id();
-        hit.wordCount = static_cast<int>(words.size());
+        hit.verse = in.data.ids()[v];
+        hit.wordCount = count;
         sink.add(hit);
+        p = verseWords + count;
     }
 }
 
-void MatchMultipleWord(RecordFiles& data, std::int32_t intValue, HitSink& sink) {
-    while (data.next()) EvaluateVerse(data, intValue, sink);
+void MatchMultipleWord(const ScanInput& in, std::int32_t intValue, HitSink& sink) {
+    const std::vector<std::uint32_t>& firstWords = in.data.firstWords();
+    for (std::size_t v = in.first; v <= in.last; ++v) {
+        EvaluateVerse(in.values.words.data() + firstWords[v],
+                      static_cast<int>(firstWords[v + 1] - firstWords[v]), in.data.ids()[v],
+                      intValue, sink);
+    }
 }
 
 }  // namespace vellumark

@@ -1,12 +1,26 @@
 #include "totals/RangeTotals.h"
 
+#include "data/AppPaths.h"
 #include "data/Books.h"
 #include "data/Errors.h"
+#include "data/HebrewText.h"
 #include "data/VerseRecordFile.h"
 
 #include <limits>
+#include <optional>
 
 namespace vellumark {
+
+namespace {
+
+DataError MissingVerse(const std::string& lineDataPath, std::int32_t book, std::int16_t chapter,
+                       std::int16_t verse) {
+    return DataError(lineDataPath + ": " +
+                     VerseName(static_cast<std::int16_t>(book), chapter, verse) +
+                     " was not found where the range needs it; the file is not in verse order.");
+}
+
+}  // namespace
 
 RangeTotals CalculateRangeTotals(const std::string& lineDataPath, std::int32_t startBook,
                                  std::int16_t startChapter, std::int16_t startVerse,
@@ -34,9 +48,7 @@ RangeTotals CalculateRangeTotals(const std::string& lineDataPath, std::int32_t s
                            static_cast<std::int32_t>(sums[2]), static_cast<std::int32_t>(sums[3])};
     };
     auto missing = [&](std::int32_t book, std::int16_t chapter, std::int16_t verse) {
-        return DataError(
-            lineDataPath + ": " + VerseName(static_cast<std::int16_t>(book), chapter, verse) +
-            " was not found where the range needs it; the file is not in verse order.");
+        return MissingVerse(lineDataPath, book, chapter, verse);
     };
 
     for (;;) {
@@ -51,6 +63,32 @@ RangeTotals CalculateRangeTotals(const std::string& lineDataPath, std::int32_t s
         add();
         if (is(IdentityOf(record, lineDataPath), endBook, endChapter, endVerse)) return totals();
     }
+}
+
+std::int64_t CalculateMethodTotal(const std::string& appPath, const VerseScope& scope,
+                                  Method method) {
+    const std::string lineDataPath = DataPath(appPath, kLineDataFile);
+    VerseRecordFile file(lineDataPath);
+    // The standard and final values are the records' own; any other method
+    // counts the letters of Hebrew.txt, read in step with the records.
+    std::optional<HebrewText> hebrew;
+    if (method != Method::StandardAndFinal && method != Method::Standard && method != Method::Final)
+        hebrew.emplace(DataPath(appPath, kHebrewFile));
+    const VerseRecord::Field stored =
+        method == Method::Final ? VerseRecord::AltGematria : VerseRecord::Gematria;
+    VerseRecord record;
+    bool inside = false;
+    std::int64_t total = 0;
+    while (file.next(record)) {
+        const VerseId id = IdentityOf(record, lineDataPath);
+        const std::string_view text = hebrew ? hebrew->next(id) : std::string_view();
+        inside = inside || id == scope.first;
+        if (!inside) continue;
+        total += hebrew ? TextValue(text, method) : record[stored];
+        if (id == scope.last) return total;
+    }
+    const VerseId& wanted = inside ? scope.last : scope.first;
+    throw MissingVerse(lineDataPath, wanted.book, wanted.chapter, wanted.verse);
 }
 
 }  // namespace vellumark

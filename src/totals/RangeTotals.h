@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/Gematria.h"
 #include "data/VerseRange.h"
 
 #include <cstdint>
@@ -21,5 +22,14 @@ RangeTotals CalculateRangeTotals(const std::string& lineDataPath, std::int32_t s
                                  std::int16_t startChapter, std::int16_t startVerse,
                                  std::int32_t endBook, std::int16_t endChapter,
                                  std::int16_t endVerse);
+
+/// The gematria of the verses of `scope` by one method, in 64 bits: under
+/// StandardAndFinal and Standard the records' gematria, under Final their
+/// alternative gematria, under any other method the letters of Hebrew.txt,
+/// whose lines must hold the records' verses one by one. A verse of the scope
+/// that the records do not reach in file order, or a Hebrew.txt that does not
+/// agree, is a DataError; an unreadable file a FileError.
+std::int64_t CalculateMethodTotal(const std::string& appPath, const VerseScope& scope,
+                                  Method method);
 
 }  // namespace vellumark

@@ -72,6 +72,21 @@ TEST_F(ReportFilterTest, headingInsertedReplacedOrKept) {
         CrLf(Join(kHead, {"<p>", "<h2>New</h2>", "<p>", words[2], "E2", "</body>", "</html>"})));
 }
 
+TEST_F(ReportFilterTest, searchedLine_staysInTheHeadAfterTheHeading) {
+    const std::string searched = "<p>Method: Ordinal. Range: Genesis 1:1 to Genesis 2:3.</p>";
+    const std::vector<std::string> tail = {"</body>", "</html>"};
+    EXPECT_EQ(filter(Join(kHead, Join({searched, words[2], "E2"}, tail)), "X", "New"),
+              CrLf(Join(kHead, Join({"<p>", "<h2>New</h2>", "<p>", searched,
+                                     kLink + "2'><b>Gen 1:2 </b></a>  X <b><i>Y</i></b> X", "E2"},
+                                    tail))));
+    EXPECT_EQ(filter(Join(kHead, Join({searched}, tail)), "X", "New"),
+              CrLf(Join(kHead, Join({"<p>", "<h2>New</h2>", "<p>", searched}, tail))))
+        << "no entries";
+    const std::vector<std::string> withHeading =
+        Join(kHead, Join({"<p>", "<h2>Old</h2>", "<p>", searched, words[2], "E2"}, tail));
+    EXPECT_EQ(filter(withHeading, "Q", ""), CrLf(withHeading));
+}
+
 TEST_F(ReportFilterTest, verseSearchReport_losesEveryEntryOnlyWhenConfirmed) {
     const std::vector<std::string> verses =
         Join(kHead, {kLink + "1'><b>Gen 1:1 </b></a> H1", "E1", "<br>" + std::string(55, '+'),

@@ -8,6 +8,7 @@
 #include "data/WordRecordFile.h"
 #include "databuilder/DataBuilder.h"
 #include "databuilder/Sources.h"
+#include "search/SearchData.h"
 #include "search/Searches.h"
 #include "support/Fixtures.h"
 #include "totals/RangeTotals.h"
@@ -17,6 +18,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <numeric>
 #include <set>
 
 using namespace vellumark;
@@ -203,6 +205,51 @@ TEST_F(RealDataTest, searchesFindGenesisOne) {
         search(Match::Phrases, 2701)
             .find("#1'><b>Gen 1:1 </b></a>  <b><i>בראשית ברא אלהים את השמים ואת הארץ</i></b>\r\n"),
         std::string::npos);
+}
+
+TEST_F(RealDataTest, computedStandardAndFinal_equalTheRecordsForEveryWordAndVerse) {
+    const SearchData loaded(app->path());
+    const MethodValues& stored = loaded.values(Method::StandardAndFinal);
+    const MethodValues& standard = loaded.values(Method::Standard);
+    const MethodValues& final = loaded.values(Method::Final);
+    ASSERT_EQ(loaded.verseCount(), 23213u);
+    ASSERT_EQ(stored.words.size(), 305507u);
+    std::size_t differing = 0;
+    for (std::size_t k = 0; k < stored.words.size(); ++k) {
+        differing += standard.words[k].primary != stored.words[k].primary ||
+                     final.words[k].primary != stored.words[k].alternate;
+    }
+    EXPECT_EQ(differing, 0u);
+    EXPECT_EQ(standard.verses, stored.verses);
+    EXPECT_EQ(final.verses, stored.verseAlternates);
+}
+
+TEST_F(RealDataTest, methodTotalsAndAnAtbashSearch) {
+    const SearchData loaded(app->path());
+    const VerseScope all{{1, 1, 1}, {39, 3, 24}};
+    EXPECT_EQ(CalculateMethodTotal(app->path(), all, Method::Standard), 78091408);
+    EXPECT_EQ(CalculateMethodTotal(app->path(), all, Method::Final), 122344138);
+    // The letters line by line, against the sums of the words' values.
+    for (Method method : {Method::Ordinal, Method::Reduced, Method::Atbash}) {
+        const std::vector<std::int32_t>& verses = loaded.values(method).verses;
+        EXPECT_EQ(CalculateMethodTotal(app->path(), all, method),
+                  std::accumulate(verses.begin(), verses.end(), std::int64_t{0}))
+            << MethodName(method);
+    }
+    EXPECT_EQ(CalculateMethodTotal(app->path(), {{1, 1, 1}, {1, 1, 1}}, Method::Ordinal),
+              TextValue("בראשית ברא אלהים את השמים ואת הארץ", Method::Ordinal));
+
+    // בראשית by atbash: ש 300 + ג 3 + ת 400 + ב 2 + מ 40 + א 1
+    SearchRequest request{app->path(), "real", "", 746, Match::Words};
+    request.method = Method::Atbash;
+    request.scope = VerseScope{{1, 1, 1}, {1, 1, 31}};
+    SearchObserver observer;
+    RunSearch(request, observer);
+    EXPECT_TRUE(ReadFile(app->file("Report/real.html"))
+                    .starts_with("<html>\r\n<head>\r\n</head>\r\n<body>\r\n"
+                                 "<p>Method: Atbash. Range: Genesis 1:1 to Genesis 1:31.</p>\r\n"
+                                 "<p><a href='..\\Data\\EnglishOT.html#1'><b>Gen 1:1 </b></a>  "
+                                 "<b><i>בראשית</i></b> ברא"));
 }
 
 }  // namespace

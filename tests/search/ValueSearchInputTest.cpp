@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 using namespace vellumark;
 using testing_support::TempDir;
 
@@ -61,6 +63,32 @@ TEST(ValueSearchInput, messagesAndCleanedName) {
             EXPECT_EQ(check.request.value, c.value == "2147483647" ? 2147483647 : 26) << c.name;
         }
     }
+}
+
+/// "Search only within the range": checked last, by the rules of Range Totals.
+TEST(ValueSearchInput, rangeCheckedLastAndGivesTheScope) {
+    TempDir dir;
+    testing_support::WriteAppFolder(dir.path(),
+                                    {{1, 1, 2, 1, 1, 1, 1, "", ""}, {2, 3, 4, 1, 1, 1, 1, "", ""}});
+    auto fields = [](const char* value, const std::string& header, const char* startVerse) {
+        return ValueSearchFields{value, "r", header, Method::Reduced,
+                                 RangeInput{1, "Genesis", "1", startVerse, 2, "Exodus", "3", "4"}};
+    };
+    const std::string longHeader(32759, 'h');
+    EXPECT_EQ(CheckValueSearch(fields("x", "", "3"), dir.path()).message,
+              "Please enter a valid numeric search value.");
+    EXPECT_EQ(CheckValueSearch(fields("26", longHeader, "3"), dir.path()).message,
+              "The report header is too long: its report line can hold at most 32,767 characters.");
+    EXPECT_EQ(CheckValueSearch(fields("26", "", "3"), dir.path()).message,
+              "Genesis 1:3 was not found");
+    const ValueSearchCheck check = CheckValueSearch(fields("26", "", "2"), dir.path());
+    ASSERT_TRUE(check.passed()) << check.message;
+    EXPECT_EQ(check.request.scope->first, (VerseId{1, 1, 2}));
+    EXPECT_EQ(check.request.scope->last, (VerseId{2, 3, 4}));
+    EXPECT_EQ(check.request.method, Method::Reduced);
+    std::filesystem::remove(dir.file("Data/LineData.dat"));
+    EXPECT_EQ(CheckValueSearch(fields("26", "", "2"), dir.path()).message,
+              dir.file("Data/LineData.dat") + " was not found.");
 }
 
 TEST(ReportFilterInput, messagesAndCleanedFields) {

@@ -1,9 +1,11 @@
 #include "support/Fixtures.h"
 
 #include "data/Books.h"
+#include "data/Gematria.h"
 #include "data/VerseRecordFile.h"
 #include "data/WordRecordFile.h"
 
+#include <algorithm>
 #include <fstream>
 #include <stdexcept>
 
@@ -85,6 +87,32 @@ void WriteAppFolder(const std::string& appPath, const std::vector<TestVerse>& ve
     WriteFile((data / "Hebrew.txt").string(), CrLf(hebrew));
     WriteFile((data / "EnglishOT.html").string(), CrLf(english));
     fs::create_directories(fs::path(appPath) / "Report");
+}
+
+void WriteHebrewAppFolder(const std::string& appPath, const std::vector<HebrewTestVerse>& verses) {
+    std::vector<TestVerse> records;
+    std::vector<int> fields;
+    for (const HebrewTestVerse& v : verses) {
+        TestVerse record{v.book, v.chapter, v.verse, 0, 0, 0, 0, v.hebrew, v.english};
+        fields.insert(fields.end(), {0, v.book, v.chapter, v.verse});
+        for (std::size_t start = 0; start < v.hebrew.size();) {
+            const std::size_t space = std::min(v.hebrew.find(' ', start), v.hebrew.size());
+            const std::string_view word = std::string_view(v.hebrew).substr(start, space - start);
+            const auto standard =
+                static_cast<int>(vellumark::TextValue(word, vellumark::Method::Standard));
+            const auto final =
+                static_cast<int>(vellumark::TextValue(word, vellumark::Method::Final));
+            if (standard != final) fields.push_back(-standard);
+            fields.push_back(final);
+            ++record.words;
+            vellumark::ForEachLetter(word, [&](int) { ++record.letters; });
+            record.gematria += standard;
+            record.altGematria += final;
+            start = space + 1;
+        }
+        records.push_back(record);
+    }
+    WriteAppFolder(appPath, records, WordFields(fields));
 }
 
 std::string Block(const std::string& text) {

@@ -44,6 +44,19 @@ struct TestVerse {
 void WriteAppFolder(const std::string& appPath, const std::vector<TestVerse>& verses,
                     const std::string& wordMatrix = {});
 
+/// A verse given by its Hebrew words (letters U+05D0 to U+05EA, at least one a
+/// word, single spaces between them).
+struct HebrewTestVerse {
+    int book, chapter, verse;
+    std::string hebrew;
+    std::string english;
+};
+
+/// Lays out a program folder as WriteAppFolder does, with records and word
+/// blocks that agree with the Hebrew text as the data builder's do: each
+/// word's standard and final-letter values, each verse's counts and sums.
+void WriteHebrewAppFolder(const std::string& appPath, const std::vector<HebrewTestVerse>& verses);
+
 /// The English verse line of the test files: «<P>Gen 1:1<a name=x7>Text»
 /// with anchor 7 and the 8 skipped characters "a name=x".
 std::string EnglishLine(int book, int chapter, int verse, int anchor, const std::string& text);

@@ -113,4 +113,37 @@ TEST(RangeTotalsLarge, totalAbove32BitsIsAnError) {
     EXPECT_EQ(CalculateRangeTotals(dir.file("LineData.dat"), 1, 1, 1, 1, 1, 2).gematria, 131070);
 }
 
+/// Gen 1:1 אם ית, Gen 1:2 כל, Exo 1:1 ב by each method:
+/// standard 451 50 2, final 1011 50 2, ordinal 46 23 2, reduced 10 5 2, atbash 451 50 300.
+TEST(MethodTotals, eachMethodOverARange) {
+    TempDir dir;
+    testing_support::WriteHebrewAppFolder(
+        dir.path(), {{1, 1, 1, "אם ית", ""}, {1, 1, 2, "כל", ""}, {2, 1, 1, "ב", ""}});
+    const VerseScope all{{1, 1, 1}, {2, 1, 1}};
+    const VerseScope one{{1, 1, 2}, {1, 1, 2}};
+    const struct {
+        Method method;
+        std::int64_t all, one;
+    } cases[] = {
+        {Method::StandardAndFinal, 503, 50}, {Method::Standard, 503, 50}, {Method::Final, 1063, 50},
+        {Method::Ordinal, 71, 23},           {Method::Reduced, 17, 5},    {Method::Atbash, 801, 50},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(MethodName(c.method));
+        EXPECT_EQ(CalculateMethodTotal(dir.path(), all, c.method), c.all);
+        EXPECT_EQ(CalculateMethodTotal(dir.path(), one, c.method), c.one);
+    }
+
+    EXPECT_THROW(CalculateMethodTotal(dir.path(), {{1, 1, 2}, {1, 1, 1}}, Method::Ordinal),
+                 DataError)
+        << "the end before the start";
+    testing_support::WriteFile(dir.file("Data/Hebrew.txt"), "Gen 1:1 אם ית\r\nExo 1:1 ב\r\n");
+    EXPECT_THAT(
+        ErrorText<DataError>([&] { CalculateMethodTotal(dir.path(), one, Method::Atbash); }),
+        EndsWith("Hebrew.txt, line 2: the line should hold Gen 1:2. Rebuild the data "
+                 "with vellumark-data."));
+    EXPECT_EQ(CalculateMethodTotal(dir.path(), one, Method::Final), 50)
+        << "the records' values need no text";
+}
+
 }  // namespace

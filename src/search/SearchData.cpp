@@ -1,0 +1,86 @@
+#include "search/SearchData.h"
+
+#include "data/AppPaths.h"
+#include "data/Books.h"
+#include "data/Errors.h"
+#include "data/HebrewText.h"
+#include "data/RecordFiles.h"
+
+namespace vellumark {
+
+SearchData::SearchData(const std::string& appPath, const std::optional<VerseId>& lastNeeded)
+    : appPath_(appPath), lineDataPath_(DataPath(appPath, kLineDataFile)) {
+    RecordFiles files(appPath);
+    auto standard = std::make_unique<MethodValues>();
+    standard->alternate = true;
+    const auto verses = static_cast<std::size_t>(files.recordCount());
+    for (auto* column :
+         {&wordCounts_, &letterCounts_, &standard->verses, &standard->verseAlternates})
+        column->reserve(verses);
+    ids_.reserve(verses);
+    firstWords_.reserve(verses + 1);
+    while (files.next()) {
+        const VerseRecord& record = files.record();
+        ids_.push_back(files.id());
+        wordCounts_.push_back(record[VerseRecord::WordCount]);
+        letterCounts_.push_back(record[VerseRecord::LetterCount]);
+        standard->verses.push_back(record[VerseRecord::Gematria]);
+        standard->verseAlternates.push_back(record[VerseRecord::AltGematria]);
+        firstWords_.push_back(static_cast<std::uint32_t>(standard->words.size()));
+        for (const WordValue& word : files.block().words)
+            standard->words.push_back({word.primary, word.alternate, word.pair});
+        if (lastNeeded && files.id() == *lastNeeded) break;
+    }
+    firstWords_.push_back(static_cast<std::uint32_t>(standard->words.size()));
+    values_[static_cast<std::size_t>(Method::StandardAndFinal)] = std::move(standard);
+}
+
+SearchData::~SearchData() = default;
+
+const MethodValues& SearchData::values(Method method) const {
+    const std::lock_guard<std::mutex> lock(mutex_);
+    std::unique_ptr<MethodValues>& slot = values_[static_cast<std::size_t>(method)];
+    if (!slot) slot = std::make_unique<MethodValues>(ComputeMethodValues(*this, method));
+    return *slot;
+}
+
+std::optional<std::size_t> SearchData::find(const VerseId& id, std::size_t from) const {
+    for (std::size_t v = from; v < ids_.size(); ++v) {
+        if (ids_[v] == id) return v;
+    }
+    return std::nullopt;
+}
+
+MethodValues ComputeMethodValues(const SearchData& data, Method method) {
+    const std::array<std::int16_t, kLetterForms>& table = LetterValues(method);
+    const std::vector<VerseId>& ids = data.ids();
+    const std::vector<std::uint32_t>& firstWords = data.firstWords();
+    HebrewText hebrew(DataPath(data.appPath(), kHebrewFile));
+    MethodValues values;
+    values.words.resize(firstWords.back());
+    values.verses.resize(ids.size());
+    for (std::size_t v = 0; v < ids.size(); ++v) {
+        const std::string_view text = hebrew.next(ids[v]);
+        const std::uint32_t end = firstWords[v + 1];
+        std::uint32_t k = firstWords[v];
+        std::int32_t sum = 0;  // a line of 32,767 characters stays far below 2^31
+        const std::size_t words = ForEachWordValue(text, table, [&](std::int32_t value) {
+            if (k < end) values.words[k] = {value, value, false};
+            ++k;
+            sum += value;
+        });
+        const std::size_t expected = end - firstWords[v];
+        if (words != expected) {
+            const VerseId& id = ids[v];
+            throw DataError(hebrew.path() + ", " + VerseName(id.book, id.chapter, id.verse) +
+                            ": the line has " + std::to_string(words) +
+                            " words and the verse's word block " + std::to_string(expected) + "." +
+                            kRebuildHint);
+        }
+        values.verses[v] = sum;
+    }
+    values.verseAlternates = values.verses;
+    return values;
+}
+
+}  // namespace vellumark

@@ -1,0 +1,86 @@
+#pragma once
+
+#include "data/Gematria.h"
+#include "data/VerseRecordFile.h"
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <mutex>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace vellumark {
+
+/// A word's values as the searches compare them: its method's value and, under
+/// StandardAndFinal, its final-letter value; `pair` when WordMatrix.dat holds
+/// the two apart. Without a pair `alternate` equals `primary`.
+struct ScanWord {
+    std::int32_t primary = 0;
+    std::int32_t alternate = 0;
+    bool pair = false;
+};
+
+/// One method's values of every word and verse, in file order. Under any
+/// method but StandardAndFinal a word's alternate is its value and no verse
+/// has an alternate of its own.
+struct MethodValues {
+    bool alternate = false;  ///< the method keeps a second, final-letter value
+    std::vector<ScanWord> words;
+    std::vector<std::int32_t> verses;           ///< a verse's gematria by the method
+    std::vector<std::int32_t> verseAlternates;  ///< its alternative gematria
+};
+
+/// The record files of one program folder, read and decoded once for any
+/// number of searches. The values of a method other than StandardAndFinal come
+/// from the letters of Hebrew.txt, computed the first time a search asks for
+/// them; Hebrew.txt must hold the verses of the records, line by line, with
+/// the words of the word records.
+class SearchData {
+public:
+    /// Reads LineData.dat and WordMatrix.dat, which must agree verse by verse
+    /// (FileError, DataError). With `lastNeeded`, reading stops after that
+    /// verse: a search within a range needs no more.
+    explicit SearchData(const std::string& appPath,
+                        const std::optional<VerseId>& lastNeeded = std::nullopt);
+    ~SearchData();
+    SearchData(const SearchData&) = delete;
+    SearchData& operator=(const SearchData&) = delete;
+
+    const std::string& appPath() const { return appPath_; }
+    const std::string& lineDataPath() const { return lineDataPath_; }
+    std::size_t verseCount() const { return ids_.size(); }
+    const std::vector<VerseId>& ids() const { return ids_; }
+    const std::vector<std::int32_t>& wordCounts() const { return wordCounts_; }
+    const std::vector<std::int32_t>& letterCounts() const { return letterCounts_; }
+    /// Per verse the index of its first word; one more entry ends the last verse.
+    const std::vector<std::uint32_t>& firstWords() const { return firstWords_; }
+
+    /// The values of `method`, computed once (callers may share the data
+    /// between threads). A Hebrew.txt that does not hold the records' verses
+    /// and words is a DataError naming it and the verse.
+    const MethodValues& values(Method method) const;
+
+    /// The position of verse `id` at or after `from`, if there is one.
+    std::optional<std::size_t> find(const VerseId& id, std::size_t from = 0) const;
+
+private:
+    std::string appPath_;
+    std::string lineDataPath_;
+    std::vector<VerseId> ids_;
+    std::vector<std::int32_t> wordCounts_;
+    std::vector<std::int32_t> letterCounts_;
+    std::vector<std::uint32_t> firstWords_;
+    mutable std::mutex mutex_;
+    mutable std::array<std::unique_ptr<MethodValues>, kMethods.size()> values_;
+};
+
+/// Computes the values of `method` from the letters of Hebrew.txt for the
+/// verses of `data` (what SearchData::values does once per method): each line
+/// must be its verse's and hold as many words, separated by single spaces, as
+/// its word block (else a DataError naming Hebrew.txt and the verse, with the
+/// hint to rebuild the data).
+MethodValues ComputeMethodValues(const SearchData& data, Method method);
+
+}  // namespace vellumark

@@ -1,0 +1,233 @@
+#include "data/Errors.h"
+#include "search/SearchData.h"
+#include "search/Searches.h"
+#include "support/Fixtures.h"
+
+#include <gtest/gtest.h>
+
+using namespace vellumark;
+using testing_support::Block;
+using testing_support::CrLf;
+using testing_support::ReadFile;
+using testing_support::Report;
+
+namespace {
+
+const std::string& kLink = testing_support::kEntryLink;
+const std::string kSeparator = "<br>" + std::string(55, '+');
+
+/// Watches the progress of a verse-run search.
+class Progress : public SearchObserver {
+public:
+    void progressPrepared(int max) override { maximum = max; }
+    void progressValue(int value) override { last = value; }
+    int maximum = -1;
+    int last = -1;
+};
+
+VerseScope Scope(std::int16_t c1, std::int16_t v1, std::int16_t b2, std::int16_t c2,
+                 std::int16_t v2) {
+    return {{1, c1, v1}, {b2, c2, v2}};
+}
+
+/// The words' values by method (standard, final, ordinal, reduced, atbash):
+///   אם 41 601 14 5 410   ית 410 410 32 5 41   כל 50 50 23 5 50
+///   ד  4 4 4 4 100        ק 100 100 19 1 4
+/// Word counts per verse: 2 1 2 2 2 1.
+class MethodScopeTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        testing_support::WriteHebrewAppFolder(dir.path(), {{1, 1, 1, "אם ית", "E1"},
+                                                           {1, 1, 2, "כל", "E2"},
+                                                           {1, 1, 3, "ד ק", "E3"},
+                                                           {1, 2, 1, "ית ד", "E4"},
+                                                           {2, 1, 1, "כל ד", "E5"},
+                                                           {2, 1, 2, "אם", "E6"}});
+    }
+    /// The report of one search, on its own or, with `shared`, over data read once.
+    std::string run(Match match, std::int16_t type, Method method, std::int32_t value,
+                    std::optional<VerseScope> scope = std::nullopt,
+                    const SearchData* shared = nullptr) {
+        const SearchRequest request{dir.path(), "r", header, value, match, type, method, scope};
+        progress = Progress();
+        if (shared)
+            RunSearch(request, *shared, progress);
+        else
+            RunSearch(request, progress);
+        return ReadFile(dir.file("Report/r.html"));
+    }
+
+    testing_support::TempDir dir;
+    std::string header;
+    Progress progress;
+};
+
+TEST_F(MethodScopeTest, eachSearchByAMethod_wholeReport) {
+    const struct {
+        const char* name;
+        Match match;
+        std::int16_t type;
+        Method method;
+        std::int32_t value;
+        std::string expected;
+    } cases[] = {
+        {"words by atbash", Match::Words, kGematria, Method::Atbash, 410,
+         Report({"<p>Method: Atbash.</p>", kLink + "1'><b>Gen 1:1 </b></a>  <b><i>אם</i></b> ית",
+                 Block("E1"), kLink + "6'><b>Exo 1:2 </b></a>  <b><i>אם</i></b>", Block("E6")},
+                true)},
+        {"final value: a plain hit", Match::Words, kGematria, Method::Final, 601,
+         Report({"<p>Method: Final letters.</p>",
+                 kLink + "1'><b>Gen 1:1 </b></a>  <b><i>אם</i></b> ית", Block("E1"),
+                 kLink + "6'><b>Exo 1:2 </b></a>  <b><i>אם</i></b>", Block("E6")},
+                true)},
+        {"the default: an alternate hit", Match::Words, kGematria, Method::StandardAndFinal, 601,
+         Report({kLink + "1'><b>Gen 1:1 </b></a>  <b><i>(אם)</i></b> ית", Block("E1"),
+                 kLink + "6'><b>Exo 1:2 </b></a>  <b><i>(אם)</i></b>", Block("E6")},
+                true)},
+        {"phrases by ordinal", Match::Phrases, kGematria, Method::Ordinal, 23,
+         Report({"<p>Method: Ordinal.</p>", kLink + "2'><b>Gen 1:2 </b></a>  <b><i>כל</i></b>",
+                 Block("E2"), kLink + "3'><b>Gen 1:3 </b></a>  <b><i>ד ק</i></b>", Block("E3"),
+                 kLink + "5'><b>Exo 1:1 </b></a>  <b><i>כל</i></b> ד", Block("E5")})},
+        {"verses by reduced", Match::Verses, kGematria, Method::Reduced, 5,
+         Report({"<p>Method: Reduced.</p>", kLink + "2'><b>Gen 1:2 </b></a> כל", Block("E2"),
+                 kLink + "3'><b>Gen 1:3 </b></a> ד ק", Block("E3"),
+                 kLink + "6'><b>Exo 1:2 </b></a> אם", Block("E6")})},
+        {"runs by reduced", Match::VerseRuns, kGematria, Method::Reduced, 10,
+         Report({"<p>Method: Reduced.</p>", kLink + "1'><b>Gen 1:1 </b></a> אם ית", Block("E1"),
+                 kSeparator, kLink + "2'><b>Gen 1:2 </b></a> כל", Block("E2"),
+                 kLink + "3'><b>Gen 1:3</b></a>  ד ק", Block("E3"), kSeparator})},
+        {"word count ignores the method", Match::VerseRuns, kWordCount, Method::Ordinal, 3,
+         Report({"<br>Gen  1:1 - Gen  1:2", "<br>Gen  1:2 - Gen  1:3", "<br>Exo  1:1 - Exo  1:2"})},
+    };
+    // Each search runs on its own, and again over data read once for all of them.
+    const SearchData shared(dir.path());
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(run(c.match, c.type, c.method, c.value), c.expected);
+        EXPECT_EQ(run(c.match, c.type, c.method, c.value, std::nullopt, &shared), c.expected);
+    }
+    header = "H";
+    EXPECT_EQ(run(Match::Verses, kGematria, Method::Atbash, 141, Scope(1, 1, 2, 1, 2)),
+              Report({"<p>", "<h2>H</h2>", "<p>",
+                      "<p>Method: Atbash. Range: Genesis 1:1 to Exodus 1:2.</p>",
+                      kLink + "4'><b>Gen 2:1 </b></a> ית ד", Block("E4")}));
+}
+
+TEST_F(MethodScopeTest, scopes_keepHitsInsideAndRunsWithin) {
+    const struct {
+        const char* name;
+        Match match;
+        Method method;
+        std::int32_t value;
+        VerseScope scope;
+        std::vector<std::string> body;
+        int progressMax;
+    } cases[] = {
+        {"starts inside a book",
+         Match::VerseRuns,
+         Method::StandardAndFinal,
+         3,
+         Scope(1, 2, 1, 2, 1),
+         {"<p>Range: Genesis 1:2 to Genesis 2:1.</p>", "<br>Gen  1:2 - Gen  1:3"},
+         2},
+        {"cuts a run",
+         Match::VerseRuns,
+         Method::StandardAndFinal,
+         3,
+         Scope(1, 1, 1, 1, 2),
+         {"<p>Range: Genesis 1:1 to Genesis 1:2.</p>", "<br>Gen  1:1 - Gen  1:2"},
+         1},
+        {"ends at a book's end",
+         Match::VerseRuns,
+         Method::StandardAndFinal,
+         4,
+         Scope(1, 3, 1, 2, 1),
+         {"<p>Range: Genesis 1:3 to Genesis 2:1.</p>", "<br>Gen  1:3 - Gen  2:1"},
+         1},
+        {"a single verse",
+         Match::VerseRuns,
+         Method::StandardAndFinal,
+         1,
+         Scope(1, 2, 1, 1, 2),
+         {"<p>Range: Genesis 1:2.</p>", "<br>Gen  1:2"},
+         0},
+        {"verses inside",
+         Match::Verses,
+         Method::StandardAndFinal,
+         1,
+         Scope(1, 2, 2, 1, 1),
+         {"<p>Range: Genesis 1:2 to Exodus 1:1.</p>", kLink + "2'><b>Gen 1:2 </b></a> כל",
+          Block("E2")},
+         -1},
+        {"words of verses inside",
+         Match::Words,
+         Method::StandardAndFinal,
+         41,
+         Scope(1, 2, 2, 1, 2),
+         {"<p>Range: Genesis 1:2 to Exodus 1:2.</p>",
+          kLink + "6'><b>Exo 1:2 </b></a>  <b><i>אם</i></b>", Block("E6")},
+         -1},
+        {"phrases by a method",
+         Match::Phrases,
+         Method::Ordinal,
+         23,
+         Scope(1, 3, 2, 1, 1),
+         {"<p>Method: Ordinal. Range: Genesis 1:3 to Exodus 1:1.</p>",
+          kLink + "3'><b>Gen 1:3 </b></a>  <b><i>ד ק</i></b>", Block("E3"),
+          kLink + "5'><b>Exo 1:1 </b></a>  <b><i>כל</i></b> ד", Block("E5")},
+         -1},
+    };
+    // A search on its own reads the records up to the range's end only.
+    const SearchData whole(dir.path());
+    for (const auto& c : cases) {
+        for (const SearchData* shared : {static_cast<const SearchData*>(nullptr), &whole}) {
+            SCOPED_TRACE(std::string(c.name) + (shared ? ", data read once" : ""));
+            EXPECT_EQ(run(c.match, kWordCount, c.method, c.value, c.scope, shared),
+                      Report(c.body, c.match == Match::Words));
+            EXPECT_EQ(progress.maximum, c.progressMax);
+            if (c.progressMax >= 0) {
+                EXPECT_EQ(progress.last, c.progressMax);
+            }
+        }
+    }
+}
+
+TEST_F(MethodScopeTest, textOrScopeNotAgreeing_isADataErrorAndKeepsTheReport) {
+    const std::string hebrew = dir.file("Data/Hebrew.txt");
+    const std::string hint = " Rebuild the data with vellumark-data.";
+    const struct {
+        const char* name;
+        std::vector<std::string> hebrew;
+        std::optional<VerseScope> scope;
+        std::string message;
+    } cases[] = {
+        {"a double space: a word more",
+         {"Gen 1:1 אם ית", "Gen 1:2 כל", "Gen 1:3 ד  ק"},
+         std::nullopt,
+         hebrew + ", Gen 1:3: the line has 3 words and the verse's word block 2." + hint},
+        {"a line missing",
+         {"Gen 1:1 אם ית", "Gen 1:3 ד ק"},
+         std::nullopt,
+         hebrew + ", line 2: the line should hold Gen 1:2." + hint},
+        {"a scope backwards",
+         {"Gen 1:1 אם ית", "Gen 1:2 כל"},
+         Scope(1, 3, 1, 1, 2),
+         dir.file("Data/LineData.dat") +
+             ": the verses from Gen 1:3 to Gen 1:2 were not found in file order."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        testing_support::WriteFile(hebrew, CrLf(c.hebrew));
+        testing_support::WriteFile(dir.file("Report/r.html"), "previous");
+        EXPECT_EQ(testing_support::ErrorText<DataError>(
+                      [&] { run(Match::Words, kGematria, Method::Ordinal, 4, c.scope); }),
+                  c.message);
+        EXPECT_EQ(ReadFile(dir.file("Report/r.html")), "previous");
+    }
+    // Word Count reads no value from the text: a text cut short after the range does not matter.
+    EXPECT_EQ(run(Match::Verses, kWordCount, Method::Atbash, 1, Scope(1, 1, 1, 1, 2)),
+              Report({"<p>Range: Genesis 1:1 to Genesis 1:2.</p>",
+                      kLink + "2'><b>Gen 1:2 </b></a> כל", Block("E2")}));
+}
+
+}  // namespace
