@@ -356,16 +356,14 @@ TEST_F(CliTest, filter_asksBeforeEmptyingAReport) {
 
 TEST_F(CliTest, totalsAndValue) {
     // --app-folder may also stand before the command.
-    const CliRun totals =
-        RunCli({"--app-folder", app.path(), "totals", "--range", "Genesis 1:2-Exodus 1:1",
-                "--method", "Ordinal", "--format", "json"});
+    const CliRun totals = RunCli({"--app-folder", app.path(), "totals", "--range",
+                                  "Genesis 1:2-Exodus 1:1", "--format", "json"});
     ASSERT_EQ(totals.status, 0) << totals.err;
     const nlohmann::json t = nlohmann::json::parse(totals.out);
     EXPECT_EQ(t["words"], 5);
     EXPECT_EQ(t["letters"], 17);
     EXPECT_EQ(t["gematria"], 40);
     EXPECT_EQ(t["alternate_gematria"], 52);
-    EXPECT_EQ(t["method_total"], nullptr);
 
     // U+FB2A (shin with its dot) counts as shin; maqaf separates words.
     const CliRun value = RunCli({"value", "--format", "json", "\uFB2A\u05BE\u05D0", "\u05DA"});
@@ -375,6 +373,33 @@ TEST_F(CliTest, totalsAndValue) {
     EXPECT_EQ(v["values"]["standard"], 321);
     EXPECT_EQ(v["values"]["final"], 801);
     EXPECT_EQ(RunCli({"value", "abc"}).status, 2);
+}
+
+// A method and a range reach the core: letters counted by Ordinal, hits kept
+// to the range, and the range's total by the method.
+TEST(CliMethodTest, methodAndRange) {
+    TempDir app;
+    testing_support::WriteHebrewAppFolder(app.path(),
+                                          {{1, 1, 1, "אם ית", "E1"}, {1, 1, 2, "בך", "E2"}});
+    auto run = [&](std::vector<std::string> args) {
+        args.insert(args.end(), {"--app-folder", app.path(), "--format", "json"});
+        return RunCli(args);
+    };
+    // Ordinal: אם 1+13, ית 10+22, בך 2+11
+    const CliRun words =
+        run({"search", "--value", "14", "--match", "words", "--method", "ordinal"});
+    ASSERT_EQ(words.status, 0) << words.err;
+    const nlohmann::json hits = nlohmann::json::parse(words.out);
+    ASSERT_EQ(hits.size(), 1u);
+    EXPECT_EQ(hits[0]["hebrew"], "אם");
+    EXPECT_EQ(hits[0]["method"], "ordinal");
+    EXPECT_EQ(run({"search", "--value", "13", "--match", "words", "--method", "ordinal", "--range",
+                   "Gen 1:1-Gen 1:1"})
+                  .status,
+              1);
+    const CliRun totals = run({"totals", "--range", "Gen 1:1-Gen 1:2", "--method", "ordinal"});
+    ASSERT_EQ(totals.status, 0) << totals.err;
+    EXPECT_EQ(nlohmann::json::parse(totals.out)["method_total"], 59);
 }
 
 // The range and book names of the command line.

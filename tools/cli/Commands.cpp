@@ -5,11 +5,11 @@
 #include "cli/CliInput.h"
 #include "cli/HitRows.h"
 #include "cli/Interrupt.h"
-#include "cli/SearchLoop.h"
 #include "data/AppPaths.h"
 #include "data/FileErrors.h"
 #include "data/FileReading.h"
 #include "filter/ReportFilter.h"
+#include "search/SearchData.h"
 #include "search/ValueSearchInput.h"
 #include "totals/RangeTotals.h"
 #include "window/HebrewInput.h"
@@ -163,33 +163,27 @@ int WriteRows(const std::vector<SearchRequest>& requests, Format format, const s
     Output out(target);
     const std::unique_ptr<RowWriter> writer = MakeRowWriter(format, out);
     RowSink sink(app, [&writer](const HitRow& row) { writer->row(row); });
-    SearchLoop loop(app);
+    // The record files are read and decoded once for every value of a batch.
+    const SearchData data(app);
     TerminalObserver observer;
     long hits = 0;
     writer->begin();
     for (const SearchRequest& request : requests) {
         if (Interrupted()) break;
         sink.setRequest(request);
-        hits += loop.run(request, sink, observer).hits;
+        hits += RunSearch(request, data, sink, observer).hits;
     }
     writer->finish();
     out.commit();
     return Status(hits);
 }
 
-/// The total of a non-default method over a range. Standard and final-letter
-/// values are the record file's two gematria fields; the others need the
-/// core's per-method range totals, which come here when the core has them.
-std::optional<std::int64_t> MethodTotal(const RangeTotals& totals, Method method) {
-    switch (method) {
-        case Method::StandardAndFinal:
-        case Method::Standard:
-            return totals.gematria;
-        case Method::Final:
-            return totals.altGematria;
-        default:
-            return std::nullopt;  // ordinal, reduced, atbash: the core's range totals by method
-    }
+/// The gematria of a range by a method: the records' gematria for the default
+/// method, else counted by the core.
+std::int64_t MethodTotal(const std::string& app, const VerseScope& scope, const RangeTotals& totals,
+                         Method method) {
+    if (method == Method::StandardAndFinal) return totals.gematria;
+    return CalculateMethodTotal(app, scope, method);
 }
 
 }  // namespace
@@ -261,7 +255,13 @@ int RunTotalsCommand(const TotalsOptions& o) {
         throw CommandFailure(std::string("The range totals could not be computed: ") +
                              error.what());
     }
-    const std::optional<std::int64_t> methodTotal = MethodTotal(totals, o.method);
+    std::int64_t methodTotal = 0;
+    try {
+        methodTotal = MethodTotal(app, range.scope, totals, o.method);
+    } catch (const std::exception& error) {
+        throw CommandFailure(std::string("The range totals could not be computed: ") +
+                             error.what());
+    }
     std::string out;
     if (o.format == Format::Json) {
         nlohmann::ordered_json json = {{"range", o.range},
@@ -270,7 +270,7 @@ int RunTotalsCommand(const TotalsOptions& o) {
                                        {"gematria", totals.gematria},
                                        {"alternate_gematria", totals.altGematria},
                                        {"method", MethodKey(o.method)}};
-        json["method_total"] = methodTotal ? nlohmann::ordered_json(*methodTotal) : nullptr;
+        json["method_total"] = methodTotal;
         out = json.dump(2, ' ', false, nlohmann::json::error_handler_t::replace) + "\n";
     } else {
         out = "Word count: " + std::to_string(totals.words) +
@@ -278,8 +278,7 @@ int RunTotalsCommand(const TotalsOptions& o) {
               "\nGematria: " + std::to_string(totals.gematria) +
               "\nAlternative gematria: " + std::to_string(totals.altGematria) + "\n";
         if (o.method != Method::StandardAndFinal) {
-            out += std::string(MethodName(o.method)) + ": " +
-                   (methodTotal ? std::to_string(*methodTotal) : "not available yet") + "\n";
+            out += std::string(MethodName(o.method)) + ": " + std::to_string(methodTotal) + "\n";
         }
     }
     std::fwrite(out.data(), 1, out.size(), stdout);
