@@ -127,7 +127,7 @@ void RowSink::add(const Hit& hit) {
     row.match = request_.match;
     row.verse = id;
     row.alternate = hit.alternate;
-    row.english = PlainEnglish(texts.english(id));
+    row.english = texts.plainEnglish(id);
     switch (request_.match) {
         case Match::Words: {
             const std::vector<std::string_view> words =
@@ -160,7 +160,7 @@ void RowSink::add(const Hit& hit) {
             row.hebrew = texts.hebrew(id);
             for (int k = 1; k <= hit.furtherVerses; ++k) {
                 row.hebrew.append(" ").append(texts.hebrew(id, k));
-                row.english.append(" ").append(PlainEnglish(texts.english(id, k)));
+                row.english.append(" ").append(texts.plainEnglish(id, k));
             }
             break;
     }

@@ -43,9 +43,6 @@ public:
     /// The request of the next search: its value, method and match go in the rows.
     void setRequest(const SearchRequest& request) { request_ = request; }
 
-    void begin() override {
-        if (texts_) texts_->restart();
-    }
     /// Throws FileError and DataError for missing or damaged text files.
     void add(const Hit& hit) override;
 
