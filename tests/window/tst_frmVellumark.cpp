@@ -7,6 +7,7 @@
 
 #include <QAccessible>
 #include <QAction>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
 #include <QGroupBox>
@@ -70,6 +71,7 @@ private slots:
     void calculatorCountsTypedAndPastedText();
     void calculatorKeypadAndUseValue();
     void installedLayoutWritesToTheDocumentsFolder();
+    void methodAndRangeReachTheSearch();
 
 private:
     template <typename T>
@@ -707,6 +709,56 @@ void tst_frmVellumark::installedLayoutWritesToTheDocumentsFolder() {
     const std::string report = ReadFile(home.file("Documents/Vellumark/Report/installed.html"));
     QVERIFY(report.find("..\\Data\\EnglishOT.html#") != std::string::npos);
     QVERIFY(std::filesystem::is_regular_file(home.file("Documents/Vellumark/Data/EnglishOT.html")));
+}
+
+void tst_frmVellumark::methodAndRangeReachTheSearch() {
+    TempDir hebrew;
+    testing_support::WriteHebrewAppFolder(
+        hebrew.path(), {{1, 1, 1, "אם ית", "E1"}, {1, 1, 2, "כל", "E2"}, {2, 1, 1, "אם", "E3"}});
+    frmVellumark w(hebrew.path());
+    QVERIFY(w.Form_Load());
+    auto* method = w.findChild<QComboBox*>("drpMethod");
+    auto* withinRange = w.findChild<QCheckBox*>("chkWithinRange");
+    QCOMPARE(method->currentText(), QStringLiteral("Standard and final letters"));
+    QVERIFY(!withinRange->isChecked());
+    auto search = [&w](const char* value) {
+        w.findChild<QLineEdit*>("txtValue")->setText(value);
+        w.findChild<QLineEdit*>("txtReportName")->setText("r");
+        QTest::mouseClick(w.findChild<QPushButton*>("btnValueSearch"), Qt::LeftButton);
+    };
+    const QStringList done = {"Vellumark Gematria Software|Done"};
+    auto report = [&hebrew] { return ReadFile(hebrew.file("Report/r.html")); };
+
+    // Ordinal: אם 1+13; in Genesis 1 only, the second אם (Exodus) is left out.
+    method->setCurrentText("Ordinal");
+    withinRange->setChecked(true);
+    w.findChild<QLineEdit*>("txtStartChapter")->setText("1");
+    w.findChild<QLineEdit*>("txtStartVerse")->setText("1");
+    w.findChild<QLineEdit*>("txtEndVerse")->setText("2");
+    search("14");
+    QCOMPARE(MessageBox::takeShown(), done);
+    QVERIFY(report().find("<p>Method: Ordinal. Range: Genesis 1:1 to Genesis 1:2.</p>") !=
+            std::string::npos);
+    QCOMPARE(w.findChild<QLabel*>("lblStatus")->text(),
+             QStringLiteral("1 hit written to Report/r.html"));
+
+    // A range that fails is reported before the question about the existing report.
+    w.findChild<QLineEdit*>("txtStartVerse")->clear();
+    MessageBox::setNextAnswer(MessageBox::Yes);
+    search("14");
+    QCOMPARE(MessageBox::takeShown(),
+             QStringList{"Vellumark Gematria Software|Please enter a valid start verse."});
+    MessageBox::setNextAnswer(MessageBox::No);
+
+    // The default method and no range: no such line, both אם found.
+    method->setCurrentIndex(0);
+    withinRange->setChecked(false);
+    MessageBox::setNextAnswer(MessageBox::Yes);
+    search("41");
+    QCOMPARE(MessageBox::takeShown().last(), done.first());
+    QVERIFY(report().find("Method:") == std::string::npos);
+    QCOMPARE(w.findChild<QLabel*>("lblStatus")->text(),
+             QStringLiteral("2 hits written to Report/r.html"));
 }
 
 QTEST_MAIN(tst_frmVellumark)
