@@ -2,7 +2,8 @@
 // bibledit-data into a temporary folder first: start-up, one search and its
 // output, and a batch of values. Run: build/testing/bin/vellumark_cli_bench
 #include "data/AppPaths.h"
-#include "databuilder/DataBuilder.h"
+
+#include "BenchMain.h"
 
 #include <benchmark/benchmark.h>
 
@@ -77,19 +78,5 @@ BENCHMARK(ValuesFrom)->Unit(benchmark::kMillisecond)->Arg(1000)->Iterations(3);
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    if (!fs::exists(std::string(vellumark::kSourcesFolder) + "/kjv.xml")) {
-        std::cerr
-            << "The benchmarks need Debian's bibledit-data (apt-get install bibledit-data).\n";
-        return 1;
-    }
-    const fs::path base =
-        fs::is_directory("/dev/shm") ? fs::path("/dev/shm") : fs::temp_directory_path();
-    gAppPath = (base / "vellumark-cli-bench").string();
-    databuilder::BuildData(vellumark::kSourcesFolder, gAppPath + "/Data");
-    fs::create_directories(gAppPath + "/Report");
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    fs::remove_all(gAppPath);
-    return 0;
+    return bench::RunOverRealData(argc, argv, "vellumark-cli-bench", gAppPath);
 }

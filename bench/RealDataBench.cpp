@@ -1,10 +1,11 @@
 // Timings on the real data, built from Debian's bibledit-data into a temporary
 // folder first. Run: build/testing/bin/vellumark_bench
 #include "data/AppPaths.h"
-#include "databuilder/DataBuilder.h"
 #include "search/SearchData.h"
 #include "search/Searches.h"
 #include "totals/RangeTotals.h"
+
+#include "BenchMain.h"
 
 #include <benchmark/benchmark.h>
 #include <QCoreApplication>
@@ -163,21 +164,5 @@ BENCHMARK(WriteSameBytes)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
-    if (!fs::exists(kSources + "/kjv.xml")) {
-        std::cerr
-            << "The benchmarks need Debian's bibledit-data (apt-get install bibledit-data).\n";
-        return 1;
-    }
-    // Reports go to memory where it can be had: on a disk, wall time would
-    // measure the disk's write-back rather than the program.
-    const fs::path base =
-        fs::is_directory("/dev/shm") ? fs::path("/dev/shm") : fs::temp_directory_path();
-    gAppPath = (base / "vellumark-bench").string();
-    databuilder::BuildData(kSources, gAppPath + "/Data");
-    fs::create_directories(gAppPath + "/Report");
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    fs::remove_all(gAppPath);
-    return 0;
+    return bench::RunOverRealData(argc, argv, "vellumark-bench", gAppPath);
 }
