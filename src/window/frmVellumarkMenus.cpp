@@ -110,7 +110,9 @@ void frmVellumark::mnuAbout_Click() {
            "United Kingdom its rights are vested in the Crown).</p>"
            "<p>Both texts as shipped by Debian's package bibledit-data.</p>"
            "<p>Built with Qt %2, under the GNU Lesser General Public License version 3, and "
-           "pugixml, under the MIT licence.</p>")
-            .arg(QStringLiteral(VELLUMARK_VERSION), QString::fromLatin1(qVersion()));
+           "pugixml, under the MIT licence.</p>"
+           "<p>Reports go to %3.</p>")
+            .arg(QStringLiteral(VELLUMARK_VERSION), QString::fromLatin1(qVersion()),
+                 LocalName(vellumark::ReportFolder(strAppPath)).toHtmlEscaped());
     MessageBox::about(this, tr("About Vellumark"), text);
 }

@@ -573,10 +573,13 @@ void tst_frmVellumark::menusOpenTheRightFiles() {
     trigger("mnuAbout");
     const QStringList about = MessageBox::takeShown();
     QCOMPARE(about.size(), 1);
-    for (const char* needed : {"About Vellumark|<h3>Vellumark " VELLUMARK_VERSION "</h3>",
-                               "Westminster Leningrad Codex", "Open Scriptures", "CC BY 4.0",
-                               "King James Version", "Lesser General Public License", "pugixml"})
-        QVERIFY2(about[0].contains(QLatin1String(needed)), needed);
+    for (const QString& needed :
+         {QStringLiteral("About Vellumark|<h3>Vellumark " VELLUMARK_VERSION "</h3>"),
+          QStringLiteral("Westminster Leningrad Codex"), QStringLiteral("Open Scriptures"),
+          QStringLiteral("CC BY 4.0"), QStringLiteral("King James Version"),
+          QStringLiteral("Lesser General Public License"), QStringLiteral("pugixml"),
+          "Reports go to " + path("Report/") + "."})
+        QVERIFY2(about[0].contains(needed), qPrintable(needed));
 
     showWindow();
     trigger("mnuQuit");
