@@ -58,6 +58,11 @@ home="$work/home"
 mkdir "$home"
 run() { env -i PATH=/usr/bin:/bin HOME="$home" QT_QPA_PLATFORM=offscreen "$@"; }
 run "$root/usr/bin/vellumark-data" --help >/dev/null
+# Without a folder the installed builder writes nothing beside itself.
+status=0
+run "$root/usr/bin/vellumark-data" >/dev/null 2>&1 || status=$?
+[ "$status" -eq 2 ] && [ ! -e "$root/usr/bin/Data" ] ||
+    fail "vellumark-data without a folder ended with $status or wrote $root/usr/bin/Data"
 app="$home/Documents/Vellumark"
 status=0
 run timeout 5 "$root/usr/bin/vellumark" || status=$?

@@ -30,7 +30,18 @@ int main(int argc, char* argv[]) {
     if (data.empty()) {
         std::error_code error;
         const fs::path self = fs::read_symlink("/proc/self/exe", error);
-        data = ((error ? fs::current_path() : self.parent_path()) / "Data").string();
+        const fs::path program = error ? fs::current_path() : self.parent_path();
+        // An installed program keeps its data elsewhere: a Data folder beside it
+        // would take the place of the installed one for the window.
+        if (!fs::is_directory(program / "Data", error) &&
+            fs::is_directory(vellumark::InstalledDataFolder(program.string()), error)) {
+            std::cerr << "vellumark-data: name the folder to write the data into; the installed "
+                         "data in "
+                      << vellumark::InstalledDataFolder(program.string())
+                      << " comes with the package.\n";
+            return 2;
+        }
+        data = (program / "Data").string();
     }
     try {
         const auto start = std::chrono::steady_clock::now();
