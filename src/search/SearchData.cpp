@@ -6,6 +6,8 @@
 #include "data/HebrewText.h"
 #include "data/RecordFiles.h"
 
+#include <filesystem>
+
 namespace vellumark {
 
 SearchData::SearchData(const std::string& appPath, const std::optional<VerseId>& lastNeeded)
@@ -19,6 +21,12 @@ SearchData::SearchData(const std::string& appPath, const std::optional<VerseId>&
         column->reserve(verses);
     ids_.reserve(verses);
     firstWords_.reserve(verses + 1);
+    // A word takes at least one 16-bit field of WordMatrix.dat: room for all of
+    // them at once spares the copies (and fresh pages) of a growing vector.
+    std::error_code unknown;
+    const std::uintmax_t wordBytes =
+        std::filesystem::file_size(DataPath(appPath, kWordMatrixFile), unknown);
+    if (!unknown) standard->words.reserve(static_cast<std::size_t>(wordBytes / 2));
     while (files.next()) {
         const VerseRecord& record = files.record();
         ids_.push_back(files.id());
