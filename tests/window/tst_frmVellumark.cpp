@@ -679,6 +679,12 @@ void tst_frmVellumark::calculatorKeypadAndUseValue() {
          {"btnLetter1", "btnLetter2", "btnBackspace", "btnLetter14", "btnSpace", "btnLetter27"})
         press(key);
     QCOMPARE(text->toPlainText(), QStringLiteral("אם ת"));
+    // One key for each of the 27 letter forms, showing its letter.
+    for (int form = 0; form < 27; ++form) {
+        const QByteArray name = "btnLetter" + QByteArray::number(form + 1);
+        QCOMPARE(in<QPushButton>(calculator, name.constData())->text(),
+                 QString(QChar(0x05D0 + form)));
+    }
     QCOMPARE(in<QPushButton>(calculator, "btnLetter14")->accessibleName(),
              QStringLiteral("Final Mem"));
     QCOMPARE(in<QLineEdit>(calculator, "txtGematria")->text(), QStringLiteral("441"));
