@@ -618,6 +618,8 @@ void tst_frmVellumark::returnRunsTheRowsCommand() {
         QCOMPARE(get<QPlainTextEdit>("txtReportHeader")->toPlainText(), QStringLiteral("\n"));
     } else {
         QCOMPARE(shown, QStringList{"Vellumark Gematria Software|" + message});
+        // Ctrl+Return runs the search and adds no line to the header.
+        QCOMPARE(get<QPlainTextEdit>("txtReportHeader")->toPlainText(), QString());
     }
 }
 
