@@ -65,7 +65,7 @@ protected:
 testing_support::TempDir* RealDataTest::app = nullptr;
 databuilder::BuildSummary* RealDataTest::summary = nullptr;
 
-TEST_F(RealDataTest, recordsAgreeWithWordsAndHebrewLines) {
+TEST_F(RealDataTest, recordsAgreeWithWordBlocksAndHebrewLines) {
     EXPECT_EQ(std::filesystem::file_size(data("LineData.dat")), 324982u);
     // The shared build fails its own test on a lost verse.
     if (summary) {
@@ -86,20 +86,12 @@ TEST_F(RealDataTest, recordsAgreeWithWordsAndHebrewLines) {
         ASSERT_EQ((VerseId{block.book, block.chapter, block.verse}), id);
         const std::string key = VerseKey(id.book, id.chapter, id.verse);
         ASSERT_EQ(line.substr(0, key.size()), key);
-        int gematria = 0;
-        int alternate = 0;
-        for (const WordValue& word : block.words) {
-            gematria += word.primary;
-            alternate += word.alternate;
-        }
+        // The values and the words of the lines are compared in the last test.
         const std::string_view text = line.substr(key.size());
         const auto spaces = std::count(text.begin(), text.end(), ' ');
         ASSERT_EQ(record[VerseRecord::WordCount], static_cast<int>(block.words.size())) << key;
-        ASSERT_EQ(record[VerseRecord::WordCount], block.words.empty() ? 0 : spaces + 1) << key;
         ASSERT_EQ(record[VerseRecord::LetterCount], static_cast<int>(text.size() - spaces) / 2)
             << key;
-        ASSERT_EQ(record[VerseRecord::Gematria], gematria) << key;
-        ASSERT_EQ(record[VerseRecord::AltGematria], alternate) << key;
     }
     EXPECT_EQ(count, 23213);
     EXPECT_FALSE(words.next(block));
@@ -117,23 +109,18 @@ TEST_F(RealDataTest, englishLookupOfEveryVerseAndOneBehind) {
         ASSERT_EQ(verse.anchor, ++anchor);
         ASSERT_GT(verse.block.size(), 60u) << VerseName(id.book, id.chapter, id.verse);
     }
-    // The Hebrew 1 Kgs 18:34 and 20:3 begin with the end of the KJV verse before
-    // them; the KJV's Neh 7:68, which the Hebrew lacks, ends Neh 7:67.
+    // Notes naming several KJV verses, or a title, which the next test does not compare:
+    // the Hebrew 1 Kgs 18:34 and 20:3 begin with the end of the KJV verse before them; the
+    // KJV's Neh 7:68, which the Hebrew lacks, ends Neh 7:67.
     const struct {
         std::int16_t book, chapter, verse;
         std::string first, last;
     } shown[] = {
         // clang-format off
-        {1,  32, 1,  "(KJV 31:55) And early in the morning Laban rose up", "unto his place."},
-        {9,  20, 42, "(KJV 20:42, shared with Hebrew 21:1) And Jonathan said",    "into the city."},
-        {9,  21, 1,  "(KJV 20:42, shared with Hebrew 20:42) And Jonathan said",   "into the city."},
-        {11, 18, 33, "And he put the wood",                  "and on the wood."},
         {11, 18, 34, "(KJV 18:33–34) And he put the wood",   "the third time."},
-        {11, 20, 2,  "And he sent messengers",               "Thus saith Ben–hadad,"},
         {11, 20, 3,  "(KJV 20:2–3) And he sent messengers",  "<i>are</i> mine."},
         {16, 7,  67, "(KJV 7:67–68) Beside their manservants", "two hundred forty and five:"},
         {19, 3,  1,  "(KJV title) A Psalm of David, when he fled", "Absalom his son."},
-        {39, 3,  19, "(KJV 4:1) For, behold, the day cometh", "neither root nor branch."},
         // clang-format on
     };
     for (const auto& [book, chapter, verse, first, last] : shown) {
@@ -184,17 +171,20 @@ TEST_F(RealDataTest, englishNamesTheKjvVersesItShows) {
                   "Ps 52:2/52:1", "Ps 54:1/54:2", "Ps 54:2/54:1", "Ps 60:1/60:2", "Ps 60:2/60:1"}));
 }
 
-TEST_F(RealDataTest, rangeTotals) {
-    const RangeTotals first = CalculateRangeTotals(data("LineData.dat"), 1, 1, 1, 1, 1, 1);
-    EXPECT_EQ(first.words, 7);
-    EXPECT_EQ(first.letters, 28);
-    EXPECT_EQ(first.gematria, 2701);
-    EXPECT_EQ(first.altGematria, 4631) << "final mem twice at 600, final tsadi at 900";
-    const RangeTotals all = CalculateRangeTotals(data("LineData.dat"), 1, 1, 1, 39, 3, 24);
-    EXPECT_EQ(all.words, 305507);
-    EXPECT_EQ(all.letters, 1197042);
-    EXPECT_EQ(all.gematria, 78091408);
-    EXPECT_EQ(all.altGematria, 122344138);
+TEST_F(RealDataTest, totalsOfGenesisOneOneAndOfEverything) {
+    const auto totals = [](const RangeTotals& t) {
+        return std::vector<std::int64_t>{t.words, t.letters, t.gematria, t.altGematria};
+    };
+    // Gen 1:1 has final mem twice at 600 and final tsadi at 900.
+    EXPECT_EQ(totals(CalculateRangeTotals(data("LineData.dat"), 1, 1, 1, 1, 1, 1)),
+              (std::vector<std::int64_t>{7, 28, 2701, 4631}));
+    EXPECT_EQ(totals(CalculateRangeTotals(data("LineData.dat"), 1, 1, 1, 39, 3, 24)),
+              (std::vector<std::int64_t>{305507, 1197042, 78091408, 122344138}));
+    const VerseScope all{{1, 1, 1}, {39, 3, 24}};
+    EXPECT_EQ(CalculateMethodTotal(app->path(), all, Method::Standard), 78091408);
+    EXPECT_EQ(CalculateMethodTotal(app->path(), all, Method::Final), 122344138);
+    EXPECT_EQ(CalculateMethodTotal(app->path(), {{1, 1, 1}, {1, 1, 1}}, Method::Ordinal),
+              TextValue("בראשית ברא אלהים את השמים ואת הארץ", Method::Ordinal));
 }
 
 TEST_F(RealDataTest, searchesFindGenesisOne) {
@@ -205,9 +195,22 @@ TEST_F(RealDataTest, searchesFindGenesisOne) {
         search(Match::Phrases, 2701)
             .find("#1'><b>Gen 1:1 </b></a>  <b><i>בראשית ברא אלהים את השמים ואת הארץ</i></b>\r\n"),
         std::string::npos);
+    // בראשית by atbash: ש 300 + ג 3 + ת 400 + ב 2 + מ 40 + א 1
+    SearchRequest request{app->path(), "real", "", 746, Match::Words};
+    request.method = Method::Atbash;
+    request.scope = VerseScope{{1, 1, 1}, {1, 1, 31}};
+    SearchObserver observer;
+    RunSearch(request, observer);
+    EXPECT_TRUE(ReadFile(app->file("Report/real.html"))
+                    .starts_with("<html>\r\n<head>\r\n</head>\r\n<body>\r\n"
+                                 "<p>Method: Atbash. Range: Genesis 1:1 to Genesis 1:31.</p>\r\n"
+                                 "<p><a href='..\\Data\\EnglishOT.html#1'><b>Gen 1:1 </b></a>  "
+                                 "<b><i>בראשית</i></b> ברא"));
 }
 
-TEST_F(RealDataTest, computedStandardAndFinal_equalTheRecordsForEveryWordAndVerse) {
+// The values computed from the letters equal the stored ones for every word and verse,
+// and each method's total over the text equals the sum of its verses.
+TEST_F(RealDataTest, computedValues_equalTheRecordsAndTheTotals) {
     const SearchData loaded(app->path());
     const MethodValues& stored = loaded.values(Method::StandardAndFinal);
     const MethodValues& standard = loaded.values(Method::Standard);
@@ -222,34 +225,12 @@ TEST_F(RealDataTest, computedStandardAndFinal_equalTheRecordsForEveryWordAndVers
     EXPECT_EQ(differing, 0u);
     EXPECT_EQ(standard.verses, stored.verses);
     EXPECT_EQ(final.verses, stored.verseAlternates);
-}
-
-TEST_F(RealDataTest, methodTotalsAndAnAtbashSearch) {
-    const SearchData loaded(app->path());
-    const VerseScope all{{1, 1, 1}, {39, 3, 24}};
-    EXPECT_EQ(CalculateMethodTotal(app->path(), all, Method::Standard), 78091408);
-    EXPECT_EQ(CalculateMethodTotal(app->path(), all, Method::Final), 122344138);
-    // The letters line by line, against the sums of the words' values.
     for (Method method : {Method::Ordinal, Method::Reduced, Method::Atbash}) {
         const std::vector<std::int32_t>& verses = loaded.values(method).verses;
-        EXPECT_EQ(CalculateMethodTotal(app->path(), all, method),
+        EXPECT_EQ(CalculateMethodTotal(app->path(), {{1, 1, 1}, {39, 3, 24}}, method),
                   std::accumulate(verses.begin(), verses.end(), std::int64_t{0}))
             << MethodName(method);
     }
-    EXPECT_EQ(CalculateMethodTotal(app->path(), {{1, 1, 1}, {1, 1, 1}}, Method::Ordinal),
-              TextValue("בראשית ברא אלהים את השמים ואת הארץ", Method::Ordinal));
-
-    // בראשית by atbash: ש 300 + ג 3 + ת 400 + ב 2 + מ 40 + א 1
-    SearchRequest request{app->path(), "real", "", 746, Match::Words};
-    request.method = Method::Atbash;
-    request.scope = VerseScope{{1, 1, 1}, {1, 1, 31}};
-    SearchObserver observer;
-    RunSearch(request, observer);
-    EXPECT_TRUE(ReadFile(app->file("Report/real.html"))
-                    .starts_with("<html>\r\n<head>\r\n</head>\r\n<body>\r\n"
-                                 "<p>Method: Atbash. Range: Genesis 1:1 to Genesis 1:31.</p>\r\n"
-                                 "<p><a href='..\\Data\\EnglishOT.html#1'><b>Gen 1:1 </b></a>  "
-                                 "<b><i>בראשית</i></b> ברא"));
 }
 
 }  // namespace

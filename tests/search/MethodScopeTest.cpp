@@ -62,134 +62,83 @@ protected:
     Progress progress;
 };
 
-TEST_F(MethodScopeTest, eachSearchByAMethod_wholeReport) {
+// Without a range every match is reported; a range keeps hits inside and cuts runs at its
+// ends. A search on its own reads the records up to the range's end only.
+TEST_F(MethodScopeTest, methodsAndScopes_wholeReport) {
+    const auto W = Match::Words, P = Match::Phrases, V = Match::Verses, R = Match::VerseRuns;
+    const auto G = kGematria, C = kWordCount;
+    const Method SF = Method::StandardAndFinal, Ord = Method::Ordinal, Red = Method::Reduced;
+    const std::optional<VerseScope> all;
     const struct {
         const char* name;
         Match match;
         std::int16_t type;
         Method method;
         std::int32_t value;
-        std::string expected;
-    } cases[] = {
-        {"words by atbash", Match::Words, kGematria, Method::Atbash, 410,
-         Report({"<p>Method: Atbash.</p>", kLink + "1'><b>Gen 1:1 </b></a>  <b><i>אם</i></b> ית",
-                 Block("E1"), kLink + "6'><b>Exo 1:2 </b></a>  <b><i>אם</i></b>", Block("E6")},
-                true)},
-        {"final value: a plain hit", Match::Words, kGematria, Method::Final, 601,
-         Report({"<p>Method: Final letters.</p>",
-                 kLink + "1'><b>Gen 1:1 </b></a>  <b><i>אם</i></b> ית", Block("E1"),
-                 kLink + "6'><b>Exo 1:2 </b></a>  <b><i>אם</i></b>", Block("E6")},
-                true)},
-        {"the default: an alternate hit", Match::Words, kGematria, Method::StandardAndFinal, 601,
-         Report({kLink + "1'><b>Gen 1:1 </b></a>  <b><i>(אם)</i></b> ית", Block("E1"),
-                 kLink + "6'><b>Exo 1:2 </b></a>  <b><i>(אם)</i></b>", Block("E6")},
-                true)},
-        {"phrases by ordinal", Match::Phrases, kGematria, Method::Ordinal, 23,
-         Report({"<p>Method: Ordinal.</p>", kLink + "2'><b>Gen 1:2 </b></a>  <b><i>כל</i></b>",
-                 Block("E2"), kLink + "3'><b>Gen 1:3 </b></a>  <b><i>ד ק</i></b>", Block("E3"),
-                 kLink + "5'><b>Exo 1:1 </b></a>  <b><i>כל</i></b> ד", Block("E5")})},
-        {"verses by reduced", Match::Verses, kGematria, Method::Reduced, 5,
-         Report({"<p>Method: Reduced.</p>", kLink + "2'><b>Gen 1:2 </b></a> כל", Block("E2"),
-                 kLink + "3'><b>Gen 1:3 </b></a> ד ק", Block("E3"),
-                 kLink + "6'><b>Exo 1:2 </b></a> אם", Block("E6")})},
-        {"runs by reduced", Match::VerseRuns, kGematria, Method::Reduced, 10,
-         Report({"<p>Method: Reduced.</p>", kLink + "1'><b>Gen 1:1 </b></a> אם ית", Block("E1"),
-                 kSeparator, kLink + "2'><b>Gen 1:2 </b></a> כל", Block("E2"),
-                 kLink + "3'><b>Gen 1:3</b></a>  ד ק", Block("E3"), kSeparator})},
-        {"word count ignores the method", Match::VerseRuns, kWordCount, Method::Ordinal, 3,
-         Report({"<br>Gen  1:1 - Gen  1:2", "<br>Gen  1:2 - Gen  1:3", "<br>Exo  1:1 - Exo  1:2"})},
-    };
-    // Each search runs on its own, and again over data read once for all of them.
-    const SearchData shared(dir.path());
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        EXPECT_EQ(run(c.match, c.type, c.method, c.value), c.expected);
-        EXPECT_EQ(run(c.match, c.type, c.method, c.value, std::nullopt, &shared), c.expected);
-    }
-    header = "H";
-    EXPECT_EQ(run(Match::Verses, kGematria, Method::Atbash, 141, Scope(1, 1, 2, 1, 2)),
-              Report({"<p>", "<h2>H</h2>", "<p>",
-                      "<p>Method: Atbash. Range: Genesis 1:1 to Exodus 1:2.</p>",
-                      kLink + "4'><b>Gen 2:1 </b></a> ית ד", Block("E4")}));
-}
-
-TEST_F(MethodScopeTest, scopes_keepHitsInsideAndRunsWithin) {
-    const struct {
-        const char* name;
-        Match match;
-        Method method;
-        std::int32_t value;
-        VerseScope scope;
+        std::optional<VerseScope> scope;
         std::vector<std::string> body;
-        int progressMax;
+        std::optional<int> progressMax;  ///< checked when set
     } cases[] = {
-        {"starts inside a book",
-         Match::VerseRuns,
-         Method::StandardAndFinal,
-         3,
-         Scope(1, 2, 1, 2, 1),
-         {"<p>Range: Genesis 1:2 to Genesis 2:1.</p>", "<br>Gen  1:2 - Gen  1:3"},
-         2},
-        {"cuts a run",
-         Match::VerseRuns,
-         Method::StandardAndFinal,
-         3,
-         Scope(1, 1, 1, 1, 2),
-         {"<p>Range: Genesis 1:1 to Genesis 1:2.</p>", "<br>Gen  1:1 - Gen  1:2"},
-         1},
-        {"ends at a book's end",
-         Match::VerseRuns,
-         Method::StandardAndFinal,
-         4,
-         Scope(1, 3, 1, 2, 1),
-         {"<p>Range: Genesis 1:3 to Genesis 2:1.</p>", "<br>Gen  1:3 - Gen  2:1"},
-         1},
-        {"a single verse",
-         Match::VerseRuns,
-         Method::StandardAndFinal,
-         1,
-         Scope(1, 2, 1, 1, 2),
-         {"<p>Range: Genesis 1:2.</p>", "<br>Gen  1:2"},
-         0},
-        {"verses inside",
-         Match::Verses,
-         Method::StandardAndFinal,
-         1,
-         Scope(1, 2, 2, 1, 1),
+        // clang-format off
+        {"final value: a plain hit", W, G, Method::Final, 601, all,
+         {"<p>Method: Final letters.</p>", kLink + "1'><b>Gen 1:1 </b></a>  <b><i>אם</i></b> ית",
+          Block("E1"), kLink + "6'><b>Exo 1:2 </b></a>  <b><i>אם</i></b>", Block("E6")}, {}},
+        {"the default: an alternate hit", W, G, SF, 601, all,
+         {kLink + "1'><b>Gen 1:1 </b></a>  <b><i>(אם)</i></b> ית", Block("E1"),
+          kLink + "6'><b>Exo 1:2 </b></a>  <b><i>(אם)</i></b>", Block("E6")}, {}},
+        {"phrases by ordinal", P, G, Ord, 23, all,
+         {"<p>Method: Ordinal.</p>", kLink + "2'><b>Gen 1:2 </b></a>  <b><i>כל</i></b>",
+          Block("E2"), kLink + "3'><b>Gen 1:3 </b></a>  <b><i>ד ק</i></b>", Block("E3"),
+          kLink + "5'><b>Exo 1:1 </b></a>  <b><i>כל</i></b> ד", Block("E5")}, {}},
+        {"verses by reduced", V, G, Red, 5, all,
+         {"<p>Method: Reduced.</p>", kLink + "2'><b>Gen 1:2 </b></a> כל", Block("E2"),
+          kLink + "3'><b>Gen 1:3 </b></a> ד ק", Block("E3"),
+          kLink + "6'><b>Exo 1:2 </b></a> אם", Block("E6")}, {}},
+        {"runs by reduced", R, G, Red, 10, all,
+         {"<p>Method: Reduced.</p>", kLink + "1'><b>Gen 1:1 </b></a> אם ית", Block("E1"),
+          kSeparator, kLink + "2'><b>Gen 1:2 </b></a> כל", Block("E2"),
+          kLink + "3'><b>Gen 1:3</b></a>  ד ק", Block("E3"), kSeparator}, {}},
+        {"word count ignores the method", R, C, Ord, 3, all,
+         {"<br>Gen  1:1 - Gen  1:2", "<br>Gen  1:2 - Gen  1:3", "<br>Exo  1:1 - Exo  1:2"}, {}},
+        {"starts inside a book", R, C, SF, 3, Scope(1, 2, 1, 2, 1),
+         {"<p>Range: Genesis 1:2 to Genesis 2:1.</p>", "<br>Gen  1:2 - Gen  1:3"}, 2},
+        {"cuts a run", R, C, SF, 3, Scope(1, 1, 1, 1, 2),
+         {"<p>Range: Genesis 1:1 to Genesis 1:2.</p>", "<br>Gen  1:1 - Gen  1:2"}, 1},
+        {"ends at a book's end", R, C, SF, 4, Scope(1, 3, 1, 2, 1),
+         {"<p>Range: Genesis 1:3 to Genesis 2:1.</p>", "<br>Gen  1:3 - Gen  2:1"}, 1},
+        {"a single verse", R, C, SF, 1, Scope(1, 2, 1, 1, 2),
+         {"<p>Range: Genesis 1:2.</p>", "<br>Gen  1:2"}, 0},
+        {"verses inside", V, C, SF, 1, Scope(1, 2, 2, 1, 1),
          {"<p>Range: Genesis 1:2 to Exodus 1:1.</p>", kLink + "2'><b>Gen 1:2 </b></a> כל",
-          Block("E2")},
-         -1},
-        {"words of verses inside",
-         Match::Words,
-         Method::StandardAndFinal,
-         41,
-         Scope(1, 2, 2, 1, 2),
+          Block("E2")}, -1},
+        {"words of verses inside", W, C, SF, 41, Scope(1, 2, 2, 1, 2),
          {"<p>Range: Genesis 1:2 to Exodus 1:2.</p>",
-          kLink + "6'><b>Exo 1:2 </b></a>  <b><i>אם</i></b>", Block("E6")},
-         -1},
-        {"phrases by a method",
-         Match::Phrases,
-         Method::Ordinal,
-         23,
-         Scope(1, 3, 2, 1, 1),
+          kLink + "6'><b>Exo 1:2 </b></a>  <b><i>אם</i></b>", Block("E6")}, -1},
+        {"phrases by a method in a range", P, C, Ord, 23, Scope(1, 3, 2, 1, 1),
          {"<p>Method: Ordinal. Range: Genesis 1:3 to Exodus 1:1.</p>",
           kLink + "3'><b>Gen 1:3 </b></a>  <b><i>ד ק</i></b>", Block("E3"),
-          kLink + "5'><b>Exo 1:1 </b></a>  <b><i>כל</i></b> ד", Block("E5")},
-         -1},
+          kLink + "5'><b>Exo 1:1 </b></a>  <b><i>כל</i></b> ד", Block("E5")}, -1},
+        // clang-format on
     };
-    // A search on its own reads the records up to the range's end only.
     const SearchData whole(dir.path());
     for (const auto& c : cases) {
         for (const SearchData* shared : {static_cast<const SearchData*>(nullptr), &whole}) {
             SCOPED_TRACE(std::string(c.name) + (shared ? ", data read once" : ""));
-            EXPECT_EQ(run(c.match, kWordCount, c.method, c.value, c.scope, shared),
+            EXPECT_EQ(run(c.match, c.type, c.method, c.value, c.scope, shared),
                       Report(c.body, c.match == Match::Words));
-            EXPECT_EQ(progress.maximum, c.progressMax);
-            if (c.progressMax >= 0) {
-                EXPECT_EQ(progress.last, c.progressMax);
+            if (c.progressMax) {
+                EXPECT_EQ(progress.maximum, *c.progressMax);
+                if (*c.progressMax >= 0) {
+                    EXPECT_EQ(progress.last, *c.progressMax);
+                }
             }
         }
     }
+    header = "H";
+    EXPECT_EQ(run(V, G, Method::Atbash, 141, Scope(1, 1, 2, 1, 2)),
+              Report({"<p>", "<h2>H</h2>", "<p>",
+                      "<p>Method: Atbash. Range: Genesis 1:1 to Exodus 1:2.</p>",
+                      kLink + "4'><b>Gen 2:1 </b></a> ית ד", Block("E4")}));
 }
 
 TEST_F(MethodScopeTest, textOrScopeNotAgreeing_isADataErrorAndKeepsTheReport) {
@@ -201,19 +150,14 @@ TEST_F(MethodScopeTest, textOrScopeNotAgreeing_isADataErrorAndKeepsTheReport) {
         std::optional<VerseScope> scope;
         std::string message;
     } cases[] = {
-        {"a double space: a word more",
-         {"Gen 1:1 אם ית", "Gen 1:2 כל", "Gen 1:3 ד  ק"},
-         std::nullopt,
+        // clang-format off
+        {"a double space: a word more", {"Gen 1:1 אם ית", "Gen 1:2 כל", "Gen 1:3 ד  ק"}, {},
          hebrew + ", Gen 1:3: the line has 3 words and the verse's word block 2." + hint},
-        {"a line missing",
-         {"Gen 1:1 אם ית", "Gen 1:3 ד ק"},
-         std::nullopt,
+        {"a line missing", {"Gen 1:1 אם ית", "Gen 1:3 ד ק"}, {},
          hebrew + ", line 2: the line should hold Gen 1:2." + hint},
-        {"a scope backwards",
-         {"Gen 1:1 אם ית", "Gen 1:2 כל"},
-         Scope(1, 3, 1, 1, 2),
-         dir.file("Data/LineData.dat") +
-             ": the verses from Gen 1:3 to Gen 1:2 were not found in file order."},
+        {"a scope backwards", {"Gen 1:1 אם ית", "Gen 1:2 כל"}, Scope(1, 3, 1, 1, 2),
+         dir.file("Data/LineData.dat") + ": the verses from Gen 1:3 to Gen 1:2 were not found in file order."},
+        // clang-format on
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
