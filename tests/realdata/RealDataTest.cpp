@@ -18,6 +18,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <memory>
 #include <numeric>
 #include <set>
 
@@ -31,39 +32,33 @@ protected:
     static void SetUpTestSuite() {
         if (!std::filesystem::exists(VELLUMARK_SOURCES "/kjv.xml")) return;
         // Reports go to a folder of our own, beside a link to the shared data.
-        app = new testing_support::TempDir;
+        app = std::make_unique<testing_support::TempDir>();
         const char* shared = std::getenv("VELLUMARK_REALDATA");
         const std::filesystem::path sharedData =
             std::filesystem::path(shared ? shared : "") / "Data";
         if (shared && std::filesystem::exists(sharedData / "LineData.dat"))
             std::filesystem::create_directory_symlink(sharedData, app->file("Data"));
         else
-            summary = new databuilder::BuildSummary(
+            summary = std::make_unique<databuilder::BuildSummary>(
                 databuilder::BuildData(VELLUMARK_SOURCES, app->file("Data")));
         std::filesystem::create_directories(app->file("Report"));
     }
-    static void TearDownTestSuite() {
-        delete app;
-        delete summary;
-        app = nullptr;
-        summary = nullptr;
-    }
+    static void TearDownTestSuite() { app.reset(), summary.reset(); }
     void SetUp() override {
         if (!app) GTEST_SKIP() << "bibledit-data is not installed";
     }
     static std::string data(const char* file) { return app->file(std::string("Data/") + file); }
-    static std::string search(Match match, std::int32_t value) {
+    static std::string search(Match match, std::int32_t value,
+                              Method method = Method::StandardAndFinal,
+                              std::optional<VerseScope> scope = std::nullopt) {
         SearchObserver observer;
-        RunSearch({app->path(), "real", "", value, match}, observer);
+        RunSearch({app->path(), "real", "", value, match, kGematria, method, scope}, observer);
         return ReadFile(app->file("Report/real.html"));
     }
 
-    static testing_support::TempDir* app;
-    static databuilder::BuildSummary* summary;
+    static inline std::unique_ptr<testing_support::TempDir> app;
+    static inline std::unique_ptr<databuilder::BuildSummary> summary;
 };
-
-testing_support::TempDir* RealDataTest::app = nullptr;
-databuilder::BuildSummary* RealDataTest::summary = nullptr;
 
 TEST_F(RealDataTest, recordsAgreeWithWordBlocksAndHebrewLines) {
     EXPECT_EQ(std::filesystem::file_size(data("LineData.dat")), 324982u);
@@ -196,12 +191,7 @@ TEST_F(RealDataTest, searchesFindGenesisOne) {
             .find("#1'><b>Gen 1:1 </b></a>  <b><i>בראשית ברא אלהים את השמים ואת הארץ</i></b>\r\n"),
         std::string::npos);
     // בראשית by atbash: ש 300 + ג 3 + ת 400 + ב 2 + מ 40 + א 1
-    SearchRequest request{app->path(), "real", "", 746, Match::Words};
-    request.method = Method::Atbash;
-    request.scope = VerseScope{{1, 1, 1}, {1, 1, 31}};
-    SearchObserver observer;
-    RunSearch(request, observer);
-    EXPECT_TRUE(ReadFile(app->file("Report/real.html"))
+    EXPECT_TRUE(search(Match::Words, 746, Method::Atbash, VerseScope{{1, 1, 1}, {1, 1, 31}})
                     .starts_with("<html>\r\n<head>\r\n</head>\r\n<body>\r\n"
                                  "<p>Method: Atbash. Range: Genesis 1:1 to Genesis 1:31.</p>\r\n"
                                  "<p><a href='..\\Data\\EnglishOT.html#1'><b>Gen 1:1 </b></a>  "

@@ -16,6 +16,16 @@ namespace {
 const std::string& kLink = testing_support::kEntryLink;
 const std::string kSeparator = "<br>" + std::string(55, '+');
 
+/// A hit's two report lines: the link to verse `n` (of the six below) with `text` after
+/// it, and the verse's English block.
+std::string Hit(int n, const std::string& text) {
+    static const char* const kRefs[] = {"Gen 1:1", "Gen 1:2", "Gen 1:3",
+                                        "Gen 2:1", "Exo 1:1", "Exo 1:2"};
+    const std::string number = std::to_string(n);
+    return kLink + number + "'><b>" + kRefs[n - 1] + " </b></a>" + text + "\r\n" +
+           Block("E" + number);
+}
+
 /// Watches the progress of a verse-run search.
 class Progress : public SearchObserver {
 public:
@@ -80,24 +90,16 @@ TEST_F(MethodScopeTest, methodsAndScopes_wholeReport) {
         std::optional<int> progressMax;  ///< checked when set
     } cases[] = {
         // clang-format off
-        {"final value: a plain hit", W, G, Method::Final, 601, all,
-         {"<p>Method: Final letters.</p>", kLink + "1'><b>Gen 1:1 </b></a>  <b><i>אם</i></b> ית",
-          Block("E1"), kLink + "6'><b>Exo 1:2 </b></a>  <b><i>אם</i></b>", Block("E6")}, {}},
+        {"final value: a plain hit", W, G, Method::Final, 601, all, {"<p>Method: Final letters.</p>",
+         Hit(1, "  <b><i>אם</i></b> ית"), Hit(6, "  <b><i>אם</i></b>")}, {}},
         {"the default: an alternate hit", W, G, SF, 601, all,
-         {kLink + "1'><b>Gen 1:1 </b></a>  <b><i>(אם)</i></b> ית", Block("E1"),
-          kLink + "6'><b>Exo 1:2 </b></a>  <b><i>(אם)</i></b>", Block("E6")}, {}},
-        {"phrases by ordinal", P, G, Ord, 23, all,
-         {"<p>Method: Ordinal.</p>", kLink + "2'><b>Gen 1:2 </b></a>  <b><i>כל</i></b>",
-          Block("E2"), kLink + "3'><b>Gen 1:3 </b></a>  <b><i>ד ק</i></b>", Block("E3"),
-          kLink + "5'><b>Exo 1:1 </b></a>  <b><i>כל</i></b> ד", Block("E5")}, {}},
+         {Hit(1, "  <b><i>(אם)</i></b> ית"), Hit(6, "  <b><i>(אם)</i></b>")}, {}},
+        {"phrases by ordinal", P, G, Ord, 23, all, {"<p>Method: Ordinal.</p>",
+         Hit(2, "  <b><i>כל</i></b>"), Hit(3, "  <b><i>ד ק</i></b>"), Hit(5, "  <b><i>כל</i></b> ד")}, {}},
         {"verses by reduced", V, G, Red, 5, all,
-         {"<p>Method: Reduced.</p>", kLink + "2'><b>Gen 1:2 </b></a> כל", Block("E2"),
-          kLink + "3'><b>Gen 1:3 </b></a> ד ק", Block("E3"),
-          kLink + "6'><b>Exo 1:2 </b></a> אם", Block("E6")}, {}},
-        {"runs by reduced", R, G, Red, 10, all,
-         {"<p>Method: Reduced.</p>", kLink + "1'><b>Gen 1:1 </b></a> אם ית", Block("E1"),
-          kSeparator, kLink + "2'><b>Gen 1:2 </b></a> כל", Block("E2"),
-          kLink + "3'><b>Gen 1:3</b></a>  ד ק", Block("E3"), kSeparator}, {}},
+         {"<p>Method: Reduced.</p>", Hit(2, " כל"), Hit(3, " ד ק"), Hit(6, " אם")}, {}},
+        {"runs by reduced", R, G, Red, 10, all, {"<p>Method: Reduced.</p>", Hit(1, " אם ית"),
+         kSeparator, Hit(2, " כל"), kLink + "3'><b>Gen 1:3</b></a>  ד ק", Block("E3"), kSeparator}, {}},
         {"word count ignores the method", R, C, Ord, 3, all,
          {"<br>Gen  1:1 - Gen  1:2", "<br>Gen  1:2 - Gen  1:3", "<br>Exo  1:1 - Exo  1:2"}, {}},
         {"starts inside a book", R, C, SF, 3, Scope(1, 2, 1, 2, 1),
@@ -109,15 +111,12 @@ TEST_F(MethodScopeTest, methodsAndScopes_wholeReport) {
         {"a single verse", R, C, SF, 1, Scope(1, 2, 1, 1, 2),
          {"<p>Range: Genesis 1:2.</p>", "<br>Gen  1:2"}, 0},
         {"verses inside", V, C, SF, 1, Scope(1, 2, 2, 1, 1),
-         {"<p>Range: Genesis 1:2 to Exodus 1:1.</p>", kLink + "2'><b>Gen 1:2 </b></a> כל",
-          Block("E2")}, -1},
+         {"<p>Range: Genesis 1:2 to Exodus 1:1.</p>", Hit(2, " כל")}, -1},
         {"words of verses inside", W, C, SF, 41, Scope(1, 2, 2, 1, 2),
-         {"<p>Range: Genesis 1:2 to Exodus 1:2.</p>",
-          kLink + "6'><b>Exo 1:2 </b></a>  <b><i>אם</i></b>", Block("E6")}, -1},
+         {"<p>Range: Genesis 1:2 to Exodus 1:2.</p>", Hit(6, "  <b><i>אם</i></b>")}, -1},
         {"phrases by a method in a range", P, C, Ord, 23, Scope(1, 3, 2, 1, 1),
          {"<p>Method: Ordinal. Range: Genesis 1:3 to Exodus 1:1.</p>",
-          kLink + "3'><b>Gen 1:3 </b></a>  <b><i>ד ק</i></b>", Block("E3"),
-          kLink + "5'><b>Exo 1:1 </b></a>  <b><i>כל</i></b> ד", Block("E5")}, -1},
+          Hit(3, "  <b><i>ד ק</i></b>"), Hit(5, "  <b><i>כל</i></b> ד")}, -1},
         // clang-format on
     };
     const SearchData whole(dir.path());
@@ -135,10 +134,10 @@ TEST_F(MethodScopeTest, methodsAndScopes_wholeReport) {
         }
     }
     header = "H";
-    EXPECT_EQ(run(V, G, Method::Atbash, 141, Scope(1, 1, 2, 1, 2)),
-              Report({"<p>", "<h2>H</h2>", "<p>",
-                      "<p>Method: Atbash. Range: Genesis 1:1 to Exodus 1:2.</p>",
-                      kLink + "4'><b>Gen 2:1 </b></a> ית ד", Block("E4")}));
+    EXPECT_EQ(
+        run(V, G, Method::Atbash, 141, Scope(1, 1, 2, 1, 2)),
+        Report({"<p>", "<h2>H</h2>", "<p>",
+                "<p>Method: Atbash. Range: Genesis 1:1 to Exodus 1:2.</p>", Hit(4, " ית ד")}));
 }
 
 TEST_F(MethodScopeTest, textOrScopeNotAgreeing_isADataErrorAndKeepsTheReport) {
@@ -170,8 +169,7 @@ TEST_F(MethodScopeTest, textOrScopeNotAgreeing_isADataErrorAndKeepsTheReport) {
     }
     // Word Count reads no value from the text: a text cut short after the range does not matter.
     EXPECT_EQ(run(Match::Verses, kWordCount, Method::Atbash, 1, Scope(1, 1, 1, 1, 2)),
-              Report({"<p>Range: Genesis 1:1 to Genesis 1:2.</p>",
-                      kLink + "2'><b>Gen 1:2 </b></a> כל", Block("E2")}));
+              Report({"<p>Range: Genesis 1:1 to Genesis 1:2.</p>", Hit(2, " כל")}));
 }
 
 }  // namespace

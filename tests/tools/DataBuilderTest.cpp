@@ -198,13 +198,4 @@ TEST_F(DataBuilderTest, verseOverTheLimitsOfTheDataFilesStopsTheBuild) {
     }
 }
 
-// The letters' values themselves are Gematria's; a word keeps its bare letters, standard
-// values and final-form values apart.
-TEST(MakeWordTest, keepsTheLettersAndBothValues) {
-    const Word word = MakeWord("כָּ/ךְ־מםנןפףצץ");
-    EXPECT_EQ(word.letters, "כךמםנןפףצץ");
-    EXPECT_EQ(word.gematria, 2 * (20 + 40 + 50 + 80 + 90));
-    EXPECT_EQ(word.altGematria, 20 + 500 + 40 + 600 + 50 + 700 + 80 + 800 + 90 + 900);
-}
-
 }  // namespace
