@@ -94,8 +94,6 @@ TEST_F(MethodScopeTest, methodsAndScopes_wholeReport) {
          Hit(1, "  <b><i>אם</i></b> ית"), Hit(6, "  <b><i>אם</i></b>")}, {}},
         {"the default: an alternate hit", W, G, SF, 601, all,
          {Hit(1, "  <b><i>(אם)</i></b> ית"), Hit(6, "  <b><i>(אם)</i></b>")}, {}},
-        {"phrases by ordinal", P, G, Ord, 23, all, {"<p>Method: Ordinal.</p>",
-         Hit(2, "  <b><i>כל</i></b>"), Hit(3, "  <b><i>ד ק</i></b>"), Hit(5, "  <b><i>כל</i></b> ד")}, {}},
         {"verses by reduced", V, G, Red, 5, all,
          {"<p>Method: Reduced.</p>", Hit(2, " כל"), Hit(3, " ד ק"), Hit(6, " אם")}, {}},
         {"runs by reduced", R, G, Red, 10, all, {"<p>Method: Reduced.</p>", Hit(1, " אם ית"),
