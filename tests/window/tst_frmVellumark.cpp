@@ -31,6 +31,9 @@ using testing_support::ReadFile;
 using testing_support::TempDir;
 using testing_support::WriteFile;
 
+const QString kTitle = "Vellumark Gematria Software|";
+const QStringList kDone = {kTitle + "Done"};
+
 /// A screen reader finds the control by `text`: its name, or the label related to it.
 bool NamedOrLabelled(QWidget* widget, const QString& text) {
     QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
@@ -41,6 +44,29 @@ bool NamedOrLabelled(QWidget* widget, const QString& text) {
     return accessible->text(QAccessible::Name) == text || labels.contains(text);
 }
 
+template <typename T>
+T* in(QWidget* parent, const char* name) {
+    T* widget = parent->findChild<T*>(QLatin1String(name));
+    if (!widget) qFatal("no control %s", name);
+    return widget;
+}
+
+QStringList texts(QWidget* parent, const QStringList& fields) {
+    QStringList result;
+    for (const QString& field : fields) result << in<QLineEdit>(parent, field.toLatin1())->text();
+    return result;
+}
+
+void searchIn(QWidget* window, const QString& value, const QString& report) {
+    in<QLineEdit>(window, "txtValue")->setText(value);
+    in<QLineEdit>(window, "txtReportName")->setText(report);
+    QTest::mouseClick(in<QPushButton>(window, "btnValueSearch"), Qt::LeftButton);
+}
+
+std::string EmptyReport() {
+    return CrLf({"<html>", "<head>", "</head>", "<body>", "</body>", "</html>"});
+}
+
 class tst_frmVellumark : public QObject {
     Q_OBJECT
 
@@ -48,10 +74,8 @@ private slots:
     void init();
     void cleanup();
 
-    void initialState();
-    void accessibleNames();
-    void rangeFieldsMirrorAndEmpty();
-    void startBookLeavesItsChoiceInTheEndList();
+    void initialStateAndNames();
+    void rangeFields();
     void optionRules();
     void folderNameThatIsNotUtf8();
     void startupMessages_data();
@@ -68,20 +92,21 @@ private slots:
     void menusOpenTheRightFiles();
     void returnRunsTheRowsCommand_data();
     void returnRunsTheRowsCommand();
-    void calculatorCountsTypedAndPastedText();
-    void calculatorKeypadAndUseValue();
+    void calculator();
     void installedLayoutWritesToTheDocumentsFolder();
     void methodAndRangeReachTheSearch();
 
 private:
     template <typename T>
     T* get(const char* name) {
-        T* widget = window->findChild<T*>(QLatin1String(name));
-        if (!widget) qFatal("no control %s", name);
-        return widget;
+        return in<T>(window.get(), name);
     }
     QString path(const char* relative) const { return QString::fromStdString(dir->file(relative)); }
     void click(const char* button) { QTest::mouseClick(get<QPushButton>(button), Qt::LeftButton); }
+    void pick(const char* radio) { QTest::mouseClick(get<QRadioButton>(radio), Qt::LeftButton); }
+    void search(const QString& value, const QString& report) {
+        searchIn(window.get(), value, report);
+    }
     void showWindow() {
         window->show();
         QVERIFY(QTest::qWaitForWindowActive(window.get()));
@@ -89,8 +114,8 @@ private:
     /// Verse Match, Multiple Match, gematria: the search that yields to the window.
     void prepareMultipleMatch(const QString& value, const QString& report) {
         showWindow();
-        QTest::mouseClick(get<QRadioButton>("radLineMatch"), Qt::LeftButton);
-        QTest::mouseClick(get<QRadioButton>("radMatchMultiple"), Qt::LeftButton);
+        pick("radLineMatch");
+        pick("radMatchMultiple");
         get<QLineEdit>("txtValue")->setText(value);
         get<QLineEdit>("txtReportName")->setText(report);
     }
@@ -106,15 +131,13 @@ private:
         if (!calculator) qFatal("no calculator");
         return calculator;
     }
-    template <typename T>
-    static T* in(QWidget* parent, const char* name) {
-        T* widget = parent->findChild<T*>(QLatin1String(name));
-        if (!widget) qFatal("no control %s", name);
-        return widget;
-    }
     void focus(QWidget* widget) {
         widget->setFocus(Qt::TabFocusReason);
         QCoreApplication::processEvents();
+    }
+    void type(const char* field, const char* keys) {
+        focus(get<QLineEdit>(field));
+        QTest::keyClicks(get<QLineEdit>(field), keys);
     }
 
     std::unique_ptr<TempDir> dir;
@@ -144,8 +167,7 @@ void tst_frmVellumark::cleanup() {
     QVERIFY2(Desktop::takeOpened().isEmpty(), "a file was opened that the test did not check");
 }
 
-void tst_frmVellumark::initialState() {
-    // A word search with Single Match; no measure until Verse Match; the run's controls hidden.
+void tst_frmVellumark::initialStateAndNames() {
     QVERIFY(get<QRadioButton>("radWordMatch")->isChecked());
     QVERIFY(get<QRadioButton>("radMatchSingle")->isChecked());
     for (const char* name : {"radWordCount", "radLetterCount", "radGematria"})
@@ -176,11 +198,8 @@ void tst_frmVellumark::initialState() {
     }
     QCOMPARE(chain, order);
     QCOMPARE(window->focusWidget(), get<QWidget>("txtValue"));
-}
 
-void tst_frmVellumark::accessibleNames() {
-    // Text fields take their label's text as name; a drop-down list is named by
-    // its entry and labelled through the relation that screen readers follow.
+    // A drop-down list is named by its entry, labelled through the relation screen readers follow.
     const QList<QPair<const char*, QString>> names = {
         {"txtValue", "Numeric Value:"},
         {"txtReportName", "Report Name:"},
@@ -193,7 +212,7 @@ void tst_frmVellumark::accessibleNames() {
         QVERIFY2(NamedOrLabelled(get<QWidget>(name), text), name);
 }
 
-void tst_frmVellumark::rangeFieldsMirrorAndEmpty() {
+void tst_frmVellumark::rangeFields() {
     showWindow();
     focus(get<QPlainTextEdit>("txtReportHeader"));
     QTest::keyClick(get<QPlainTextEdit>("txtReportHeader"), Qt::Key_Tab);
@@ -201,8 +220,7 @@ void tst_frmVellumark::rangeFieldsMirrorAndEmpty() {
 
     auto* startChapter = get<QLineEdit>("txtStartChapter");
     auto* endChapter = get<QLineEdit>("txtEndChapter");
-    focus(startChapter);
-    QTest::keyClick(startChapter, Qt::Key_1);
+    type("txtStartChapter", "1");
     QCOMPARE(endChapter->text(), QStringLiteral("1"));
     QTest::keyClicks(startChapter, "2345");
     QCOMPARE(startChapter->text(), QStringLiteral("123"));
@@ -214,21 +232,16 @@ void tst_frmVellumark::rangeFieldsMirrorAndEmpty() {
     focus(startChapter);
     QCOMPARE(startChapter->text(), QString());
     QCOMPARE(endChapter->text(), QString());  // the emptied start empties the end too
-
-    auto* startVerse = get<QLineEdit>("txtStartVerse");
-    focus(startVerse);
-    QTest::keyClicks(startVerse, "7");
+    type("txtStartVerse", "7");
     QCOMPARE(get<QLineEdit>("txtEndVerse")->text(), QStringLiteral("7"));
-}
 
-void tst_frmVellumark::startBookLeavesItsChoiceInTheEndList() {
-    showWindow();
+    // The start book's choice reaches the end list when focus leaves it, not on choosing.
     auto* start = get<QComboBox>("drpStartBook");
     auto* end = get<QComboBox>("drpEndBook");
     end->setCurrentIndex(5);
     focus(start);
     start->setCurrentIndex(1);
-    QCOMPARE(end->currentIndex(), 5);  // choosing runs no code
+    QCOMPARE(end->currentIndex(), 5);
     focus(get<QLineEdit>("txtValue"));
     QCOMPARE(end->currentText(), QStringLiteral("Exodus"));
     focus(end);
@@ -239,32 +252,33 @@ void tst_frmVellumark::startBookLeavesItsChoiceInTheEndList() {
 
 void tst_frmVellumark::optionRules() {
     showWindow();
-    const QList<QRadioButton*> measures = {get<QRadioButton>("radWordCount"),
-                                           get<QRadioButton>("radLetterCount"),
-                                           get<QRadioButton>("radGematria")};
-    QTest::mouseClick(get<QRadioButton>("radLineMatch"), Qt::LeftButton);
-    for (QRadioButton* measure : measures) QVERIFY(measure->isEnabled());
+    auto enabled = [&] {
+        int count = 0;
+        for (const char* name : {"radWordCount", "radLetterCount", "radGematria"})
+            count += get<QRadioButton>(name)->isEnabled();
+        return count;
+    };
+    pick("radLineMatch");
+    QCOMPARE(enabled(), 3);
     QVERIFY(get<QRadioButton>("radGematria")->isChecked());
-    QTest::mouseClick(get<QRadioButton>("radWordCount"), Qt::LeftButton);
-    QTest::mouseClick(get<QRadioButton>("radWordMatch"), Qt::LeftButton);
-    for (QRadioButton* measure : measures) QVERIFY(!measure->isEnabled());
+    pick("radWordCount");
+    pick("radWordMatch");
+    QCOMPARE(enabled(), 0);
     QVERIFY2(get<QRadioButton>("radWordCount")->isChecked(), "the measure stays checked");
-    QTest::mouseClick(get<QRadioButton>("radLineMatch"), Qt::LeftButton);
+    pick("radLineMatch");
     QVERIFY(get<QRadioButton>("radGematria")->isChecked());
 
-    // The rules follow the checked state however it changes: an accessibility
-    // action or code, not only a click.
-    QTest::mouseClick(get<QRadioButton>("radWordMatch"), Qt::LeftButton);
+    // The rules follow the checked state however it changes: an accessibility action or code.
+    pick("radWordMatch");
     QAccessibleInterface* verse =
         QAccessible::queryAccessibleInterface(get<QRadioButton>("radLineMatch"));
     QVERIFY(verse && verse->actionInterface());
     verse->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
     QVERIFY(get<QRadioButton>("radLineMatch")->isChecked());
-    for (QRadioButton* measure : measures) QVERIFY(measure->isEnabled());
-    get<QRadioButton>("radWordMatch")->setChecked(true);
-    get<QRadioButton>("radWordCount")->setChecked(true);
-    get<QRadioButton>("radLineMatch")->setChecked(true);
-    for (QRadioButton* measure : measures) QVERIFY(measure->isEnabled());
+    QCOMPARE(enabled(), 3);
+    for (const char* name : {"radWordMatch", "radWordCount", "radLineMatch"})
+        get<QRadioButton>(name)->setChecked(true);
+    QCOMPARE(enabled(), 3);
     QVERIFY(get<QRadioButton>("radGematria")->isChecked());
 }
 
@@ -273,11 +287,9 @@ void tst_frmVellumark::folderNameThatIsNotUtf8() {
     testing_support::WriteAppFolder(app, {{1, 1, 1, 1, 2, 26, 26, "H1", "E1"}});
     frmVellumark fresh(app);
     QVERIFY(fresh.Form_Load());
-    fresh.findChild<QLineEdit*>("txtValue")->setText("26");
-    fresh.findChild<QLineEdit*>("txtReportName")->setText("r");
-    fresh.findChild<QRadioButton*>("radLineMatch")->setChecked(true);
-    QTest::mouseClick(fresh.findChild<QPushButton*>("btnValueSearch"), Qt::LeftButton);
-    QCOMPARE(MessageBox::takeShown(), QStringList{"Vellumark Gematria Software|Done"});
+    in<QRadioButton>(&fresh, "radLineMatch")->setChecked(true);
+    searchIn(&fresh, "26", "r");
+    QCOMPARE(MessageBox::takeShown(), kDone);
     QVERIFY(std::filesystem::exists(app + "/Report/r.html"));
 }
 
@@ -302,20 +314,19 @@ void tst_frmVellumark::startupMessages() {
     QFETCH(QString, expected);
     for (const QString& entry : remove) {
         const std::string file = dir->file(entry.section(':', -1).toStdString());
-        if (entry.startsWith("loop:")) {
-            std::filesystem::remove(file);
-            std::filesystem::create_symlink(
-                file, file);  // a link to itself: its attributes cannot be read
-        } else if (entry.startsWith("dir:")) {
-            std::filesystem::remove(file);
-            std::filesystem::create_directory(file);
-        } else if (entry.startsWith("fifo:")) {
-            std::filesystem::remove(file);
-            QCOMPARE(mkfifo(file.c_str(), 0600), 0);
-        } else if (entry.startsWith("cut:")) {
+        const QString kind = entry.contains(':') ? entry.section(':', 0, 0) : QString();
+        if (kind.isEmpty()) {
+            std::filesystem::remove_all(file);
+        } else if (kind == "cut") {
             std::filesystem::resize_file(file, std::filesystem::file_size(file) - 1);
         } else {
-            std::filesystem::remove_all(dir->file(entry.toStdString()));
+            std::filesystem::remove(file);
+            if (kind == "loop")  // a link to itself: its attributes cannot be read
+                std::filesystem::create_symlink(file, file);
+            else if (kind == "dir")
+                std::filesystem::create_directory(file);
+            else
+                QCOMPARE(mkfifo(file.c_str(), 0600), 0);
         }
     }
     frmVellumark fresh(dir->path());
@@ -323,7 +334,7 @@ void tst_frmVellumark::startupMessages() {
     const QString text = expected.contains("%1")
                              ? expected.arg(QString::fromStdString(dir->path()))
                              : QString::fromStdString(dir->path()) + "/" + expected;
-    QCOMPARE(MessageBox::takeShown(), QStringList{"Vellumark Gematria Software|" + text});
+    QCOMPARE(MessageBox::takeShown(), QStringList{kTitle + text});
 }
 
 void tst_frmVellumark::reportFolder() {
@@ -358,67 +369,53 @@ void tst_frmVellumark::valueSearchValidation() {
     QFETCH(QString, name);
     QFETCH(QString, message);
     QFETCH(QString, nameAfter);
-    get<QLineEdit>("txtValue")->setText(value);
-    get<QLineEdit>("txtReportName")->setText(name);
-    click("btnValueSearch");
-    QCOMPARE(MessageBox::takeShown(), QStringList{"Vellumark Gematria Software|" + message});
+    search(value, name);
+    QCOMPARE(MessageBox::takeShown(), QStringList{kTitle + message});
     QCOMPARE(get<QLineEdit>("txtReportName")->text(), nameAfter);
     QVERIFY(std::filesystem::is_empty(dir->file("Report")));
 }
 
 void tst_frmVellumark::valueSearchOverwriteAndDispatch() {
-    const QStringList done = {"Vellumark Gematria Software|Done"};
     const std::string report = dir->file("Report/study.html");
     WriteFile(report, "old");
-    get<QLineEdit>("txtValue")->setText("26");
-    get<QLineEdit>("txtReportName")->setText("study");
-    click("btnValueSearch");
+    search("26", "study");
     QCOMPARE(MessageBox::takeShown(),
              QStringList{"Overwrite?|Report file study.html already exists. Overwrite?"});
     QCOMPARE(ReadFile(report), std::string("old"));
 
-    QTest::mouseClick(get<QRadioButton>("radLineMatch"), Qt::LeftButton);
-    get<QLineEdit>("txtValue")->setText("626");
-    MessageBox::setNextAnswer(MessageBox::Yes);
-    click("btnValueSearch");
-    QCOMPARE(MessageBox::takeShown().last(), done.first());
-    QVERIFY2(ReadFile(report).find("<b>Exo 1:1 </b></a> (H6)") != std::string::npos,
-             "verse gematria search");
-    QTest::mouseClick(get<QRadioButton>("radLetterCount"), Qt::LeftButton);
-    get<QLineEdit>("txtValue")->setText("9");
-    MessageBox::setNextAnswer(MessageBox::Yes);
-    click("btnValueSearch");
-    QCOMPARE(MessageBox::takeShown().last(), done.first());
-    QVERIFY2(ReadFile(report).find("<b>Gen 1:2 </b></a> H3 H4 H5") != std::string::npos,
-             "verse letter count search");
+    // Verse gematria, verse letter count, words (the checked measure is not looked at), phrases.
+    struct Run {
+        const char* option;
+        const char* value;
+        const char* found;
+    };
+    for (const auto& [option, value, found] :
+         {Run{"radLineMatch", "626", "<b>Exo 1:1 </b></a> (H6)"},
+          Run{"radLetterCount", "9", "<b>Gen 1:2 </b></a> H3 H4 H5"},
+          Run{"radWordMatch", "26", "<b><i>H3</i></b>"},
+          Run{"radMatchMultiple", "27", "<b><i>H3 H4</i></b> H5"}}) {
+        pick(option);
+        MessageBox::setNextAnswer(MessageBox::Yes);
+        search(value, "study");
+        QCOMPARE(MessageBox::takeShown().last(), kDone.first());
+        QVERIFY2(ReadFile(report).find(found) != std::string::npos, option);
+    }
+    QVERIFY(get<QPushButton>("btnOpenReport")->isEnabled());
 
-    // Back in word mode, Gematria stays checked but is not looked at.
-    QTest::mouseClick(get<QRadioButton>("radWordMatch"), Qt::LeftButton);
-    get<QLineEdit>("txtValue")->setText("26");
-    MessageBox::setNextAnswer(MessageBox::Yes);
-    click("btnValueSearch");
-    QCOMPARE(MessageBox::takeShown().last(), done.first());
-    QVERIFY2(ReadFile(report).find("<b><i>H3</i></b>") != std::string::npos, "word search");
-    QTest::mouseClick(get<QRadioButton>("radMatchMultiple"), Qt::LeftButton);
-    get<QLineEdit>("txtValue")->setText("27");
-    MessageBox::setNextAnswer(MessageBox::Yes);
-    click("btnValueSearch");
-    QCOMPARE(MessageBox::takeShown().last(), done.first());
-    QVERIFY2(ReadFile(report).find("<b><i>H3 H4</i></b> H5") != std::string::npos, "phrase search");
-
-    // A verse run that fails in the middle of the scan hides its progress.
+    // A verse run that fails in the middle of the scan hides its progress and names the
+    // report it did not write, offering nothing to open.
     showWindow();
-    QTest::mouseClick(get<QRadioButton>("radLineMatch"), Qt::LeftButton);
-    get<QLineEdit>("txtValue")->setText("26");
-    get<QLineEdit>("txtReportName")->setText("failed");
+    pick("radLineMatch");
     WriteFile(dir->file("Data/Hebrew.txt"), CrLf({"Exo 1:1 H6"}));
-    click("btnValueSearch");
+    search("26", "failed");
     const QStringList failed = MessageBox::takeShown();
     QCOMPARE(failed.size(), 1);
     QVERIFY2(failed[0].contains("no line for Gen 1:1"), qPrintable(failed[0]));
     QVERIFY(!std::filesystem::exists(dir->file("Report/failed.html")));
     for (const char* name : {"lblProcessing", "prgProgress", "btnKill"})
         QVERIFY2(get<QWidget>(name)->isHidden(), name);
+    QCOMPARE(status(), QStringLiteral("The search stopped: Report/failed.html was not written"));
+    QVERIFY(!get<QPushButton>("btnOpenReport")->isEnabled());
 }
 
 void tst_frmVellumark::multipleMatchKillAndBusyPolicy() {
@@ -433,13 +430,11 @@ void tst_frmVellumark::multipleMatchKillAndBusyPolicy() {
     });
     click("btnValueSearch");
     QVERIFY(barShown);
-    const QString busy =
-        "Vellumark Gematria Software|A Multiple Match search is still running. Wait until it "
-        "has finished, or click Kill Process.";
-    QCOMPARE(MessageBox::takeShown(),
-             (QStringList{busy, busy, "Vellumark Gematria Software|Done"}));
-    QCOMPARE(ReadFile(dir->file("Report/runs.html")),
-             CrLf({"<html>", "<head>", "</head>", "<body>", "</body>", "</html>"}));
+    const QString busy = kTitle +
+                         "A Multiple Match search is still running. Wait until it has finished, "
+                         "or click Kill Process.";
+    QCOMPARE(MessageBox::takeShown(), (QStringList{busy, busy, kDone.first()}));
+    QCOMPARE(ReadFile(dir->file("Report/runs.html")), EmptyReport());
     QCOMPARE(status(), QStringLiteral("Kill Process: 0 hits written to Report/runs.html"));
     QVERIFY(!window->killRequested());
     QVERIFY(get<QProgressBar>("prgProgress")->isHidden());
@@ -457,33 +452,26 @@ void tst_frmVellumark::closingDuringTheScanFinishesTheReport() {
     QVERIFY(openWhileScanning);
     QVERIFY(!window->isVisible());
     QVERIFY(MessageBox::takeShown().isEmpty());
-    QCOMPARE(ReadFile(dir->file("Report/closing.html")),
-             CrLf({"<html>", "<head>", "</head>", "<body>", "</body>", "</html>"}));
+    QCOMPARE(ReadFile(dir->file("Report/closing.html")), EmptyReport());
 }
 
 void tst_frmVellumark::rangeTotalsThroughTheWindow() {
     showWindow();
-    const QStringList boxes = {"txtWordCount", "txtLetterCount", "txtGematria", "txtAltGematria"};
     auto totals = [&] {
-        QStringList texts;
-        for (const QString& box : boxes) texts << get<QLineEdit>(box.toLatin1())->text();
-        return texts;
+        return texts(window.get(),
+                     {"txtWordCount", "txtLetterCount", "txtGematria", "txtAltGematria"});
     };
-    focus(get<QLineEdit>("txtStartChapter"));
-    QTest::keyClicks(get<QLineEdit>("txtStartChapter"), "1");
-    focus(get<QLineEdit>("txtStartVerse"));
-    QTest::keyClicks(get<QLineEdit>("txtStartVerse"), "1");
+    type("txtStartChapter", "1");
+    type("txtStartVerse", "1");
     get<QComboBox>("drpEndBook")->setCurrentIndex(1);
     click("btnRangeTotals");
-    QCOMPARE(totals(), (QStringList{"6", "20", "65", "665"}));
+    const QStringList genesisToExodus = {"6", "20", "65", "665"};
+    QCOMPARE(totals(), genesisToExodus);
 
-    focus(get<QLineEdit>("txtEndVerse"));
-    QTest::keyClicks(get<QLineEdit>("txtEndVerse"), "9");
+    type("txtEndVerse", "9");
     click("btnRangeTotals");
-    QCOMPARE(MessageBox::takeShown(),
-             QStringList{"Vellumark Gematria Software|Exodus 1:9 was not found"});
-    QCOMPARE(totals(),
-             (QStringList{"6", "20", "65", "665"}));  // a failed validation leaves the totals
+    QCOMPARE(MessageBox::takeShown(), QStringList{kTitle + "Exodus 1:9 was not found"});
+    QCOMPARE(totals(), genesisToExodus);  // a failed validation leaves the totals
 }
 
 void tst_frmVellumark::reportFilterThroughTheWindow() {
@@ -493,19 +481,23 @@ void tst_frmVellumark::reportFilterThroughTheWindow() {
                             "</body></html>"}));
     get<QLineEdit>("txtReportName")->setText("nothing.html");
     click("btnReportFilter");
-    QCOMPARE(MessageBox::takeShown(), QStringList{"Vellumark Gematria Software|" +
-                                                  path("Report/nothing.html") + " was not found."});
+    QCOMPARE(MessageBox::takeShown(),
+             QStringList{kTitle + path("Report/nothing.html") + " was not found."});
     get<QLineEdit>("txtReportName")->setText(" words.html ");
     get<QLineEdit>("txtReportFilter")->setText(" a   b ");
     get<QPlainTextEdit>("txtReportHeader")->setPlainText("  Heading ");
     click("btnReportFilter");
-    QCOMPARE(MessageBox::takeShown(), QStringList{"Vellumark Gematria Software|Done"});
+    QCOMPARE(MessageBox::takeShown(), kDone);
     QCOMPARE(get<QLineEdit>("txtReportName")->text(), QStringLiteral("words"));
     QCOMPARE(get<QLineEdit>("txtReportFilter")->text(), QStringLiteral("a b"));
     QCOMPARE(get<QPlainTextEdit>("txtReportHeader")->toPlainText(), QStringLiteral("  Heading "));
     QCOMPARE(ReadFile(report),
              CrLf({"<html>", "<p>", "<h2>Heading</h2>", "<p>",
                    "<p><a href='x'><b>Gen 1:2 </b></a>  <b><i>C</i></b>", "E2", "</body></html>"}));
+    QCOMPARE(status(),
+             QStringLiteral("Report Filter removed 1 of 2 entries from Report/words.html"));
+    click("btnOpenReport");
+    QCOMPARE(Desktop::takeOpened(), QList{QUrl::fromLocalFile(path("Report/words.html"))});
 
     // A verse report highlights nothing: the user is asked, and No keeps it.
     const std::string verses = CrLf({"<html>", "<p><a href='x'><b>Gen 1:1 </b></a> C", "E1"});
@@ -520,43 +512,17 @@ void tst_frmVellumark::reportFilterThroughTheWindow() {
 void tst_frmVellumark::statusLineAndOpenReport() {
     QCOMPARE(status(), QString());
     QVERIFY(!get<QPushButton>("btnOpenReport")->isEnabled());
-    const QStringList done = {"Vellumark Gematria Software|Done"};
-    get<QLineEdit>("txtValue")->setText("26");
-    get<QLineEdit>("txtReportName")->setText("ws-26");
-    click("btnValueSearch");
-    QCOMPARE(MessageBox::takeShown(), done);
+    search("26", "ws-26");
+    QCOMPARE(MessageBox::takeShown(), kDone);
     QCOMPARE(status(), QStringLiteral("2 hits written to Report/ws-26.html"));
     click("btnOpenReport");
     QCOMPARE(Desktop::takeOpened(), QList{QUrl::fromLocalFile(path("Report/ws-26.html"))});
 
-    get<QLineEdit>("txtValue")->setText("5");
-    get<QLineEdit>("txtReportName")->setText("none");
-    click("btnValueSearch");
-    QCOMPARE(MessageBox::takeShown(), done);
+    search("5", "none");
+    QCOMPARE(MessageBox::takeShown(), kDone);
     QCOMPARE(status(), QStringLiteral("No hits: Report/none.html holds no entries"));
-    QVERIFY(get<QPushButton>("btnOpenReport")->isEnabled());  // an empty report opens too
-
-    // A failed search names the report it did not write, and offers nothing to open.
-    WriteFile(dir->file("Data/Hebrew.txt"), CrLf({"Exo 1:1 H6"}));
-    get<QLineEdit>("txtValue")->setText("26");
-    get<QLineEdit>("txtReportName")->setText("failed");
-    click("btnValueSearch");
-    QCOMPARE(MessageBox::takeShown().size(), 1);
-    QCOMPARE(status(), QStringLiteral("The search stopped: Report/failed.html was not written"));
-    QVERIFY(!get<QPushButton>("btnOpenReport")->isEnabled());
-
-    const std::string report = dir->file("Report/words.html");
-    WriteFile(report, CrLf({"<html>", "<p><a href='x'><b>Gen 1:1 </b></a>  <b><i>A</i></b> C", "E1",
-                            "<p><a href='x'><b>Gen 1:2 </b></a>  <b><i>C</i></b>", "E2",
-                            "</body></html>"}));
-    get<QLineEdit>("txtReportName")->setText("words");
-    get<QLineEdit>("txtReportFilter")->setText("a");
-    click("btnReportFilter");
-    QCOMPARE(MessageBox::takeShown(), done);
-    QCOMPARE(status(),
-             QStringLiteral("Report Filter removed 1 of 2 entries from Report/words.html"));
-    click("btnOpenReport");
-    QCOMPARE(Desktop::takeOpened(), QList{QUrl::fromLocalFile(path("Report/words.html"))});
+    click("btnOpenReport");  // an empty report opens too
+    QCOMPARE(Desktop::takeOpened(), QList{QUrl::fromLocalFile(path("Report/none.html"))});
 }
 
 void tst_frmVellumark::menusOpenTheRightFiles() {
@@ -617,23 +583,15 @@ void tst_frmVellumark::returnRunsTheRowsCommand() {
         QCOMPARE(shown, QStringList());
         QCOMPARE(get<QPlainTextEdit>("txtReportHeader")->toPlainText(), QStringLiteral("\n"));
     } else {
-        QCOMPARE(shown, QStringList{"Vellumark Gematria Software|" + message});
+        QCOMPARE(shown, QStringList{kTitle + message});
         // Ctrl+Return runs the search and adds no line to the header.
         QCOMPARE(get<QPlainTextEdit>("txtReportHeader")->toPlainText(), QString());
     }
 }
 
-void tst_frmVellumark::calculatorCountsTypedAndPastedText() {
+void tst_frmVellumark::calculator() {
     frmCalculator* calculator = openCalculator();
     QVERIFY(calculator->isVisible() && calculator->isWindow());
-    const QStringList fields = {"txtWords",   "txtLetters", "txtGematria", "txtFinalGematria",
-                                "txtOrdinal", "txtReduced", "txtAtbash"};
-    auto results = [&] {
-        QStringList texts;
-        for (const QString& field : fields)
-            texts << in<QLineEdit>(calculator, field.toLatin1())->text();
-        return texts;
-    };
     const QList<QPair<const char*, QString>> names = {
         {"txtHebrew", "Hebrew Text:"},
         {"txtWords", "Words:"},
@@ -642,14 +600,17 @@ void tst_frmVellumark::calculatorCountsTypedAndPastedText() {
         {"txtFinalGematria", "Final-letter gematria:"}};
     for (const auto& [name, text] : names)
         QVERIFY2(NamedOrLabelled(in<QWidget>(calculator, name), text), name);
+    auto results = [&] {
+        return texts(calculator, {"txtWords", "txtLetters", "txtGematria", "txtFinalGematria",
+                                  "txtOrdinal", "txtReduced", "txtAtbash"});
+    };
 
     auto* text = in<QPlainTextEdit>(calculator, "txtHebrew");
     for (QChar letter : QStringLiteral("אלהים"))  // typed as a Hebrew layout sends it
         QTest::sendKeyEvent(QTest::Click, text, Qt::Key_unknown, QString(letter), Qt::NoModifier);
     QCOMPARE(results(), (QStringList{"1", "5", "86", "646", "41", "14", "560"}));
 
-    // Genesis 1:1 as the data builder's source has it: points, accents, the
-    // morpheme slashes and sof pasuq.
+    // Genesis 1:1 with points, accents, morpheme slashes and sof pasuq.
     text->clear();
     QApplication::clipboard()->setText(QStringLiteral("בְּ/רֵאשִׁ֖ית בָּרָ֣א אֱלֹהִ֑ים אֵ֥ת הַ/שָּׁמַ֖יִם וְ/אֵ֥ת הָ/אָֽרֶץ׃"));
     text->paste();
@@ -668,20 +629,13 @@ void tst_frmVellumark::calculatorCountsTypedAndPastedText() {
     text->setPlainText(QStringLiteral("no Hebrew"));
     QCOMPARE(results().mid(0, 3), (QStringList{"0", "0", "0"}));
     QVERIFY(!in<QPushButton>(calculator, "btnUseValue")->isEnabled());
-}
 
-void tst_frmVellumark::calculatorKeypadAndUseValue() {
-    frmCalculator* calculator = openCalculator();
-    auto* text = in<QPlainTextEdit>(calculator, "txtHebrew");
-    auto press = [&](const char* key) {
-        QTest::mouseClick(in<QPushButton>(calculator, key), Qt::LeftButton);
-    };
-    // Alef, bet, backspace, final mem, space, tav: "אם ת"
+    // The keypad: alef, bet, backspace, final mem, space, tav.
+    text->clear();
     for (const char* key :
          {"btnLetter1", "btnLetter2", "btnBackspace", "btnLetter14", "btnSpace", "btnLetter27"})
-        press(key);
+        QTest::mouseClick(in<QPushButton>(calculator, key), Qt::LeftButton);
     QCOMPARE(text->toPlainText(), QStringLiteral("אם ת"));
-    // One key for each of the 27 letter forms, showing its letter.
     for (int form = 0; form < 27; ++form) {
         const QByteArray name = "btnLetter" + QByteArray::number(form + 1);
         QCOMPARE(in<QPushButton>(calculator, name.constData())->text(),
@@ -690,11 +644,10 @@ void tst_frmVellumark::calculatorKeypadAndUseValue() {
     QCOMPARE(in<QPushButton>(calculator, "btnLetter14")->accessibleName(),
              QStringLiteral("Final Mem"));
     QCOMPARE(in<QLineEdit>(calculator, "txtGematria")->text(), QStringLiteral("441"));
-    press("btnUseValue");
+    QTest::mouseClick(in<QPushButton>(calculator, "btnUseValue"), Qt::LeftButton);
     QCOMPARE(get<QLineEdit>("txtValue")->text(), QStringLiteral("441"));
     QCOMPARE(window->focusWidget(), get<QWidget>("txtReportName"));
-    // The menu brings back the one calculator.
-    QCOMPARE(openCalculator(), calculator);
+    QCOMPARE(openCalculator(), calculator);  // the menu brings back the one calculator
 }
 
 void tst_frmVellumark::installedLayoutWritesToTheDocumentsFolder() {
@@ -711,12 +664,10 @@ void tst_frmVellumark::installedLayoutWritesToTheDocumentsFolder() {
     QVERIFY(installed.Form_Load());
     installed.announce(QString::fromStdString(vellumark::ReportsGoTo(folders)));
     const QString reports = QString::fromStdString(home.file("Documents/Vellumark/Report/"));
-    QCOMPARE(installed.findChild<QLabel*>("lblStatus")->text(), "Reports go to " + reports + ".");
+    QCOMPARE(in<QLabel>(&installed, "lblStatus")->text(), "Reports go to " + reports + ".");
 
-    installed.findChild<QLineEdit*>("txtValue")->setText("26");
-    installed.findChild<QLineEdit*>("txtReportName")->setText("installed");
-    QTest::mouseClick(installed.findChild<QPushButton*>("btnValueSearch"), Qt::LeftButton);
-    QCOMPARE(MessageBox::takeShown(), QStringList{"Vellumark Gematria Software|Done"});
+    searchIn(&installed, "26", "installed");
+    QCOMPARE(MessageBox::takeShown(), kDone);
     const std::string report = ReadFile(home.file("Documents/Vellumark/Report/installed.html"));
     QVERIFY(report.find("..\\Data\\EnglishOT.html#") != std::string::npos);
     QVERIFY(std::filesystem::is_regular_file(home.file("Documents/Vellumark/Data/EnglishOT.html")));
@@ -728,47 +679,39 @@ void tst_frmVellumark::methodAndRangeReachTheSearch() {
         hebrew.path(), {{1, 1, 1, "אם ית", "E1"}, {1, 1, 2, "כל", "E2"}, {2, 1, 1, "אם", "E3"}});
     frmVellumark w(hebrew.path());
     QVERIFY(w.Form_Load());
-    auto* method = w.findChild<QComboBox*>("drpMethod");
-    auto* withinRange = w.findChild<QCheckBox*>("chkWithinRange");
+    auto* method = in<QComboBox>(&w, "drpMethod");
+    auto* withinRange = in<QCheckBox>(&w, "chkWithinRange");
     QCOMPARE(method->currentText(), QStringLiteral("Standard and final letters"));
     QVERIFY(!withinRange->isChecked());
-    auto search = [&w](const char* value) {
-        w.findChild<QLineEdit*>("txtValue")->setText(value);
-        w.findChild<QLineEdit*>("txtReportName")->setText("r");
-        QTest::mouseClick(w.findChild<QPushButton*>("btnValueSearch"), Qt::LeftButton);
-    };
-    const QStringList done = {"Vellumark Gematria Software|Done"};
     auto report = [&hebrew] { return ReadFile(hebrew.file("Report/r.html")); };
 
     // Ordinal: אם 1+13; in Genesis 1 only, the second אם (Exodus) is left out.
     method->setCurrentText("Ordinal");
     withinRange->setChecked(true);
-    w.findChild<QLineEdit*>("txtStartChapter")->setText("1");
-    w.findChild<QLineEdit*>("txtStartVerse")->setText("1");
-    w.findChild<QLineEdit*>("txtEndVerse")->setText("2");
-    search("14");
-    QCOMPARE(MessageBox::takeShown(), done);
+    in<QLineEdit>(&w, "txtStartChapter")->setText("1");
+    in<QLineEdit>(&w, "txtStartVerse")->setText("1");
+    in<QLineEdit>(&w, "txtEndVerse")->setText("2");
+    searchIn(&w, "14", "r");
+    QCOMPARE(MessageBox::takeShown(), kDone);
     QVERIFY(report().find("<p>Method: Ordinal. Range: Genesis 1:1 to Genesis 1:2.</p>") !=
             std::string::npos);
-    QCOMPARE(w.findChild<QLabel*>("lblStatus")->text(),
-             QStringLiteral("1 hit written to Report/r.html"));
+    QCOMPARE(in<QLabel>(&w, "lblStatus")->text(), QStringLiteral("1 hit written to Report/r.html"));
 
     // A range that fails is reported before the question about the existing report.
-    w.findChild<QLineEdit*>("txtStartVerse")->clear();
+    in<QLineEdit>(&w, "txtStartVerse")->clear();
     MessageBox::setNextAnswer(MessageBox::Yes);
-    search("14");
-    QCOMPARE(MessageBox::takeShown(),
-             QStringList{"Vellumark Gematria Software|Please enter a valid start verse."});
+    searchIn(&w, "14", "r");
+    QCOMPARE(MessageBox::takeShown(), QStringList{kTitle + "Please enter a valid start verse."});
     MessageBox::setNextAnswer(MessageBox::No);
 
     // The default method and no range: no such line, both אם found.
     method->setCurrentIndex(0);
     withinRange->setChecked(false);
     MessageBox::setNextAnswer(MessageBox::Yes);
-    search("41");
-    QCOMPARE(MessageBox::takeShown().last(), done.first());
+    searchIn(&w, "41", "r");
+    QCOMPARE(MessageBox::takeShown().last(), kDone.first());
     QVERIFY(report().find("Method:") == std::string::npos);
-    QCOMPARE(w.findChild<QLabel*>("lblStatus")->text(),
+    QCOMPARE(in<QLabel>(&w, "lblStatus")->text(),
              QStringLiteral("2 hits written to Report/r.html"));
 }
 
