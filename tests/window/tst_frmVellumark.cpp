@@ -56,12 +56,6 @@ QStringList texts(QWidget* parent, const QStringList& fields) {
     return result;
 }
 
-void searchIn(QWidget* window, const QString& value, const QString& report) {
-    in<QLineEdit>(window, "txtValue")->setText(value);
-    in<QLineEdit>(window, "txtReportName")->setText(report);
-    QTest::mouseClick(in<QPushButton>(window, "btnValueSearch"), Qt::LeftButton);
-}
-
 std::string EmptyReport() {
     return CrLf({"<html>", "<head>", "</head>", "<body>", "</body>", "</html>"});
 }
@@ -103,7 +97,13 @@ private:
     void click(const char* button) { QTest::mouseClick(get<QPushButton>(button), Qt::LeftButton); }
     void pick(const char* radio) { QTest::mouseClick(get<QRadioButton>(radio), Qt::LeftButton); }
     void search(const QString& value, const QString& report) {
-        searchIn(window.get(), value, report);
+        get<QLineEdit>("txtValue")->setText(value);
+        get<QLineEdit>("txtReportName")->setText(report);
+        click("btnValueSearch");
+    }
+    bool load(const std::string& app) {
+        window = std::make_unique<frmVellumark>(app);
+        return window->Form_Load();
     }
     void showWindow() {
         window->show();
@@ -146,8 +146,7 @@ void tst_frmVellumark::init() {
                                      {2, 1, 1, 1, 4, 26, 626, "H6", "E3"}},
                                     testing_support::WordFields({0, 1, 1, 1, 13, 13, 0, 1, 1, 2, 26,
                                                                  1, 2, 0, 2, 1, 1, -26, 626}));
-    window = std::make_unique<frmVellumark>(dir->path());
-    QVERIFY(window->Form_Load());
+    QVERIFY(load(dir->path()));
 }
 
 void tst_frmVellumark::cleanup() {
@@ -275,10 +274,9 @@ void tst_frmVellumark::optionRules() {
 void tst_frmVellumark::folderNameThatIsNotUtf8() {
     const std::string app = dir->file("caf\xE9");  // Latin-1, not UTF-8
     testing_support::WriteAppFolder(app, {{1, 1, 1, 1, 2, 26, 26, "H1", "E1"}});
-    frmVellumark fresh(app);
-    QVERIFY(fresh.Form_Load());
-    in<QRadioButton>(&fresh, "radLineMatch")->setChecked(true);
-    searchIn(&fresh, "26", "r");
+    QVERIFY(load(app));
+    get<QRadioButton>("radLineMatch")->setChecked(true);
+    search("26", "r");
     QCOMPARE(MessageBox::takeShown(), kDone);
     QVERIFY(std::filesystem::exists(app + "/Report/r.html"));
 }
@@ -319,8 +317,7 @@ void tst_frmVellumark::startupMessages() {
                 QCOMPARE(mkfifo(file.c_str(), 0600), 0);
         }
     }
-    frmVellumark fresh(dir->path());
-    QVERIFY(!fresh.Form_Load());
+    QVERIFY(!load(dir->path()));
     const QString text = expected.contains("%1")
                              ? expected.arg(QString::fromStdString(dir->path()))
                              : QString::fromStdString(dir->path()) + "/" + expected;
@@ -329,15 +326,11 @@ void tst_frmVellumark::startupMessages() {
 
 void tst_frmVellumark::reportFolder() {
     std::filesystem::remove_all(dir->file("Report"));
-    {
-        frmVellumark fresh(dir->path());
-        QVERIFY(fresh.Form_Load());
-        QVERIFY(std::filesystem::is_directory(dir->file("Report")));
-    }
+    QVERIFY(load(dir->path()));
+    QVERIFY(std::filesystem::is_directory(dir->file("Report")));
     std::filesystem::remove_all(dir->file("Report"));
     WriteFile(dir->file("Report"), "a file in the way");
-    frmVellumark fresh(dir->path());
-    QVERIFY(fresh.Form_Load());
+    QVERIFY(load(dir->path()));
     const QStringList shown = MessageBox::takeShown();
     QCOMPARE(shown.size(), 1);
     QVERIFY2(shown[0].contains(path("Report/")), qPrintable(shown[0]));
@@ -632,55 +625,52 @@ void tst_frmVellumark::calculator() {
 
 void tst_frmVellumark::installedLayoutWritesToTheDocumentsFolder() {
     // An installed program: no Data beside it, the data under its prefix.
-    TempDir prefix;
-    TempDir home;
-    std::filesystem::create_directories(prefix.file("bin"));
-    std::filesystem::create_directories(prefix.file("share/vellumark"));
-    std::filesystem::rename(dir->file("Data"), prefix.file("share/vellumark/Data"));
-    const vellumark::AppFolders folders = vellumark::ChooseAppFolders(
-        prefix.file("bin"), vellumark::InstalledDataFolder(prefix.file("bin")), {home.path()});
+    const std::string bin = dir->file("prefix/bin"), home = dir->file("home");
+    std::filesystem::create_directories(bin);
+    std::filesystem::create_directories(dir->file("prefix/share/vellumark"));
+    std::filesystem::create_directories(home);
+    std::filesystem::rename(dir->file("Data"), dir->file("prefix/share/vellumark/Data"));
+    const vellumark::AppFolders folders =
+        vellumark::ChooseAppFolders(bin, vellumark::InstalledDataFolder(bin), {home});
     QVERIFY2(folders.installed && folders.message.empty(), folders.message.c_str());
-    frmVellumark installed(folders.app);
-    QVERIFY(installed.Form_Load());
-    installed.announce(QString::fromStdString(vellumark::ReportsGoTo(folders)));
-    const QString reports = QString::fromStdString(home.file("Documents/Vellumark/Report/"));
-    QCOMPARE(in<QLabel>(&installed, "lblStatus")->text(), "Reports go to " + reports + ".");
+    QVERIFY(load(folders.app));
+    window->announce(QString::fromStdString(vellumark::ReportsGoTo(folders)));
+    QCOMPARE(status(), "Reports go to " + path("home/Documents/Vellumark/Report/") + ".");
 
-    searchIn(&installed, "26", "installed");
+    search("26", "installed");
     QCOMPARE(MessageBox::takeShown(), kDone);
-    const std::string report = ReadFile(home.file("Documents/Vellumark/Report/installed.html"));
-    QVERIFY(report.find("..\\Data\\EnglishOT.html#") != std::string::npos);
-    QVERIFY(std::filesystem::is_regular_file(home.file("Documents/Vellumark/Data/EnglishOT.html")));
+    QVERIFY(ReadFile(home + "/Documents/Vellumark/Report/installed.html")
+                .find("..\\Data\\EnglishOT.html#") != std::string::npos);
+    QVERIFY(std::filesystem::is_regular_file(home + "/Documents/Vellumark/Data/EnglishOT.html"));
 }
 
 void tst_frmVellumark::methodAndRangeReachTheSearch() {
-    TempDir hebrew;
+    const std::string hebrew = dir->file("hebrew");
     testing_support::WriteHebrewAppFolder(
-        hebrew.path(), {{1, 1, 1, "אם ית", "E1"}, {1, 1, 2, "כל", "E2"}, {2, 1, 1, "אם", "E3"}});
-    frmVellumark w(hebrew.path());
-    QVERIFY(w.Form_Load());
-    auto* method = in<QComboBox>(&w, "drpMethod");
-    auto* withinRange = in<QCheckBox>(&w, "chkWithinRange");
+        hebrew, {{1, 1, 1, "אם ית", "E1"}, {1, 1, 2, "כל", "E2"}, {2, 1, 1, "אם", "E3"}});
+    QVERIFY(load(hebrew));
+    auto* method = get<QComboBox>("drpMethod");
+    auto* withinRange = get<QCheckBox>("chkWithinRange");
     QCOMPARE(method->currentText(), QStringLiteral("Standard and final letters"));
     QVERIFY(!withinRange->isChecked());
-    auto report = [&hebrew] { return ReadFile(hebrew.file("Report/r.html")); };
+    auto report = [&] { return ReadFile(hebrew + "/Report/r.html"); };
 
     // Ordinal: אם 1+13; in Genesis 1 only, the second אם (Exodus) is left out.
     method->setCurrentText("Ordinal");
     withinRange->setChecked(true);
-    in<QLineEdit>(&w, "txtStartChapter")->setText("1");
-    in<QLineEdit>(&w, "txtStartVerse")->setText("1");
-    in<QLineEdit>(&w, "txtEndVerse")->setText("2");
-    searchIn(&w, "14", "r");
+    get<QLineEdit>("txtStartChapter")->setText("1");
+    get<QLineEdit>("txtStartVerse")->setText("1");
+    get<QLineEdit>("txtEndVerse")->setText("2");
+    search("14", "r");
     QCOMPARE(MessageBox::takeShown(), kDone);
     QVERIFY(report().find("<p>Method: Ordinal. Range: Genesis 1:1 to Genesis 1:2.</p>") !=
             std::string::npos);
-    QCOMPARE(in<QLabel>(&w, "lblStatus")->text(), QStringLiteral("1 hit written to Report/r.html"));
+    QCOMPARE(status(), QStringLiteral("1 hit written to Report/r.html"));
 
     // A range that fails is reported before the question about the existing report.
-    in<QLineEdit>(&w, "txtStartVerse")->clear();
+    get<QLineEdit>("txtStartVerse")->clear();
     MessageBox::setNextAnswer(MessageBox::Yes);
-    searchIn(&w, "14", "r");
+    search("14", "r");
     QCOMPARE(MessageBox::takeShown(), QStringList{kTitle + "Please enter a valid start verse."});
     MessageBox::setNextAnswer(MessageBox::No);
 
@@ -688,11 +678,10 @@ void tst_frmVellumark::methodAndRangeReachTheSearch() {
     method->setCurrentIndex(0);
     withinRange->setChecked(false);
     MessageBox::setNextAnswer(MessageBox::Yes);
-    searchIn(&w, "41", "r");
+    search("41", "r");
     QCOMPARE(MessageBox::takeShown().last(), kDone.first());
     QVERIFY(report().find("Method:") == std::string::npos);
-    QCOMPARE(in<QLabel>(&w, "lblStatus")->text(),
-             QStringLiteral("2 hits written to Report/r.html"));
+    QCOMPARE(status(), QStringLiteral("2 hits written to Report/r.html"));
 }
 
 QTEST_MAIN(tst_frmVellumark)
