@@ -54,7 +54,7 @@ private slots:
     void cleanup();
 
     void initialStateAndNames();
-    void rangeFields();
+    void rangeFieldsAndTotals();
     void optionRules();
     void folderNameThatIsNotUtf8();
     void startupMessages_data();
@@ -63,9 +63,7 @@ private slots:
     void valueSearchValidation_data();
     void valueSearchValidation();
     void valueSearchStatusOverwriteAndDispatch();
-    void multipleMatchKillAndBusyPolicy();
-    void closingDuringTheScanFinishesTheReport();
-    void rangeTotalsThroughTheWindow();
+    void multipleMatchBusyKillAndClose();
     void reportFilterThroughTheWindow();
     void menusOpenTheRightFiles();
     void returnRunsTheRowsCommand_data();
@@ -94,12 +92,6 @@ private:
     void showWindow() {
         window->show();
         QVERIFY(QTest::qWaitForWindowActive(window.get()));
-    }
-    /// Verse Match, Multiple Match, gematria: the search that yields to the window.
-    void prepareMultipleMatch() {
-        showWindow();
-        pick("radLineMatch");
-        pick("radMatchMultiple");
     }
     QString status() { return get<QLabel>("lblStatus")->text(); }
     void trigger(const char* action) { get<QAction>(action)->trigger(); }
@@ -186,8 +178,24 @@ void tst_frmVellumark::initialStateAndNames() {
         QVERIFY2(NamedOrLabelled(get<QWidget>(name), text), name);
 }
 
-void tst_frmVellumark::rangeFields() {
+void tst_frmVellumark::rangeFieldsAndTotals() {
     showWindow();
+    auto totals = [&] {
+        return texts(window.get(),
+                     {"txtWordCount", "txtLetterCount", "txtGematria", "txtAltGematria"});
+    };
+    type("txtStartChapter", "1");
+    type("txtStartVerse", "1");
+    get<QComboBox>("drpEndBook")->setCurrentIndex(1);
+    click("btnRangeTotals");
+    const QStringList genesisToExodus = {"6", "20", "65", "665"};
+    QCOMPARE(totals(), genesisToExodus);
+
+    type("txtEndVerse", "9");
+    click("btnRangeTotals");
+    QCOMPARE(MessageBox::takeShown(), QStringList{kTitle + "Exodus 1:9 was not found"});
+    QCOMPARE(totals(), genesisToExodus);  // a failed validation leaves the totals
+
     focus(get<QPlainTextEdit>("txtReportHeader"));
     QTest::keyClick(get<QPlainTextEdit>("txtReportHeader"), Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget(), get<QWidget>("btnValueSearch"));  // Tab leaves the header
@@ -392,8 +400,11 @@ void tst_frmVellumark::valueSearchStatusOverwriteAndDispatch() {
     QVERIFY(!get<QPushButton>("btnOpenReport")->isEnabled());
 }
 
-void tst_frmVellumark::multipleMatchKillAndBusyPolicy() {
-    prepareMultipleMatch();
+void tst_frmVellumark::multipleMatchBusyKillAndClose() {
+    // Verse Match, Multiple Match, gematria: the search that yields to the window.
+    showWindow();
+    pick("radLineMatch");
+    pick("radMatchMultiple");
     bool barShown = false;
     QTimer::singleShot(0, this, [&] {
         barShown = get<QWidget>("prgProgress")->isVisible() && get<QWidget>("btnKill")->isVisible();
@@ -411,10 +422,8 @@ void tst_frmVellumark::multipleMatchKillAndBusyPolicy() {
     QCOMPARE(status(), QStringLiteral("Kill Process: 0 hits written to Report/runs.html"));
     QVERIFY(!window->killRequested());
     QVERIFY(get<QWidget>("prgProgress")->isHidden() && get<QWidget>("btnKill")->isHidden());
-}
 
-void tst_frmVellumark::closingDuringTheScanFinishesTheReport() {
-    prepareMultipleMatch();
+    // Closing the window during a scan waits for the report to be finished.
     bool openWhileScanning = false;
     QTimer::singleShot(0, window.get(), [&] {
         window->close();
@@ -425,25 +434,6 @@ void tst_frmVellumark::closingDuringTheScanFinishesTheReport() {
     QVERIFY(!window->isVisible());
     QVERIFY(MessageBox::takeShown().isEmpty());
     QCOMPARE(ReadFile(dir->file("Report/closing.html")), EmptyReport());
-}
-
-void tst_frmVellumark::rangeTotalsThroughTheWindow() {
-    showWindow();
-    auto totals = [&] {
-        return texts(window.get(),
-                     {"txtWordCount", "txtLetterCount", "txtGematria", "txtAltGematria"});
-    };
-    type("txtStartChapter", "1");
-    type("txtStartVerse", "1");
-    get<QComboBox>("drpEndBook")->setCurrentIndex(1);
-    click("btnRangeTotals");
-    const QStringList genesisToExodus = {"6", "20", "65", "665"};
-    QCOMPARE(totals(), genesisToExodus);
-
-    type("txtEndVerse", "9");
-    click("btnRangeTotals");
-    QCOMPARE(MessageBox::takeShown(), QStringList{kTitle + "Exodus 1:9 was not found"});
-    QCOMPARE(totals(), genesisToExodus);  // a failed validation leaves the totals
 }
 
 void tst_frmVellumark::reportFilterThroughTheWindow() {
