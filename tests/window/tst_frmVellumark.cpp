@@ -78,6 +78,7 @@ private:
         return in<T>(window.get(), name);
     }
     QString path(const char* relative) const { return QString::fromStdString(dir->file(relative)); }
+    QUrl url(const char* relative) const { return QUrl::fromLocalFile(path(relative)); }
     void click(const char* button) { QTest::mouseClick(get<QPushButton>(button), Qt::LeftButton); }
     void pick(const char* radio) { QTest::mouseClick(get<QRadioButton>(radio), Qt::LeftButton); }
     void search(const QString& value, const QString& report) {
@@ -180,21 +181,19 @@ void tst_frmVellumark::initialStateAndNames() {
 
 void tst_frmVellumark::rangeFieldsAndTotals() {
     showWindow();
-    auto totals = [&] {
-        return texts(window.get(),
-                     {"txtWordCount", "txtLetterCount", "txtGematria", "txtAltGematria"});
-    };
+    const QStringList totals = {"txtWordCount", "txtLetterCount", "txtGematria", "txtAltGematria"};
     type("txtStartChapter", "1");
     type("txtStartVerse", "1");
     get<QComboBox>("drpEndBook")->setCurrentIndex(1);
     click("btnRangeTotals");
     const QStringList genesisToExodus = {"6", "20", "65", "665"};
-    QCOMPARE(totals(), genesisToExodus);
+    QCOMPARE(texts(window.get(), totals), genesisToExodus);
 
     type("txtEndVerse", "9");
     click("btnRangeTotals");
     QCOMPARE(MessageBox::takeShown(), QStringList{kTitle + "Exodus 1:9 was not found"});
-    QCOMPARE(totals(), genesisToExodus);  // a failed validation leaves the totals
+    QCOMPARE(texts(window.get(), totals),
+             genesisToExodus);  // a failed validation leaves the totals
 
     focus(get<QPlainTextEdit>("txtReportHeader"));
     QTest::keyClick(get<QPlainTextEdit>("txtReportHeader"), Qt::Key_Tab);
@@ -356,13 +355,13 @@ void tst_frmVellumark::valueSearchStatusOverwriteAndDispatch() {
     QCOMPARE(MessageBox::takeShown(), kDone);
     QCOMPARE(status(), QStringLiteral("2 hits written to Report/ws-26.html"));
     click("btnOpenReport");
-    QCOMPARE(Desktop::takeOpened(), QList{QUrl::fromLocalFile(path("Report/ws-26.html"))});
+    QCOMPARE(Desktop::takeOpened(), QList{url("Report/ws-26.html")});
 
     search("5", "none");
     QCOMPARE(MessageBox::takeShown(), kDone);
     QCOMPARE(status(), QStringLiteral("No hits: Report/none.html holds no entries"));
     click("btnOpenReport");  // an empty report opens too
-    QCOMPARE(Desktop::takeOpened(), QList{QUrl::fromLocalFile(path("Report/none.html"))});
+    QCOMPARE(Desktop::takeOpened(), QList{url("Report/none.html")});
 
     const std::string report = dir->file("Report/study.html");
     WriteFile(report, "old");
@@ -459,7 +458,7 @@ void tst_frmVellumark::reportFilterThroughTheWindow() {
     QCOMPARE(status(),
              QStringLiteral("Report Filter removed 1 of 2 entries from Report/words.html"));
     click("btnOpenReport");
-    QCOMPARE(Desktop::takeOpened(), QList{QUrl::fromLocalFile(path("Report/words.html"))});
+    QCOMPARE(Desktop::takeOpened(), QList{url("Report/words.html")});
 
     // A verse report highlights nothing: the user is asked, and No keeps it.
     const std::string verses = CrLf({"<html>", "<p><a href='x'><b>Gen 1:1 </b></a> C", "E1"});
@@ -477,10 +476,9 @@ void tst_frmVellumark::menusOpenTheRightFiles() {
     trigger("mnuOpenReport");  // cancelled: nothing opens
     trigger("mnuOpenReportFolder");
     trigger("mnuSources");
-    QUrl sources = QUrl::fromLocalFile(path("Data/EnglishOT.html"));
+    QUrl sources = url("Data/EnglishOT.html");
     sources.setFragment("sources");
-    QCOMPARE(Desktop::takeOpened(), (QList{QUrl::fromLocalFile(path("Report/chosen.html")),
-                                           QUrl::fromLocalFile(path("Report/")), sources}));
+    QCOMPARE(Desktop::takeOpened(), (QList{url("Report/chosen.html"), url("Report/"), sources}));
 
     trigger("mnuAbout");
     const QStringList about = MessageBox::takeShown();
