@@ -113,9 +113,10 @@ protected:
                                    0, 1, 1, 3, 4, 4,       //
                                    0, 2, 1, 1, 16}));
     }
-    std::vector<std::string> with(std::vector<std::string> args) {
+    /// Runs the program on this folder.
+    CliRun cli(std::vector<std::string> args, const std::string& input = {}) {
         args.insert(args.end(), {"--app-folder", app.path()});
-        return args;
+        return RunCli(args, input);
     }
     TempDir app;
 };
@@ -155,7 +156,7 @@ TEST_P(CliMatchTest, htmlIsTheWindows_csvAndJsonParseBackToItsHits) {
                                          "--match", c.matchName, "--measure",
                                          c.measure};
         args.insert(args.end(), more.begin(), more.end());
-        return RunCli(with(args));
+        return cli(args);
     };
     const CliRun html =
         search({"--format", "html", "--report", " cli.html ", "--header", "Head\nline"});
@@ -186,8 +187,7 @@ INSTANTIATE_TEST_SUITE_P(Matches, CliMatchTest, ::testing::ValuesIn(kMatchCases)
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(CliTest, jsonFieldsOfWordsAndRuns_andTextWithAHebrewValue) {
-    const CliRun words =
-        RunCli(with({"search", "--value", "8", "--match", "words", "--format", "json"}));
+    const CliRun words = cli({"search", "--value", "8", "--match", "words", "--format", "json"});
     // Gen 1:1 word 2; Gen 1:2 words 1 and 2, the second on its alternate.
     EXPECT_EQ(nlohmann::json::parse(words.out).size(), 3u);
     ExpectFields(words.out, R"([{"book": "Gen", "first_word": 2, "hebrew": "B",
@@ -195,12 +195,12 @@ TEST_F(CliTest, jsonFieldsOfWordsAndRuns_andTextWithAHebrewValue) {
                                 {"alternate": false}, {"hebrew": "E", "alternate": true}])");
     // Gen 1:2-3 (16 + 8); a run stays in its book.
     const CliRun runs =
-        RunCli(with({"search", "--value", "24", "--match", "verse-runs", "--format", "json"}));
+        cli({"search", "--value", "24", "--match", "verse-runs", "--format", "json"});
     EXPECT_EQ(nlohmann::json::parse(runs.out).size(), 1u);
     ExpectFields(runs.out, R"([{"end_verse": 3, "hebrew": "D E F G", "english": "E2 E3",
                                 "first_word": null}])");
 
-    const CliRun text = RunCli(with({"search", "--value", "יג", "--match", "phrases"}));
+    const CliRun text = cli({"search", "--value", "יג", "--match", "phrases"});
     EXPECT_EQ(text.out, "Gen 1:1  A B  13\n") << "י 10 + ג 3: the phrase of 5 and 8";
     EXPECT_EQ(text.status, 0);
 }
@@ -246,7 +246,7 @@ TEST_P(CliStatusTest, statusMessageAndNoFile) {
                       std::find(c.args.begin(), c.args.end(), "--format") != c.args.end();
     if (!html) args.insert(args.end(), {"--format", "csv", "--output", app.file("out.csv")});
     args.insert(args.end(), c.args.begin(), c.args.end());
-    const CliRun run = RunCli(with(args));
+    const CliRun run = cli(args);
     EXPECT_EQ(run.status, c.status) << run.err;
     if (c.status < 2) {
         EXPECT_EQ(run.err, "");
@@ -270,7 +270,7 @@ TEST_F(CliTest, dataErrors_status3WithTheWindowsMessage) {
               "vellumark-cli: " + app.file("elsewhere") + "/Data/LineData.dat was not found.\n");
 
     WriteFile(app.file("Data/LineData.dat"), std::string(15, '\0'));
-    const CliRun damaged = RunCli(with({"search", "--value", "8", "--match", "verses"}));
+    const CliRun damaged = cli({"search", "--value", "8", "--match", "verses"});
     EXPECT_EQ(damaged.status, 3);
     EXPECT_NE(damaged.err.find("Rebuild the data with vellumark-data."), std::string::npos)
         << damaged.err;
@@ -278,30 +278,25 @@ TEST_F(CliTest, dataErrors_status3WithTheWindowsMessage) {
 
 // A report is replaced, or filtered down to no hits, only with --yes.
 TEST_F(CliTest, reportChangedOnlyWithYes) {
-    const std::vector<std::string> words = {"search", "--value",  "8", "--match",
-                                            "words",  "--report", "v"};
-    ASSERT_EQ(
-        RunCli(with({"search", "--value", "16", "--match", "verses", "--report", "v"})).status, 0);
+    ASSERT_EQ(cli({"search", "--value", "16", "--match", "verses", "--report", "v"}).status, 0);
     const std::string report = ReadFile(app.file("Report/v.html"));
-    EXPECT_EQ(RunCli(with(words)).status, 2);
-    const CliRun filter = RunCli(with({"filter", "--report", "v", "--text", "A"}));
+    EXPECT_EQ(cli({"search", "--value", "8", "--match", "words", "--report", "v"}).status, 2);
+    const CliRun filter = cli({"filter", "--report", "v", "--text", "A"});
     EXPECT_EQ(filter.status, 2);
     EXPECT_NE(filter.err.find("v.html highlights nothing"), std::string::npos) << filter.err;
     EXPECT_EQ(ReadFile(app.file("Report/v.html")), report);
 
-    const CliRun yes = RunCli(with({"filter", "--report", "v", "--text", "A", "--yes"}));
-    EXPECT_EQ(yes.status, 0) << yes.err;
+    EXPECT_EQ(cli({"filter", "--report", "v", "--text", "A", "--yes"}).status, 0);
     EXPECT_EQ(Count(ReadFile(app.file("Report/v.html")), "<p><a href="), 0u);
-    std::vector<std::string> replace = words;
-    replace.push_back("--yes");
-    EXPECT_EQ(RunCli(with(replace)).status, 0);
+    EXPECT_EQ(cli({"search", "--value", "8", "--match", "words", "--report", "v", "--yes"}).status,
+              0);
     EXPECT_EQ(Count(ReadFile(app.file("Report/v.html")), "<b><i>"), 3u);
 }
 
 TEST_F(CliTest, valuesFrom_oneOutputWithAValueColumn) {
     WriteFile(app.file("values.txt"), "8\r\n\n9999\nיג\n16\n");
-    const CliRun run = RunCli(with({"search", "--values-from", app.file("values.txt"), "--match",
-                                    "phrases", "--format", "csv"}));
+    const CliRun run = cli({"search", "--values-from", app.file("values.txt"), "--match", "phrases",
+                            "--format", "csv"});
     EXPECT_EQ(run.status, 0) << run.err;
     const auto rows = ParseCsv(run.out);
     std::vector<std::string> values;
@@ -309,12 +304,10 @@ TEST_F(CliTest, valuesFrom_oneOutputWithAValueColumn) {
     EXPECT_EQ(values, (std::vector<std::string>{"8", "8", "8", "13", "16", "16"}))
         << "8: B, D, F G (E's alternate is below its value); 13: A B; 16: A B C, Exo 1:1 H";
 
-    const std::vector<std::string> input = {"search",   "--values-from",    "-", "--match", "words",
-                                            "--output", app.file("out.txt")};
-    EXPECT_EQ(RunCli(with(input), "8\n").status, 0);
-    EXPECT_EQ(Count(ReadFile(app.file("out.txt")), "\n"), 3u);
-    fs::remove(app.file("out.txt"));
-    const CliRun bad = RunCli(with(input), "8\n0\n");
+    // Standard input, and a refused value: its line named, nothing written.
+    const CliRun bad =
+        cli({"search", "--values-from", "-", "--match", "words", "--output", app.file("out.txt")},
+            "8\n0\n");
     EXPECT_EQ(bad.status, 2);
     EXPECT_EQ(bad.err, "vellumark-cli: -, line 2 (0): Numeric value must be greater than zero\n");
     EXPECT_FALSE(fs::exists(app.file("out.txt")));
