@@ -8,11 +8,10 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#include <cstdlib>
 #include <filesystem>
 
-#include <fcntl.h>
 #include <sys/wait.h>
-#include <unistd.h>
 
 using namespace vellumark;
 using testing_support::ReadFile;
@@ -31,26 +30,21 @@ struct CliRun {
     std::string err;
 };
 
-/// Runs the program with `args`; standard input comes from `input`.
-CliRun RunCli(std::vector<std::string> args, const std::string& input = {}) {
+/// Runs the program with `args`, each quoted for the shell; standard input
+/// comes from `input`.
+CliRun RunCli(const std::vector<std::string>& args, const std::string& input = {}) {
     TempDir io;
     WriteFile(io.file("in"), input);
-    const std::string files[] = {io.file("in"), io.file("out"), io.file("err")};
-    args.insert(args.begin(), VELLUMARK_CLI);
-    std::vector<char*> argv;
-    for (std::string& arg : args) argv.push_back(arg.data());
-    argv.push_back(nullptr);
-    const pid_t pid = fork();
-    if (pid == 0) {
-        for (int fd = 0; fd < 3; ++fd)
-            dup2(open(files[fd].c_str(), fd == 0 ? O_RDONLY : O_WRONLY | O_CREAT | O_TRUNC, 0600),
-                 fd);
-        execv(VELLUMARK_CLI, argv.data());
-        _exit(127);
+    std::string command = VELLUMARK_CLI;
+    for (const std::string& arg : args) {
+        command += " '";
+        for (const char c : arg) command += c == '\'' ? std::string("'\\''") : std::string(1, c);
+        command += '\'';
     }
-    int status = 0;
-    waitpid(pid, &status, 0);
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadFile(files[1]), ReadFile(files[2])};
+    command += " <" + io.file("in") + " >" + io.file("out") + " 2>" + io.file("err");
+    const int status = std::system(command.c_str());
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadFile(io.file("out")),
+            ReadFile(io.file("err"))};
 }
 
 /// RFC 4180 records: quoted fields may hold commas, quotes ("") and line breaks.
@@ -225,10 +219,7 @@ const StatusCase kStatusCases[] = {
     {"match", {"--value", "8", "--match", "lines"}, 2, "--match"},
     {"unknownOption", {"--value", "8", "--colour"}, 2, "--colour"},
     {"noValue", {}, 2, "search needs --value or --values-from."},
-    {"bookOrder",
-     {"--value", "8", "--range", "Exo 1:1-Gen 1:1"},
-     2,
-     "you have selected are out of order"},
+    {"bookOrder", {"--value", "8", "--range", "Exo 1:1-Gen 1:1"}, 2, "are out of order"},
     {"verseMissing", {"--value", "8", "--range", "gen 1:1-1:9"}, 2, "Genesis 1:9 was not found"},
     {"badChapter", {"--value", "8", "--range", "Gen x:1"}, 2, "enter a valid start chapter."},
     {"notABook", {"--value", "8", "--range", "Jn 1:1"}, 2, "\"Jn\" is not a book of the Old"},
