@@ -145,12 +145,10 @@ TEST_P(CliMatchTest, htmlIsTheWindows_csvAndJsonParseBackToItsHits) {
     SearchObserver observer;
     RunSearch(request, observer);
     const std::string window = ReadFile(app.file("Report/window.html"));
-    const auto search = [&](const std::vector<std::string>& more) {
-        std::vector<std::string> args = {"search",  "--value",   std::to_string(c.value),
-                                         "--match", c.matchName, "--measure",
-                                         c.measure};
-        args.insert(args.end(), more.begin(), more.end());
-        return cli(args);
+    const auto search = [&](std::vector<std::string> more) {
+        more.insert(more.begin(), {"search", "--value", std::to_string(c.value), "--match",
+                                   c.matchName, "--measure", c.measure});
+        return cli(more);
     };
     const CliRun html =
         search({"--format", "html", "--report", " cli.html ", "--header", "Head\nline"});
