@@ -32,36 +32,26 @@ struct InstalledTree {
     std::string app() const { return home + "/Documents/Vellumark"; }
 };
 
-// Portable layout and no data at all: the program's folder, and nothing made.
-
-TEST(AppFolders, dataBesideTheProgram_isPortableEvenWhenInstalledDataExists) {
-    InstalledTree tree;
-    fs::create_directory(tree.bin + "/Data");
-    const AppFolders folders = tree.choose();
-    EXPECT_EQ(folders.app, tree.bin);
-    EXPECT_FALSE(folders.installed);
-    EXPECT_EQ(folders.message, "");
-    EXPECT_FALSE(fs::exists(tree.home + "/Documents"));
-}
-
-TEST(AppFolders, noDataAnywhere_staysWithTheProgramForTheStartUpCheck) {
-    TempDir dir;
-    const AppFolders folders =
-        ChooseAppFolders(dir.path(), dir.file("share/vellumark/Data"), {dir.file("home")});
-    EXPECT_EQ(folders.app, dir.path());
-    EXPECT_FALSE(folders.installed);
-    EXPECT_EQ(folders.message, "");
-    EXPECT_FALSE(fs::exists(dir.file("home")));
-}
-
-// Installed layout.
-
-TEST(AppFolders, installedDataFolder_isBesideTheBinFolderOfThePrefix) {
-    EXPECT_EQ(InstalledDataFolder("/usr/bin"), "/usr/share/vellumark/Data");
-    EXPECT_EQ(InstalledDataFolder("/opt/v/bin/"), "/opt/v/share/vellumark/Data");
+TEST(AppFolders, portableOrNoData_staysWithTheProgramAndMakesNothing) {
+    InstalledTree portable;  // Data beside the program wins over the installed data
+    fs::create_directory(portable.bin + "/Data");
+    TempDir none;  // no data anywhere: the program's folder, for the start-up check
+    const std::pair<AppFolders, std::string> cases[] = {
+        {portable.choose(), portable.bin},
+        {ChooseAppFolders(none.path(), none.file("share/vellumark/Data"), {none.file("home")}),
+         none.path()}};
+    for (const auto& [folders, program] : cases) {
+        EXPECT_EQ(folders.app, program);
+        EXPECT_FALSE(folders.installed);
+        EXPECT_EQ(folders.message, "");
+    }
+    EXPECT_FALSE(fs::exists(portable.home + "/Documents"));
+    EXPECT_FALSE(fs::exists(none.file("home")));
 }
 
 TEST(AppFolders, installed_makesReportAndDataLinkInDocuments_andReusesThem) {
+    EXPECT_EQ(InstalledDataFolder("/usr/bin"), "/usr/share/vellumark/Data");
+    EXPECT_EQ(InstalledDataFolder("/opt/v/bin/"), "/opt/v/share/vellumark/Data");
     InstalledTree tree;
     for (int run = 0; run < 2; ++run) {
         const AppFolders folders = tree.choose();
@@ -76,46 +66,38 @@ TEST(AppFolders, installed_makesReportAndDataLinkInDocuments_andReusesThem) {
     }
 }
 
-TEST(AppFolders, installed_linkMadeByAnotherPathToTheSameFolderIsAccepted) {
-    InstalledTree tree;
-    fs::create_directories(tree.app());
-    fs::create_directory_symlink(tree.bin + "/../share/vellumark/Data", tree.app() + "/Data");
-    EXPECT_EQ(tree.choose().message, "");
-}
-
-TEST(AppFolders, installed_foreignDataEntryIsReportedAndLeftAlone) {
-    struct Case {
+// A Data entry found in <documents>/Vellumark: only a link to the installed data
+// is used; anything else is reported and left as it is.
+TEST(AppFolders, installed_existingDataEntry) {
+    const struct {
         const char* name;
-        void (*plant)(const InstalledTree&, const std::string&);
-        const char* described;
+        char kind;          // 'd' a folder, 'f' a file, 'l' a link
+        const char* link;   // the link's target, below the tree's folder
+        const char* found;  // how the message describes it; empty when accepted
+    } cases[] = {
+        {"folder", 'd', "", "a folder"},
+        {"file", 'f', "", "a file"},
+        {"link elsewhere", 'l', "home", "a link to "},
+        {"dangling link", 'l', "old/share/vellumark/Data", "a link to "},
+        {"same folder by another path", 'l', "usr/bin/../share/vellumark/Data", ""},
     };
-    const Case cases[] = {
-        {"folder", [](const InstalledTree&, const std::string& at) { fs::create_directory(at); },
-         "a folder"},
-        {"file", [](const InstalledTree&, const std::string& at) { WriteFile(at, "x"); }, "a file"},
-        {"link elsewhere",
-         [](const InstalledTree& tree, const std::string& at) {
-             fs::create_directory_symlink(tree.home, at);
-         },
-         "a link to "},
-        {"dangling link",
-         [](const InstalledTree& tree, const std::string& at) {
-             fs::create_directory_symlink(tree.dir.file("old/share/vellumark/Data"), at);
-         },
-         "a link to "},
-    };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
         InstalledTree tree;
-        fs::create_directories(tree.app());
         const std::string data = tree.app() + "/Data";
-        c.plant(tree, data);
-        const fs::file_status before = fs::symlink_status(data);
+        fs::create_directories(c.kind == 'd' ? data : tree.app());
+        if (c.kind == 'f') WriteFile(data, "x");
+        if (c.kind == 'l') fs::create_directory_symlink(tree.dir.file(c.link), data);
+        const fs::file_type before = fs::symlink_status(data).type();
         const AppFolders folders = tree.choose();
-        EXPECT_EQ(folders.app, "") << c.name;
-        EXPECT_THAT(folders.message, HasSubstr(data + " should be a link to " + tree.data +
-                                               ", but it is " + c.described))
-            << c.name;
-        EXPECT_EQ(fs::symlink_status(data).type(), before.type()) << c.name;
+        const bool accepted = c.found[0] == '\0';
+        EXPECT_EQ(folders.app, accepted ? tree.app() : "");
+        if (accepted)
+            EXPECT_EQ(folders.message, "");
+        else
+            EXPECT_THAT(folders.message, HasSubstr(data + " should be a link to " + tree.data +
+                                                   ", but it is " + c.found));
+        EXPECT_EQ(fs::symlink_status(data).type(), before);
     }
 }
 
@@ -126,50 +108,40 @@ TEST(AppFolders, installed_unwritableDocumentsIsReported) {
     EXPECT_EQ(folders.app, "");
     EXPECT_THAT(folders.message,
                 HasSubstr("The folder " + tree.app() + "/Report could not be created: "));
-
     EXPECT_EQ(ReportsGoTo(folders), "");
-
     const AppFolders homeless = ChooseAppFolders(tree.bin, tree.data, {});
     EXPECT_THAT(homeless.message, HasSubstr("HOME is not set"));
 }
 
-// The documents folder, as xdg-user-dir finds it.
-
 TEST(AppFolders, documentsFolder_followsUserDirsThenEnvironmentThenDefault) {
-    struct Case {
+    const struct {
         const char* name;
-        const char* userDirs;  // nullptr: no user-dirs.dirs
+        const char* userDirs;  // ~/.config/user-dirs.dirs; nullptr: none
         const char* variable;  // XDG_DOCUMENTS_DIR
-        bool ownConfigHome;    // user-dirs.dirs under XDG_CONFIG_HOME, not ~/.config
-        const char* expected;  // below home when relative
-    };
-    const Case cases[] = {
-        {"default", nullptr, "", false, "Documents"},
-        {"home relative", "# comment\nXDG_DOCUMENTS_DIR=\"$HOME/Dokumente\"\n", "", false,
-         "Dokumente"},
+        const char* expected;  // "~" stands for the home folder
+    } cases[] = {
+        {"default", nullptr, "", "~/Documents"},
+        {"home relative", "# comment\nXDG_DOCUMENTS_DIR=\"$HOME/Dokumente\"\n", "", "~/Dokumente"},
         {"last line wins", "XDG_DOCUMENTS_DIR=\"$HOME/A\"\n  XDG_DOCUMENTS_DIR=\"$HOME/B\"\r\n", "",
-         false, "B"},
-        {"absolute", "XDG_DOCUMENTS_DIR=\"/srv/docs/\"\n", "", false, "/srv/docs"},
-        {"home itself", "XDG_DOCUMENTS_DIR=\"$HOME\"\n", "", false, ""},
-        {"relative ignored", "XDG_DOCUMENTS_DIR=\"docs\"\n", "", false, "Documents"},
-        {"file before variable", "XDG_DOCUMENTS_DIR=\"$HOME/File\"\n", "/var/env", false, "File"},
-        {"variable", nullptr, "/var/env", false, "/var/env"},
-        {"config home", "XDG_DOCUMENTS_DIR=\"$HOME/Own\"\n", "", true, "Own"},
+         "~/B"},
+        {"absolute", "XDG_DOCUMENTS_DIR=\"/srv/docs/\"\n", "", "/srv/docs"},
+        {"home itself", "XDG_DOCUMENTS_DIR=\"$HOME\"\n", "", "~"},
+        {"relative ignored", "XDG_DOCUMENTS_DIR=\"docs\"\n", "", "~/Documents"},
+        {"file before variable", "XDG_DOCUMENTS_DIR=\"$HOME/File\"\n", "/var/env", "~/File"},
+        {"variable", nullptr, "/var/env", "/var/env"},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         TempDir dir;
         const std::string home = dir.file("home");
-        const std::string config = c.ownConfigHome ? dir.file("config") : home + "/.config";
-        if (c.userDirs) WriteFile(config + "/user-dirs.dirs", c.userDirs);
-        // A user-dirs.dirs in ~/.config that XDG_CONFIG_HOME hides.
-        if (c.ownConfigHome)
-            WriteFile(home + "/.config/user-dirs.dirs", "XDG_DOCUMENTS_DIR=\"/x\"");
-        const std::string expected = c.expected[0] == '/' ? c.expected
-                                     : c.expected[0] == 0 ? home
-                                                          : home + "/" + c.expected;
-        EXPECT_EQ(DocumentsFolder({home, c.ownConfigHome ? config : "", c.variable}), expected)
-            << c.name;
+        if (c.userDirs) WriteFile(home + "/.config/user-dirs.dirs", c.userDirs);
+        const std::string expected = c.expected[0] == '~' ? home + (c.expected + 1) : c.expected;
+        EXPECT_EQ(DocumentsFolder({home, "", c.variable}), expected) << c.name;
     }
+    // XDG_CONFIG_HOME's user-dirs.dirs hides the one in ~/.config.
+    TempDir dir;
+    WriteFile(dir.file("home/.config/user-dirs.dirs"), "XDG_DOCUMENTS_DIR=\"/x\"\n");
+    WriteFile(dir.file("config/user-dirs.dirs"), "XDG_DOCUMENTS_DIR=\"$HOME/Own\"\n");
+    EXPECT_EQ(DocumentsFolder({dir.file("home"), dir.file("config"), ""}), dir.file("home/Own"));
     EXPECT_EQ(DocumentsFolder({}), "");
 }
 
