@@ -9,36 +9,23 @@
 #include <gtest/gtest.h>
 
 using namespace vellumark;
-using testing::EndsWith;
+using namespace testing_support;
 using testing::HasSubstr;
-using testing::StartsWith;
-using testing_support::ErrorText;
-using testing_support::TempDir;
-using testing_support::WordFields;
-using testing_support::WriteFile;
 
 namespace {
 
 TEST(FieldDecoding, decodesBothForms) {
-    const struct {
-        std::uint8_t b0, b1;
-        std::int32_t unsignedValue;
-        std::int16_t signedValue;
-    } cases[] = {{0x01, 0x00, 256, 256},
-                 {0x80, 0x00, 32768, 0},
-                 {0x80, 0x05, 32773, -5},
-                 {0x7F, 0xFF, 32767, 32767},
-                 {0xFF, 0xFF, 65535, -32767}};
+    // clang-format off
+    const struct { std::uint8_t bytes[2]; std::int32_t unsignedValue; std::int16_t signedValue; }
+        cases[] = {{{0x01, 0x00}, 256, 256}, {{0x80, 0x00}, 32768, 0}, {{0x80, 0x05}, 32773, -5},
+                   {{0x7F, 0xFF}, 32767, 32767}, {{0xFF, 0xFF}, 65535, -32767}};
+    // clang-format on
     for (const auto& c : cases) {
-        const std::uint8_t bytes[2] = {c.b0, c.b1};
-        EXPECT_EQ(BytesToLong(FieldBytes(bytes, 2)), c.unsignedValue)
-            << int{c.b0} << " " << int{c.b1};
-        EXPECT_EQ(BytesToSignedInt(FieldBytes(bytes, 2)), c.signedValue)
-            << int{c.b0} << " " << int{c.b1};
+        SCOPED_TRACE(c.unsignedValue);
+        EXPECT_EQ(BytesToLong(FieldBytes(c.bytes)), c.unsignedValue);
+        EXPECT_EQ(BytesToSignedInt(FieldBytes(c.bytes)), c.signedValue);
     }
 }
-
-// --- The verse record file
 
 TEST(VerseRecordFile, readsRecordsAndNamesOversizedFields) {
     TempDir dir;
@@ -56,32 +43,47 @@ TEST(VerseRecordFile, readsRecordsAndNamesOversizedFields) {
     EXPECT_FALSE(file.next(record));
 }
 
-/// Damaged record files are errors naming the file, with the hint to rebuild,
-/// as soon as they are opened: what their size tells.
-TEST(RecordFiles, damagedBySize_isAnErrorWhenOpened) {
+/// A record file that cannot be read whole is an error naming the file: its
+/// size when it is opened, a break of the word format where the verse is read.
+TEST(RecordFiles, damagedFileIsAnErrorNamingTheFile) {
     TempDir dir;
     const std::string record = EncodeVerseRecord({1, 1, 1, 1, 1, 1, 1});
-    const struct {
-        const char* name;
-        const char* file;
-        std::string bytes;
-    } cases[] = {
-        {"empty verse records", "LineData.dat", ""},
-        {"verse records cut by 3 bytes", "LineData.dat", record + record.substr(0, 11)},
-        {"empty word file", "WordMatrix.dat", ""},
-        {"word file cut by one byte", "WordMatrix.dat", WordFields({0, 1, 1, 1, 5}).substr(0, 9)},
+    const std::string rebuild = "Rebuild the data with vellumark-data.";
+    std::vector<int> tooManyWords = {0, 2, 3, 4};
+    tooManyWords.insert(tooManyWords.end(), 47, 1);
+    // clang-format off
+    const struct { const char* name; bool verses; std::string bytes, expected; } cases[] = {
+        {"empty verse records", true, "", rebuild},
+        {"verse records cut by 3 bytes", true, record + record.substr(0, 11), rebuild},
+        {"empty word file", false, "", rebuild},
+        {"word file cut by one byte", false, WordFields({0, 1, 1, 1, 5}).substr(0, 9), rebuild},
+        {"more than 46 words", false, WordFields(tooManyWords),
+         "Exo 3:4: the verse has more than 46 words."},
+        {"pair cut by the end", false, WordFields({0, 1, 1, 1, 5, -3}),
+         "Gen 1:1: the file ends inside a word's pair of values."},
+        {"pair cut by a marker", false, WordFields({0, 1, 1, 1, -3, 0, 1, 1, 2, 8}),
+         "Gen 1:1: a word's pair of values is cut off."},
+        {"header cut by the end", false, WordFields({0, 1, 1, 1, 5, 0, 1, 1}),
+         "the file ends inside a verse header."},
+        {"word before the first marker", false, WordFields({5, 0, 1, 1, 1}),
+         "book 0 0:0: a word stands before the first verse marker."},
     };
+    // clang-format on
     for (const auto& c : cases) {
-        const std::string path = dir.file(c.file);
+        SCOPED_TRACE(c.name);
+        const std::string path = dir.file(c.verses ? "LineData.dat" : "WordMatrix.dat");
         WriteFile(path, c.bytes);
         const std::string text = ErrorText<DataError>([&] {
-            if (std::string(c.file) == "LineData.dat")
+            if (c.verses) {
                 VerseRecordFile file(path);
-            else
-                WordRecordFile file(path);
+                return;
+            }
+            WordRecordFile file(path);
+            VerseBlock block;
+            while (file.next(block)) continue;
         });
-        EXPECT_THAT(text, StartsWith(path)) << c.name;
-        EXPECT_THAT(text, EndsWith("Rebuild the data with vellumark-data.")) << c.name;
+        EXPECT_THAT(text, testing::StartsWith(path));
+        EXPECT_THAT(text, testing::EndsWith(c.expected));
     }
 }
 
@@ -90,69 +92,26 @@ TEST(RecordFiles, disagreeingFiles_stopReading) {
     TempDir dir;
     const std::string gen11 = EncodeVerseRecord({1, 1, 1, 2, 4, 10, 10});
     const std::string gen12 = EncodeVerseRecord({1, 1, 2, 1, 2, 5, 5});
+    // clang-format off
     const struct {
-        const char* name;
-        std::string records;
-        std::vector<int> words;
-        const char* expected;
+        const char* name; std::string records; std::vector<int> words; const char* expected;
     } cases[] = {
         {"a word missing", gen11 + gen12, {0, 1, 1, 1, 5, 5, 0, 1, 1, 2}, "Gen 1:2 has 1 words"},
         {"other verse", gen11 + gen12, {0, 1, 1, 1, 5, 5, 0, 1, 1, 3, 5}, "its word block Gen 1:3"},
         {"records cut", gen11, {0, 1, 1, 1, 5, 5, 0, 1, 1, 2, 5}, "Gen 1:2 has no verse record"},
         {"blocks cut", gen11 + gen12, {0, 1, 1, 1, 5, 5}, "record 2 has no word block"},
     };
+    // clang-format on
     for (const auto& c : cases) {
         WriteFile(dir.file("Data/LineData.dat"), c.records);
         WriteFile(dir.file("Data/WordMatrix.dat"), WordFields(c.words));
         RecordFiles files(dir.path());
         EXPECT_THAT(ErrorText<DataError>([&] {
-                        while (files.next()) {
-                        }
+                        while (files.next()) continue;
                     }),
                     HasSubstr(c.expected))
             << c.name;
     }
 }
-
-// --- The word record file
-
-struct MalformedCase {
-    const char* name;
-    std::vector<int> fields;
-    const char* expected;
-};
-
-void PrintTo(const MalformedCase& c, std::ostream* out) { *out << c.name; }
-
-class MalformedWordFile : public ::testing::TestWithParam<MalformedCase> {};
-
-TEST_P(MalformedWordFile, isAnErrorNamingTheVerse) {
-    TempDir dir;
-    const std::string path = dir.file("WordMatrix.dat");
-    WriteFile(path, WordFields(GetParam().fields));
-    WordRecordFile file(path);
-    VerseBlock block;
-    EXPECT_THAT(ErrorText<DataError>([&] {
-                    while (file.next(block)) {
-                    }
-                }),
-                HasSubstr(GetParam().expected));
-}
-
-std::vector<int> TooManyWords() {
-    std::vector<int> fields = {0, 2, 3, 4};
-    fields.insert(fields.end(), 47, 1);
-    return fields;
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Files, MalformedWordFile,
-    ::testing::Values(
-        MalformedCase{"moreThan46Words", TooManyWords(), "Exo 3:4"},
-        MalformedCase{"pairCutByEnd", {0, 1, 1, 1, 5, -3}, "Gen 1:1"},
-        MalformedCase{"pairCutByMarker", {0, 1, 1, 1, -3, 0, 1, 1, 2, 8}, "Gen 1:1"},
-        MalformedCase{"headerCutByEnd", {0, 1, 1, 1, 5, 0, 1, 1}, "inside a verse header"},
-        MalformedCase{"wordBeforeFirstMarker", {5, 0, 1, 1, 1}, "book 0 0:0: a word stands"}),
-    [](const auto& info) { return info.param.name; });
 
 }  // namespace

@@ -13,13 +13,8 @@
 #include <sys/stat.h>
 
 using namespace vellumark;
-using testing::EndsWith;
+using namespace testing_support;
 using testing::HasSubstr;
-using testing::StartsWith;
-using testing_support::ErrorText;
-using testing_support::ReadFile;
-using testing_support::TempDir;
-using testing_support::WriteFile;
 
 namespace {
 
@@ -43,10 +38,7 @@ TEST(AtomicFile, concurrentWritersNeverMix) {
         file.commit();
     };
     for (int round = 0; round < 5; ++round) {
-        std::thread first(write, a);
-        std::thread second(write, b);
-        first.join();
-        second.join();
+        { std::jthread first(write, a), second(write, b); }
         const std::string result = ReadFile(target);
         EXPECT_TRUE(result == a || result == b) << "round " << round << ": " << result.size();
         EXPECT_EQ(FilesIn(dir.path()), 1u);

@@ -16,15 +16,8 @@
 #include <sys/stat.h>
 
 using namespace vellumark;
-using testing::AllOf;
-using testing::EndsWith;
+using namespace testing_support;
 using testing::HasSubstr;
-using testing::StartsWith;
-using testing_support::CrLf;
-using testing_support::EnglishLine;
-using testing_support::ErrorText;
-using testing_support::TempDir;
-using testing_support::WriteFile;
 
 namespace {
 
@@ -41,29 +34,30 @@ protected:
     std::string path = dir.file("EnglishOT.html");
 };
 
-TEST_F(EnglishLookupTest, keyIgnoresLetterCaseAndAnchorKeepsItsDigits) {
-    write({"<p>GEN 1:1<span id=0042>Text", "<p>zach 1:1<span id=1>Z"});
+TEST_F(EnglishLookupTest, keyedFormWrapsAroundAndNextLineFormFollows) {
+    write({"<p>zach 1:1<span id=1>Z", "<P>Gen 1:1<span id=1>A", "<P>Gen 1:2<span id=2>B",
+           "<p>GEN 1:3<span id=0042>C"});
     TextStream english(path);
-    const std::string result = GetEnglishVerse(english, 1, 1, 1);
-    EXPECT_EQ(result, "0042#<blockquote><font color='blue'>Text</font></blockquote>");
-    EXPECT_EQ(SplitEnglishVerse(result, "here").anchor, 42);
+    auto anchor = [&](std::int16_t b, std::int16_t c, std::int16_t v) {
+        const std::string result = GetEnglishVerse(english, b, c, v);
+        return result.substr(0, result.find('#'));
+    };
+    const std::string gen13 = GetEnglishVerse(english, 1, 1, 3);
+    EXPECT_EQ(gen13, "0042#<blockquote><font color='blue'>C</font></blockquote>")
+        << "the key ignores letter case, the anchor keeps its digits";
+    EXPECT_EQ(SplitEnglishVerse(gen13, "here").anchor, 42);
+    EXPECT_EQ(anchor(1, 1, 3), "0042") << "the line just read, again";
+    EXPECT_EQ(anchor(1, 1, 2), "2");
+    EXPECT_EQ(anchor(0, 0, 0), "0042") << "next-line form";
+    EXPECT_EQ(anchor(1, 1, 1), "1");
+    EXPECT_EQ(anchor(1, 1, 1), "1") << "the line, wrapped to";
     EXPECT_EQ(LookUpEnglishVerse(english, 38, 1, 1).block,
-              "<blockquote><font color='blue'>Z</font></blockquote>");
+              "<blockquote><font color='blue'>Z</font></blockquote>")
+        << "the first line, wrapped to";
     // The anchor's whole range, and the block up to a second "#".
     EXPECT_EQ(SplitEnglishVerse("0#a", "here").anchor, 0);
     EXPECT_EQ(SplitEnglishVerse("32767#a", "here").anchor, 32767);
     EXPECT_EQ(SplitEnglishVerse("1#a#b", "here").block, "a");
-}
-
-TEST_F(EnglishLookupTest, wrapsAroundForAVerseBehindTheReadPosition) {
-    write({"<P>Gen 1:1<span id=1>A", "<P>Gen 1:2<span id=2>B", "<P>Gen 1:3<span id=3>C"});
-    TextStream english(path);
-    EXPECT_EQ(GetEnglishVerse(english, 1, 1, 3).substr(0, 2), "3#");
-    EXPECT_EQ(GetEnglishVerse(english, 1, 1, 3).substr(0, 2), "3#") << "the line just read, again";
-    EXPECT_EQ(GetEnglishVerse(english, 1, 1, 2).substr(0, 2), "2#");
-    EXPECT_EQ(GetEnglishVerse(english, 0, 0, 0).substr(0, 2), "3#") << "next-line form";
-    EXPECT_EQ(GetEnglishVerse(english, 1, 1, 1).substr(0, 2), "1#");
-    EXPECT_EQ(GetEnglishVerse(english, 1, 1, 1).substr(0, 2), "1#") << "the first line, wrapped to";
 }
 
 TEST_F(EnglishLookupTest, failuresNameTheFileAndVerse) {
@@ -74,7 +68,7 @@ TEST_F(EnglishLookupTest, failuresNameTheFileAndVerse) {
     for (const std::int16_t verse : {9, 2, 3, 5}) {
         TextStream english(path);
         EXPECT_THAT(ErrorText<DataError>([&] { GetEnglishVerse(english, 1, 1, verse); }),
-                    AllOf(HasSubstr(path), HasSubstr("Gen 1:" + std::to_string(verse))));
+                    testing::AllOf(HasSubstr(path), HasSubstr("Gen 1:" + std::to_string(verse))));
     }
     TextStream english(path);
     EXPECT_THROW(SplitEnglishVerse(GetEnglishVerse(english, 1, 1, 4), "Gen 1:4"), DataError)
@@ -85,7 +79,7 @@ TEST_F(EnglishLookupTest, failuresNameTheFileAndVerse) {
     EXPECT_THROW(GetEnglishVerse(english, 0, 0, 0), DataError) << "next-line form past the end";
 }
 
-TEST(TextStream, lastLineAndOverLongLine) {
+TEST(TextStream, lastAndOverLongLine_folderOrPipeRefused) {
     TempDir dir;
     const std::string path = dir.file("Hebrew.txt");
     std::string_view line;
@@ -100,19 +94,15 @@ TEST(TextStream, lastLineAndOverLongLine) {
     EXPECT_EQ(line.size(), 32767u) << "the longest line with its CR LF";
     EXPECT_THAT(ErrorText<DataError>([&] { stream.readLine(line); }),
                 HasSubstr(path + ", line 2: the line is longer"));
-}
 
-/// A folder or a named pipe in place of a data file is refused by name; a pipe
-/// is never waited on.
-TEST(TextStream, folderOrPipeIsRefused) {
-    TempDir dir;
+    // A folder or a named pipe in place of a data file is refused by name; a
+    // pipe is never waited on.
     std::filesystem::create_directory(dir.file("folder"));
     ASSERT_EQ(mkfifo(dir.file("pipe").c_str(), 0600), 0);
     for (const char* name : {"folder", "pipe"}) {
-        const std::string path = dir.file(name);
-        EXPECT_THROW(TextStream{path}, FileError) << name;
-        EXPECT_THROW(VerseRecordFile{path}, FileError) << name;
-        EXPECT_THROW(ReadWholeFile(path), FileError) << name;
+        EXPECT_THROW(TextStream{dir.file(name)}, FileError) << name;
+        EXPECT_THROW(VerseRecordFile{dir.file(name)}, FileError) << name;
+        EXPECT_THROW(ReadWholeFile(dir.file(name)), FileError) << name;
     }
     const auto descriptors = [] {
         return std::distance(std::filesystem::directory_iterator("/proc/self/fd"), {});
@@ -125,13 +115,13 @@ TEST(TextStream, folderOrPipeIsRefused) {
 }
 
 TEST(TextInput, numberSyntax) {
-    const struct {
-        const char* text;
-        std::optional<double> value;
-    } cases[] = {{"26", 26},   {" 26 ", 26},  {"26.0", 26},   {"+7", 7},     {"-5", -5},
-                 {".5", 0.5},  {"2.6e1", 26}, {"2.6e+1", 26}, {"1e-1", 0.1}, {"1e10", 1e10},
-                 {"", {}},     {"   ", {}},   {"abc", {}},    {"1,000", {}}, {"1e", {}},
-                 {"0x1A", {}}, {"$5", {}},    {"2.5.1", {}},  {".", {}}};
+    // clang-format off
+    const struct { const char* text; std::optional<double> value; } cases[] = {
+        {"26", 26},   {" 26 ", 26},  {"26.0", 26},   {"+7", 7},     {"-5", -5},
+        {".5", 0.5},  {"2.6e1", 26}, {"2.6e+1", 26}, {"1e-1", 0.1}, {"1e10", 1e10},
+        {"", {}},     {"   ", {}},   {"abc", {}},    {"1,000", {}}, {"1e", {}},
+        {"0x1A", {}}, {"$5", {}},    {"2.5.1", {}},  {".", {}}};
+    // clang-format on
     for (const auto& c : cases) EXPECT_EQ(ParseNumber(c.text), c.value) << "\"" << c.text << "\"";
     // The window runs in the user's locale, which may write decimals with a comma.
     if (std::setlocale(LC_NUMERIC, "de_DE.UTF-8")) {

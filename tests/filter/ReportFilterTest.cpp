@@ -7,14 +7,11 @@
 #include <filesystem>
 
 using namespace vellumark;
-using testing_support::CrLf;
-using testing_support::ReadFile;
-using testing_support::TempDir;
-using testing_support::WriteFile;
+using namespace testing_support;
 
 namespace {
 
-const std::string& kLink = testing_support::kEntryLink;
+const std::string& kLink = kEntryLink;
 const std::vector<std::string> kHead = {"<html>", "<head>", "</head>", "<body>"};
 
 std::vector<std::string> Join(std::vector<std::string> a, const std::vector<std::string>& b) {
@@ -53,51 +50,55 @@ protected:
         "</body></html>"};
 };
 
-TEST_F(ReportFilterTest, entriesLeftWithoutHighlightingAreDropped) {
-    EXPECT_EQ(filter(Join(kHead, words), "X"),
-              CrLf(Join(kHead, {kLink + "2'><b>Gen 1:2 </b></a>  X <b><i>Y</i></b> X", "E2",
-                                kLink + "3'><b>Gen 1:3 </b></a>  <b><i>ab cd</i></b> B", words[5],
-                                "</body></html>"})));
-}
-
-TEST_F(ReportFilterTest, headingInsertedReplacedOrKept) {
-    const std::vector<std::string> withHeading =
-        Join(kHead, {"<p>", "<H2>Old</h2>", "<p>", words[2], "E2", "</body>", "</html>"});
-    EXPECT_EQ(
-        filter(withHeading, "Q", "New"),
-        CrLf(Join(kHead, {"<p>", "<h2>New</h2>", "<p>", words[2], "E2", "</body>", "</html>"})));
-    EXPECT_EQ(filter(withHeading, "Q", ""), CrLf(withHeading));
-    EXPECT_EQ(
-        filter(Join(kHead, {words[2], "E2", "</body>", "</html>"}), "Q", "New"),
-        CrLf(Join(kHead, {"<p>", "<h2>New</h2>", "<p>", words[2], "E2", "</body>", "</html>"})));
-}
-
-TEST_F(ReportFilterTest, searchedLine_staysInTheHeadAfterTheHeading) {
+/// The body of a report after its head, filtered with a text and a heading.
+TEST_F(ReportFilterTest, unhighlightsDropsEntriesAndSetsTheHeading) {
+    const std::string kept2 = kLink + "2'><b>Gen 1:2 </b></a>  X <b><i>Y</i></b> X";
     const std::string searched = "<p>Method: Ordinal. Range: Genesis 1:1 to Genesis 2:3.</p>";
-    const std::vector<std::string> tail = {"</body>", "</html>"};
-    EXPECT_EQ(filter(Join(kHead, Join({searched, words[2], "E2"}, tail)), "X", "New"),
-              CrLf(Join(kHead, Join({"<p>", "<h2>New</h2>", "<p>", searched,
-                                     kLink + "2'><b>Gen 1:2 </b></a>  X <b><i>Y</i></b> X", "E2"},
-                                    tail))));
-    EXPECT_EQ(filter(Join(kHead, Join({searched}, tail)), "X", "New"),
-              CrLf(Join(kHead, Join({"<p>", "<h2>New</h2>", "<p>", searched}, tail))))
-        << "no entries";
-    const std::vector<std::string> withHeading =
-        Join(kHead, Join({"<p>", "<h2>Old</h2>", "<p>", searched, words[2], "E2"}, tail));
-    EXPECT_EQ(filter(withHeading, "Q", ""), CrLf(withHeading));
+    const std::string& hit2 = words[2];
+    // clang-format off
+    const struct {  // the expected body empty: the body stays as it was
+        const char* name; std::vector<std::string> body; const char *text, *heading;
+        std::vector<std::string> expected;
+    } cases[] = {
+        {"entries left without highlighting are dropped", words, "X", "",
+         {kept2, "E2", words[4], words[5], "</body></html>"}},
+        {"heading replaced", {"<p>", "<H2>Old</h2>", "<p>", hit2, "E2", "</body>", "</html>"}, "Q",
+         "New", {"<p>", "<h2>New</h2>", "<p>", hit2, "E2", "</body>", "</html>"}},
+        {"heading kept", {"<p>", "<H2>Old</h2>", "<p>", hit2, "E2", "</body>", "</html>"}, "Q", "",
+         {}},
+        {"heading inserted", {hit2, "E2", "</body>", "</html>"}, "Q", "New",
+         {"<p>", "<h2>New</h2>", "<p>", hit2, "E2", "</body>", "</html>"}},
+        {"multi-line heading replaced whole",
+         {"<p>", "<h2>first", "second line</h2>", "<p>", hit2, "E2", "</body>", "</html>"}, "Q",
+         "New\nheading", {"<p>", "<h2>New<br>heading</h2>", "<p>", hit2, "E2", "</body>", "</html>"}},
+        {"searched line stays after the heading", {searched, hit2, "E2", "</body>", "</html>"},
+         "X", "New", {"<p>", "<h2>New</h2>", "<p>", searched, kept2, "E2", "</body>", "</html>"}},
+        {"searched line, no entries", {searched, "</body>", "</html>"}, "X", "New",
+         {"<p>", "<h2>New</h2>", "<p>", searched, "</body>", "</html>"}},
+        {"searched line, heading kept",
+         {"<p>", "<h2>Old</h2>", "<p>", searched, hit2, "E2", "</body>", "</html>"}, "Q", "", {}},
+        {"no entries: the heading before the closing body", {"</body>", "</html>"}, "X", "New",
+         {"<p>", "<h2>New</h2>", "<p>", "</body>", "</html>"}},
+        {"a last entry without its English line",
+         {kLink + "1'><b>Gen 1:1 </b></a>  <b><i>Y</i></b>"}, "X", "", {}},
+    };
+    // clang-format on
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(filter(Join(kHead, c.body), c.text, c.heading),
+                  CrLf(Join(kHead, c.expected.empty() ? c.body : c.expected)));
+    }
 }
 
 TEST_F(ReportFilterTest, verseSearchReport_losesEveryEntryOnlyWhenConfirmed) {
+    const std::string sep = "<br>" + std::string(55, '+');
     const std::vector<std::string> verses =
-        Join(kHead, {kLink + "1'><b>Gen 1:1 </b></a> H1", "E1", "<br>" + std::string(55, '+'),
-                     kLink + "2'><b>Gen 1:2 </b></a> H2", "E2", "<br>" + std::string(55, '+'),
-                     "</body>", "</html>"});
+        Join(kHead, {kLink + "1'><b>Gen 1:1 </b></a> H1", "E1", sep,
+                     kLink + "2'><b>Gen 1:2 </b></a> H2", "E2", sep, "</body>", "</html>"});
     EXPECT_EQ(filter(verses, "H1"), CrLf(verses));
     EXPECT_TRUE(result.cancelled);
     EXPECT_EQ(asked, 1);
-    EXPECT_EQ(filter(verses, "H1", "", true),
-              CrLf(Join(kHead, {"<br>" + std::string(55, '+'), "<br>" + std::string(55, '+'),
-                                "</body>", "</html>"})));
+    EXPECT_EQ(filter(verses, "H1", "", true), CrLf(Join(kHead, {sep, sep, "</body>", "</html>"})));
     EXPECT_EQ(result.entries, 2);
     EXPECT_EQ(result.kept, 0);
     filter(Join(kHead, words), "X");
@@ -106,38 +107,18 @@ TEST_F(ReportFilterTest, verseSearchReport_losesEveryEntryOnlyWhenConfirmed) {
     EXPECT_EQ(result.kept, 2);
 }
 
-TEST_F(ReportFilterTest, multiLineHeading_isReplacedWhole) {
-    // A report written before headers were kept on one line.
-    EXPECT_EQ(filter(Join(kHead, {"<p>", "<h2>first", "second line</h2>", "<p>", words[2], "E2",
-                                  "</body>", "</html>"}),
-                     "Q", "New\nheading"),
-              CrLf(Join(kHead, {"<p>", "<h2>New<br>heading</h2>", "<p>", words[2], "E2", "</body>",
-                                "</html>"})));
-}
-
-TEST_F(ReportFilterTest, reportWithoutEntries_isCopiedWithTheHeadingRule) {
-    EXPECT_EQ(filter(Join(kHead, {"</body>", "</html>"}), "X", "New"),
-              CrLf(Join(kHead, {"<p>", "<h2>New</h2>", "<p>", "</body>", "</html>"})));
-    EXPECT_EQ(filter(Join(kHead, {kLink + "1'><b>Gen 1:1 </b></a>  <b><i>Y</i></b>"}), "X"),
-              CrLf(Join(kHead, {kLink + "1'><b>Gen 1:1 </b></a>  <b><i>Y</i></b>"})))
-        << "a last entry without its English line";
-}
-
 TEST_F(ReportFilterTest, failureOrNonReport_leavesTheFileAsItWas) {
     EXPECT_THROW(FilterReport(dir.path(), "missing", "X", ""), FileError);
-    const struct {
-        const char* name;
-        std::string bytes;
-    } notReports[] = {
+    const std::pair<const char*, std::string> notReports[] = {
         {"UTF-16", std::string("\xFF\xFE<\0h\0t\0m\0l\0>\0", 14)},
         {"NUL bytes", CrLf({"<html>", std::string("a\0b", 3), "</html>"})},
         {"not UTF-8", CrLf({"<html>", "caf\xE9", "</html>"})},
         {"no report head", CrLf(words)},
     };
-    for (const auto& c : notReports) {
-        WriteFile(dir.file("Report/r.html"), c.bytes);
-        EXPECT_THROW(FilterReport(dir.path(), "r", "X", ""), DataError) << c.name;
-        EXPECT_EQ(ReadFile(dir.file("Report/r.html")), c.bytes) << c.name;
+    for (const auto& [name, bytes] : notReports) {
+        WriteFile(dir.file("Report/r.html"), bytes);
+        EXPECT_THROW(FilterReport(dir.path(), "r", "X", ""), DataError) << name;
+        EXPECT_EQ(ReadFile(dir.file("Report/r.html")), bytes) << name;
     }
     std::filesystem::remove(dir.file("Report/r.html"));
     std::filesystem::create_directories(dir.file("Report/r.html"));

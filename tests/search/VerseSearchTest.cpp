@@ -4,33 +4,21 @@
 #include <gtest/gtest.h>
 
 using namespace vellumark;
-using testing_support::Block;
-using testing_support::CrLf;
-using testing_support::ReadFile;
-using testing_support::Report;
-using testing_support::TempDir;
-using testing_support::TestVerse;
-using testing_support::WriteAppFolder;
+using namespace testing_support;
 
 namespace {
 
-const std::string& kLink = testing_support::kEntryLink;
+const std::string& kLink = kEntryLink;
 const std::string kSeparator = "<br>" + std::string(55, '+');
 
 /// Watches what a search shows; asks for a kill at the given yield.
 class Recorder : public SearchObserver {
 public:
-    void processingShown(bool shown) override {
-        events.push_back(shown ? "label on" : "label off");
-    }
-    void progressPrepared(int maximum) override {
-        events.push_back("max " + std::to_string(maximum));
-    }
-    void progressShown(bool shown) override { events.push_back(shown ? "bar on" : "bar off"); }
+    void processingShown(bool on) override { events.push_back(on ? "label on" : "label off"); }
+    void progressPrepared(int max) override { events.push_back("max " + std::to_string(max)); }
+    void progressShown(bool on) override { events.push_back(on ? "bar on" : "bar off"); }
     void progressValue(int value) override { progress = value; }
-    void processEvents() override {
-        if (++yields == killAtYield) kill = true;
-    }
+    void processEvents() override { kill |= ++yields == killAtYield; }
     bool killRequested() override { return kill; }
     void resetKill() override {
         kill = false;
@@ -50,22 +38,20 @@ public:
 class VerseSearchTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        WriteAppFolder(dir.path(), {
-                                       {1, 1, 1, 9, 30, 2701, 2701, "H1 H2", "E1"},
-                                       {1, 1, 2, 1, 5, 5, 1, "H3", "E2"},
-                                       {1, 1, 3, 2, 7, 5, 2, "H4 H5", "E3"},
-                                       {1, 2, 1, 1, 40000, 40000, 600, "H6", "E4"},
-                                       {2, 1, 1, 2, 9, 3, 3, "H7 H8", "E5"},
-                                       {2, 1, 2, 9, 4, 600, 2701, "H9", "E6"},
-                                   });
+        WriteAppFolder(dir.path(), {{1, 1, 1, 9, 30, 2701, 2701, "H1 H2", "E1"},
+                                    {1, 1, 2, 1, 5, 5, 1, "H3", "E2"},
+                                    {1, 1, 3, 2, 7, 5, 2, "H4 H5", "E3"},
+                                    {1, 2, 1, 1, 40000, 40000, 600, "H6", "E4"},
+                                    {2, 1, 1, 2, 9, 3, 3, "H7 H8", "E5"},
+                                    {2, 1, 2, 9, 4, 600, 2701, "H9", "E6"}});
     }
-    std::string single(std::int32_t value, std::int16_t type, const std::string& header = "") {
-        result = RunSearch({dir.path(), "r", header, value, Match::Verses, type}, recorder);
+    std::string single(std::int32_t value, std::int16_t type, const std::string& header = "",
+                       Match match = Match::Verses) {
+        result = RunSearch({dir.path(), "r", header, value, match, type}, recorder);
         return ReadFile(dir.file("Report/r.html"));
     }
     std::string multiple(std::int32_t value, std::int16_t type) {
-        result = RunSearch({dir.path(), "r", "", value, Match::VerseRuns, type}, recorder);
-        return ReadFile(dir.file("Report/r.html"));
+        return single(value, type, "", Match::VerseRuns);
     }
 
     TempDir dir;
@@ -73,14 +59,11 @@ protected:
     SearchResult result;
 };
 
-TEST_F(VerseSearchTest, single_elevenLineReport) {
+TEST_F(VerseSearchTest, single_hitsInFileOrderPerMeasure) {
     EXPECT_EQ(single(30, kLetterCount, "Results"),
               CrLf({"<html>", "<head>", "</head>", "<body>", "<p>", "<h2>Results</h2>", "<p>",
                     kLink + "1'><b>Gen 1:1 </b></a> H1 H2", Block("E1"), "</body>", "</html>"}));
     EXPECT_EQ(recorder.events, (std::vector<std::string>{"label on", "label off"}));
-}
-
-TEST_F(VerseSearchTest, single_hitsInFileOrderPerMeasure) {
     EXPECT_EQ(single(9, kWordCount), Report({kLink + "1'><b>Gen 1:1 </b></a> H1 H2", Block("E1"),
                                              kLink + "6'><b>Exo 1:2 </b></a> H9", Block("E6")}))
         << "the last record matching is reported once";
@@ -108,9 +91,6 @@ TEST_F(VerseSearchTest, multiple_runsStayInTheirBookAndMayOverlap) {
     EXPECT_EQ(recorder.progress, 5) << "the last start verse of six";
     EXPECT_EQ(result.hits, 1);
     EXPECT_FALSE(result.killed);
-}
-
-TEST_F(VerseSearchTest, multiple_gematriaRuns) {
     EXPECT_EQ(multiple(10, kGematria),
               Report({kLink + "2'><b>Gen 1:2 </b></a> H3", Block("E2"),
                       kLink + "3'><b>Gen 1:3</b></a>  H4 H5", Block("E3"), kSeparator}));
@@ -133,8 +113,8 @@ TEST_F(VerseSearchTest, multiple_killKeepsHitsSoFarAndCompletesTheReport) {
 }
 
 TEST_F(VerseSearchTest, failedSearch_keepsThePreviousReport) {
-    testing_support::WriteFile(dir.file("Report/r.html"), "previous");
-    testing_support::WriteFile(dir.file("Data/Hebrew.txt"), CrLf({"Gen 1:1 H1 H2"}));
+    WriteFile(dir.file("Report/r.html"), "previous");
+    WriteFile(dir.file("Data/Hebrew.txt"), CrLf({"Gen 1:1 H1 H2"}));
     EXPECT_ANY_THROW(single(9, kWordCount)) << "Exo 1:2 has no Hebrew line";
     EXPECT_EQ(ReadFile(dir.file("Report/r.html")), "previous");
     std::filesystem::remove(dir.file("Data/EnglishOT.html"));

@@ -5,17 +5,11 @@
 #include <gtest/gtest.h>
 
 using namespace vellumark;
-using testing_support::Block;
-using testing_support::CrLf;
-using testing_support::ReadFile;
-using testing_support::Report;
-using testing_support::TempDir;
-using testing_support::WordFields;
-using testing_support::WriteAppFolder;
+using namespace testing_support;
 
 namespace {
 
-const std::string& kLink = testing_support::kEntryLink;
+const std::string& kLink = kEntryLink;
 
 /// Four verses whose words are W1 W2 ... as numbered in the Hebrew lines.
 class WordSearchTest : public ::testing::Test {
@@ -31,14 +25,11 @@ protected:
                                    0, 1, 1, 3, 2,   3,  2,     3,            //
                                    0, 1, 1, 4, -10, 15, 20000, 15000}));
     }
-    std::string single(std::int32_t value) {
-        RunSearch({dir.path(), "r", "", value, Match::Words}, observer);
+    std::string single(std::int32_t value, Match match = Match::Words) {
+        RunSearch({dir.path(), "r", "", value, match}, observer);
         return ReadFile(dir.file("Report/r.html"));
     }
-    std::string multiple(std::int32_t value) {
-        RunSearch({dir.path(), "r", "", value, Match::Phrases}, observer);
-        return ReadFile(dir.file("Report/r.html"));
-    }
+    std::string multiple(std::int32_t value) { return single(value, Match::Phrases); }
 
     TempDir dir;
     SearchObserver observer;
@@ -82,10 +73,8 @@ TEST_F(WordSearchTest, multiple_shortestPhrasePerStart) {
                       Block("E3"), gen14 + "<b><i>P</i></b> Q R", Block("E4")}));
     EXPECT_EQ(multiple(35000), Report({gen14 + "P <b><i>Q R</i></b>", Block("E4")}))
         << "a value above 32,767 reached only by a phrase";
-}
-
-TEST_F(WordSearchTest, multiple_onePhrasePerStartEvenWhenALongerOneMatches) {
-    // From the first word, (1, 5) matches 5 by its alternate, and 1 + 4 by its primary.
+    // One phrase per start, even when a longer one matches too: from the first word, (1, 5) matches
+    // 5 by its alternate, and 1 + 4 by its primary.
     WriteAppFolder(dir.path(), {{1, 1, 1, 2, 0, 0, 0, "A B", "E1"}},
                    WordFields({0, 1, 1, 1, -1, 5, 4}));
     EXPECT_EQ(multiple(5),
@@ -93,8 +82,8 @@ TEST_F(WordSearchTest, multiple_onePhrasePerStartEvenWhenALongerOneMatches) {
 }
 
 TEST_F(WordSearchTest, malformedWordFile_keepsThePreviousReport) {
-    testing_support::WriteFile(dir.file("Report/r.html"), "previous");
-    testing_support::WriteFile(dir.file("Data/WordMatrix.dat"), WordFields({0, 1, 1, 1, 8, -3}));
+    WriteFile(dir.file("Report/r.html"), "previous");
+    WriteFile(dir.file("Data/WordMatrix.dat"), WordFields({0, 1, 1, 1, 8, -3}));
     EXPECT_THROW(single(8), DataError);
     EXPECT_THROW(multiple(8), DataError);
     EXPECT_EQ(ReadFile(dir.file("Report/r.html")), "previous");
