@@ -1,11 +1,13 @@
 #include "window/MessageBox.h"
 
+#include <QInputDialog>
 #include <QMessageBox>
 
 const QString MessageBox::kAppTitle = QStringLiteral("Vellumark Gematria Software");
 bool MessageBox::scripted_ = false;
 MessageBox::Answer MessageBox::nextAnswer_ = MessageBox::No;
 QStringList MessageBox::shown_;
+QString MessageBox::nextText_;
 
 void MessageBox::information(QWidget* parent, const QString& text) {
     if (scripted_) {
@@ -28,6 +30,18 @@ MessageBox::Answer MessageBox::question(QWidget* parent, const QString& text,
     return button == QMessageBox::Yes ? Yes : No;
 }
 
+QString MessageBox::askText(QWidget* parent, const QString& caption, const QString& label) {
+    if (scripted_) {
+        shown_ << caption + QLatin1Char('|') + label;
+        QString text;
+        text.swap(nextText_);
+        return text;
+    }
+    bool ok = false;
+    const QString text = QInputDialog::getText(parent, caption, label, QLineEdit::Normal, {}, &ok);
+    return ok ? text : QString();
+}
+
 void MessageBox::about(QWidget* parent, const QString& caption, const QString& text) {
     if (scripted_) {
         shown_ << caption + QLatin1Char('|') + text;
@@ -38,6 +52,7 @@ void MessageBox::about(QWidget* parent, const QString& caption, const QString& t
 
 void MessageBox::setScripted(bool scripted) { scripted_ = scripted; }
 void MessageBox::setNextAnswer(Answer answer) { nextAnswer_ = answer; }
+void MessageBox::setNextText(const QString& text) { nextText_ = text; }
 
 QStringList MessageBox::takeShown() {
     QStringList shown;

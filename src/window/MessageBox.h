@@ -16,16 +16,22 @@ public:
 
     static void information(QWidget* parent, const QString& text);
     static Answer question(QWidget* parent, const QString& text, const QString& caption);
+    /// A line of text asked under `caption`; a null string when cancelled.
+    /// Scripted: the text set beforehand (null: cancelled), recorded as
+    /// "caption|label".
+    static QString askText(QWidget* parent, const QString& caption, const QString& label);
     /// The About box: rich text under its own caption.
     static void about(QWidget* parent, const QString& caption, const QString& text);
 
     // Test seam.
     static void setScripted(bool scripted);
     static void setNextAnswer(Answer answer);
+    static void setNextText(const QString& text);
     static QStringList takeShown();
 
 private:
     static bool scripted_;
     static Answer nextAnswer_;
+    static QString nextText_;
     static QStringList shown_;
 };

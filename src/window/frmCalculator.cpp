@@ -96,9 +96,8 @@ frmCalculator::frmCalculator(QWidget* parent) : QWidget(parent, Qt::Window) {
     tblWords->verticalHeader()->setVisible(false);
     tblWords->horizontalHeader()->setStretchLastSection(true);
 
-    btnUseValue = new QPushButton(tr("Use Value"), this);
+    btnUseValue = new QPushButton(this);
     btnUseValue->setObjectName(QStringLiteral("btnUseValue"));
-    btnUseValue->setToolTip(tr("Put the gematria into Numeric Value of the main window"));
 
     auto* resultsRow = new QHBoxLayout;
     resultsRow->addLayout(results);
@@ -179,10 +178,9 @@ void frmCalculator::txtHebrew_Change() {
                 new QTableWidgetItem(QString::number(vellumark::TextValue(word, method))));
         }
     }
-    gematria_ = total(Method::Standard);
     txtWords->setText(QString::number(text.words.size()));
     txtLetters->setText(QString::number(text.letters));
-    txtGematria->setText(QString::number(gematria_));
+    txtGematria->setText(QString::number(total(Method::Standard)));
     txtFinalGematria->setText(QString::number(total(Method::Final)));
     txtOrdinal->setText(QString::number(total(Method::Ordinal)));
     txtReduced->setText(QString::number(total(Method::Reduced)));
@@ -193,8 +191,28 @@ void frmCalculator::txtHebrew_Change() {
             ? tr("1 character ignored: points, accents and other signs do not count.")
             : tr("%1 characters ignored: points, accents and other signs do not count.")
                   .arg(text.ignored));
-    // Numeric Value takes whole numbers of up to nine digits.
-    btnUseValue->setEnabled(gematria_ > 0 && gematria_ <= 999'999'999);
+    showUsedValue();
 }
 
-void frmCalculator::btnUseValue_Click() { emit valueChosen(gematria_); }
+void frmCalculator::setMethod(vellumark::Method method) {
+    method_ = method;
+    showUsedValue();
+}
+
+void frmCalculator::showUsedValue() {
+    // Standard and final letters searches the standard value first.
+    const vellumark::Method counted =
+        method_ == vellumark::Method::StandardAndFinal ? vellumark::Method::Standard : method_;
+    usedValue_ = 0;
+    for (const std::string& word : vellumark::HebrewWordsOf(txtHebrew->toPlainText()).words)
+        usedValue_ += vellumark::TextValue(word, counted);
+    const std::string_view name = vellumark::MethodName(method_);
+    const QString methodName = QString::fromUtf8(name.data(), static_cast<int>(name.size()));
+    btnUseValue->setText(tr("Use Value (%1)").arg(methodName));
+    btnUseValue->setToolTip(
+        tr("Put the value by %1 into Numeric Value of the main window").arg(methodName));
+    // Numeric Value takes whole numbers of up to nine digits.
+    btnUseValue->setEnabled(usedValue_ > 0 && usedValue_ <= 999'999'999);
+}
+
+void frmCalculator::btnUseValue_Click() { emit valueChosen(usedValue_); }

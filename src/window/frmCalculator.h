@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/Gematria.h"
+
 #include <QWidget>
 
 #include <cstdint>
@@ -12,15 +14,19 @@ class QTableWidget;
 
 /// The Gematria Calculator: the words, letters and values of typed or pasted
 /// Hebrew, worked out as the text changes. A window of its own beside the main
-/// one; "Use Value" hands the gematria to Value Search.
+/// one; "Use Value" hands the text's value by the main window's method to Value
+/// Search.
 class frmCalculator : public QWidget {
     Q_OBJECT
 
 public:
     explicit frmCalculator(QWidget* parent = nullptr);
 
+    /// The method whose value "Use Value" hands on; its button says which.
+    void setMethod(vellumark::Method method);
+
 signals:
-    /// "Use Value": the text's standard gematria.
+    /// "Use Value": the text's value by the chosen method.
     void valueChosen(std::int64_t value);
 
 private slots:
@@ -30,7 +36,10 @@ private slots:
 private:
     void createKeypad(class QGridLayout* grid);
 
-    std::int64_t gematria_ = 0;
+    void showUsedValue();
+
+    vellumark::Method method_ = vellumark::Method::StandardAndFinal;
+    std::int64_t usedValue_ = 0;
 
     QLabel* lblHebrew;
     QPlainTextEdit* txtHebrew;

@@ -7,6 +7,7 @@
 #include "data/RecordFiles.h"
 #include "window/MessageBox.h"
 #include "window/frmCalculator.h"
+#include "window/frmResults.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -185,6 +186,10 @@ void frmVellumark::createControls() {
         total.box->setFocusPolicy(Qt::NoFocus);
         total.label = MakeLabel(body_, total.labelName, total.text, total.box);
     }
+    txtMethodTotal = MakeTextBox(body_, "txtMethodTotal");
+    txtMethodTotal->setReadOnly(true);
+    txtMethodTotal->setFocusPolicy(Qt::NoFocus);
+    lblMethodTotal = MakeLabel(body_, "lblMethodTotal", QString(), txtMethodTotal);
 
     btnKill = Make<QPushButton>(body_, "btnKill", tr("Kill Process"));
     btnKill->hide();
@@ -199,11 +204,13 @@ void frmVellumark::createControls() {
     lblProcessing->setAlignment(Qt::AlignCenter);
     lblProcessing->hide();
     lblStatus = Make<QLabel>(body_, "lblStatus");
+    lblStatus->setWordWrap(true);
+    btnShowResults = Make<QPushButton>(body_, "btnShowResults", tr("Show Results"));
     btnOpenReport = Make<QPushButton>(body_, "btnOpenReport", tr("Open Report"));
     btnOpenReport->setEnabled(false);
 
     for (QPushButton* button :
-         {btnValueSearch, btnReportFilter, btnRangeTotals, btnKill, btnOpenReport})
+         {btnValueSearch, btnReportFilter, btnRangeTotals, btnKill, btnShowResults, btnOpenReport})
         button->setFont(BoldSans());
     for (QRadioButton* option : findChildren<QRadioButton*>()) option->setFont(BoldSans());
 
@@ -212,6 +219,9 @@ void frmVellumark::createControls() {
     connect(btnReportFilter, &QPushButton::clicked, this, &frmVellumark::btnReportFilter_Click);
     connect(btnKill, &QPushButton::clicked, this, &frmVellumark::btnKill_Click);
     connect(btnOpenReport, &QPushButton::clicked, this, &frmVellumark::btnOpenReport_Click);
+    connect(btnShowResults, &QPushButton::clicked, this, &frmVellumark::btnShowResults_Click);
+    connect(drpMethod, &QComboBox::currentIndexChanged, this, &frmVellumark::drpMethod_Change);
+    drpMethod_Change();
     // Return runs the command of the row the field is in.
     for (QLineEdit* box : {txtValue, txtReportName})
         connect(box, &QLineEdit::returnPressed, this, &frmVellumark::btnValueSearch_Click);
@@ -238,45 +248,47 @@ void frmVellumark::createControls() {
 }
 
 void frmVellumark::placeControls() {
-    body_->setFixedSize(671, 734);
+    // At 96 DPI the menu bar and this body stay within 700 pixels, so that the
+    // window fits a 1366x768 screen under a title bar and a panel.
+    body_->setFixedSize(671, 656);
     // Rows 1 and 2: value, report name, the search button and the header.
-    lblValue->setGeometry(16, 10, 160, 20);
-    txtValue->setGeometry(16, 32, 160, 26);
-    lblReportName->setGeometry(200, 10, 200, 20);
-    txtReportName->setGeometry(200, 32, 455, 26);
-    btnValueSearch->setGeometry(16, 98, 160, 34);
-    lblReportHeader->setGeometry(200, 68, 200, 20);
-    txtReportHeader->setGeometry(200, 90, 455, 60);
+    lblValue->setGeometry(16, 6, 160, 20);
+    txtValue->setGeometry(16, 26, 160, 26);
+    lblReportName->setGeometry(200, 6, 200, 20);
+    txtReportName->setGeometry(200, 26, 455, 26);
+    btnValueSearch->setGeometry(16, 86, 160, 34);
+    lblReportHeader->setGeometry(200, 58, 200, 20);
+    txtReportHeader->setGeometry(200, 78, 455, 56);
 
     // Row 3: the search options inside the rectangle of Line2 to Line5.
-    Line2->setGeometry(16, 162, 639, 1);
-    Line3->setGeometry(654, 162, 1, 214);
-    Line4->setGeometry(16, 375, 639, 1);
-    Line5->setGeometry(16, 162, 1, 214);
-    lblSearchType->setGeometry(28, 176, 120, 20);
-    Frame1->setGeometry(160, 170, 480, 48);
-    radWordMatch->setGeometry(14, 12, 200, 26);
-    radLineMatch->setGeometry(240, 12, 200, 26);
-    Frame2->setGeometry(160, 222, 480, 48);
-    radWordCount->setGeometry(14, 12, 140, 26);
-    radLetterCount->setGeometry(170, 12, 150, 26);
-    radGematria->setGeometry(340, 12, 130, 26);
-    Frame3->setGeometry(160, 274, 480, 48);
-    radMatchSingle->setGeometry(14, 12, 200, 26);
-    radMatchMultiple->setGeometry(240, 12, 200, 26);
-    lblMethod->setGeometry(28, 334, 120, 22);
-    drpMethod->setGeometry(160, 330, 230, 28);
-    chkWithinRange->setGeometry(410, 331, 240, 26);
+    Line2->setGeometry(16, 144, 639, 1);
+    Line3->setGeometry(654, 144, 1, 188);
+    Line4->setGeometry(16, 331, 639, 1);
+    Line5->setGeometry(16, 144, 1, 188);
+    lblSearchType->setGeometry(28, 156, 120, 20);
+    Frame1->setGeometry(160, 150, 480, 44);
+    radWordMatch->setGeometry(14, 10, 200, 26);
+    radLineMatch->setGeometry(240, 10, 200, 26);
+    Frame2->setGeometry(160, 196, 480, 44);
+    radWordCount->setGeometry(14, 10, 140, 26);
+    radLetterCount->setGeometry(170, 10, 150, 26);
+    radGematria->setGeometry(340, 10, 130, 26);
+    Frame3->setGeometry(160, 242, 480, 44);
+    radMatchSingle->setGeometry(14, 10, 200, 26);
+    radMatchMultiple->setGeometry(240, 10, 200, 26);
+    lblMethod->setGeometry(28, 297, 120, 22);
+    drpMethod->setGeometry(160, 294, 230, 28);
+    chkWithinRange->setGeometry(410, 295, 240, 26);
 
     // Row 4: the report filter.
-    btnReportFilter->setGeometry(16, 390, 160, 34);
-    lblFilterText->setGeometry(200, 396, 100, 22);
-    txtReportFilter->setGeometry(300, 394, 355, 26);
+    btnReportFilter->setGeometry(16, 340, 160, 34);
+    lblFilterText->setGeometry(200, 346, 100, 22);
+    txtReportFilter->setGeometry(300, 344, 355, 26);
 
     // Row 5: the separator; row 6: the verse range.
-    Line1->setGeometry(8, 442, 655, 2);
-    const int startRow = 462;
-    const int endRow = 500;
+    Line1->setGeometry(8, 384, 655, 2);
+    const int startRow = 394;
+    const int endRow = 428;
     const struct {
         QLabel* bookLabel;
         QComboBox* book;
@@ -298,34 +310,37 @@ void frmVellumark::placeControls() {
         row.verse->setGeometry(565, row.y, 60, 28);
     }
 
-    // Row 7: the totals.
-    btnRangeTotals->setGeometry(16, 560, 160, 34);
-    lblWordCount->setGeometry(200, 550, 120, 22);
-    txtWordCount->setGeometry(320, 548, 100, 26);
-    lblLetterCount->setGeometry(435, 550, 120, 22);
-    txtLetterCount->setGeometry(555, 548, 100, 26);
-    lblGematria->setGeometry(200, 584, 120, 22);
-    txtGematria->setGeometry(320, 582, 100, 26);
-    lblAltGematria->setGeometry(435, 584, 120, 22);
-    txtAltGematria->setGeometry(555, 582, 100, 26);
+    // Row 7: the totals, and below them the total by the chosen method.
+    btnRangeTotals->setGeometry(16, 486, 160, 34);
+    lblWordCount->setGeometry(200, 468, 120, 22);
+    txtWordCount->setGeometry(320, 466, 100, 26);
+    lblLetterCount->setGeometry(435, 468, 120, 22);
+    txtLetterCount->setGeometry(555, 466, 100, 26);
+    lblGematria->setGeometry(200, 498, 120, 22);
+    txtGematria->setGeometry(320, 496, 100, 26);
+    lblAltGematria->setGeometry(435, 498, 120, 22);
+    txtAltGematria->setGeometry(555, 496, 100, 26);
+    lblMethodTotal->setGeometry(200, 528, 235, 22);
+    txtMethodTotal->setGeometry(435, 526, 220, 26);
 
     // Row 8: Kill Process, the progress bar and the label over its right half.
-    btnKill->setGeometry(16, 638, 160, 34);
-    prgProgress->setGeometry(200, 642, 455, 26);
-    lblProcessing->setGeometry(430, 638, 225, 34);
+    btnKill->setGeometry(16, 564, 160, 34);
+    prgProgress->setGeometry(200, 568, 455, 26);
+    lblProcessing->setGeometry(430, 564, 225, 34);
 
-    // Row 9: what the last command did, and its report.
-    lblStatus->setGeometry(16, 688, 464, 26);
-    btnOpenReport->setGeometry(495, 684, 160, 34);
+    // Row 9: what the last command did, the Results window and the report.
+    lblStatus->setGeometry(16, 610, 300, 34);
+    btnShowResults->setGeometry(325, 610, 160, 34);
+    btnOpenReport->setGeometry(495, 610, 160, 34);
 }
 
 void frmVellumark::setTabOrder() {
-    const QWidget* order[] = {txtValue,        txtReportName,   txtReportHeader,  btnValueSearch,
-                              radWordMatch,    radLineMatch,    radWordCount,     radLetterCount,
-                              radGematria,     radMatchSingle,  radMatchMultiple, drpMethod,
-                              chkWithinRange,  btnReportFilter, txtReportFilter,  drpStartBook,
-                              txtStartChapter, txtStartVerse,   drpEndBook,       txtEndChapter,
-                              txtEndVerse,     btnRangeTotals,  btnKill,          btnOpenReport};
+    const QWidget* order[] = {
+        txtValue,         txtReportName,   txtReportHeader, btnValueSearch,  radWordMatch,
+        radLineMatch,     radWordCount,    radLetterCount,  radGematria,     radMatchSingle,
+        radMatchMultiple, drpMethod,       chkWithinRange,  btnReportFilter, txtReportFilter,
+        drpStartBook,     txtStartChapter, txtStartVerse,   drpEndBook,      txtEndChapter,
+        txtEndVerse,      btnRangeTotals,  btnKill,         btnShowResults,  btnOpenReport};
     for (std::size_t i = 0; i + 1 < std::size(order); ++i)
         QWidget::setTabOrder(const_cast<QWidget*>(order[i]), const_cast<QWidget*>(order[i + 1]));
     txtValue->setFocus();
@@ -401,6 +416,19 @@ void frmVellumark::radLineMatch_Click() {
 
 void frmVellumark::btnKill_Click() { boolKill = true; }
 
+void frmVellumark::drpMethod_Change() {
+    const auto method = static_cast<vellumark::Method>(drpMethod->currentData().toInt());
+    const std::string_view name = vellumark::MethodName(method);
+    lblMethodTotal->setText(QString::fromUtf8(name.data(), static_cast<int>(name.size())) +
+                            QLatin1Char(':'));
+    // The four totals cover the default method; another one has a field of its own.
+    const bool shown = method != vellumark::Method::StandardAndFinal;
+    lblMethodTotal->setVisible(shown);
+    txtMethodTotal->setVisible(shown);
+    txtMethodTotal->clear();
+    if (calculator_) calculator_->setMethod(method);
+}
+
 void frmVellumark::closeEvent(QCloseEvent* event) {
     if (searchRunning_) {
         // Stop the search as Kill Process would; the window closes once its
@@ -411,5 +439,6 @@ void frmVellumark::closeEvent(QCloseEvent* event) {
         return;
     }
     if (calculator_) calculator_->close();
+    if (results_) results_->close();
     event->accept();
 }

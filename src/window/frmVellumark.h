@@ -3,6 +3,7 @@
 #include <QWidget>
 
 #include <cstdint>
+#include <memory>
 #include <string>
 
 class QCheckBox;
@@ -17,10 +18,13 @@ class QProgressBar;
 class QPushButton;
 class QRadioButton;
 class frmCalculator;
+class frmResults;
 
 namespace vellumark {
+enum class Match;
 struct RangeInput;
 struct SearchRequest;
+struct ValueSearchFields;
 }  // namespace vellumark
 
 /// The one window of the workbench. It reads its fields, calls the core and
@@ -59,6 +63,8 @@ private slots:
     void txtStartChapter_Change();
     void txtStartVerse_Change();
     void btnOpenReport_Click();
+    void btnShowResults_Click();
+    void drpMethod_Change();
     void mnuOpenReport_Click();
     void mnuOpenReportFolder_Click();
     void mnuCalculator_Click();
@@ -73,21 +79,32 @@ private:
     void placeControls();
     void setTabOrder();
     void drpStartBook_LostFocus();
+    /// Value Search of the fields: their checks, the overwrite question, the
+    /// search and its report; the Results window's Save as Report comes here too.
+    void valueSearch(const vellumark::ValueSearchFields& fields, vellumark::Match match,
+                     std::int16_t searchType);
     void runSearch(vellumark::SearchRequest request);
     void hideSearchProgress();
     /// The Start and End fields as typed.
     vellumark::RangeInput rangeInput() const;
-    /// The status line; `reportPath` is what Open Report then opens (none: disabled).
-    void showStatus(const QString& text, const std::string& reportPath = {});
+    /// The status line; `reportPath` is what Open Report then opens (none:
+    /// disabled), `search` the search that wrote it.
+    void showStatus(const QString& text, const std::string& reportPath = {},
+                    const vellumark::SearchRequest* search = nullptr);
     /// Opens a file of the program's folder in the desktop's program for it.
     void openFile(const std::string& path, const QString& fragment = {});
+    /// The Results window, made the first time it is asked for.
+    frmResults* results();
 
     std::string strAppPath;
     bool boolKill = false;
     bool searchRunning_ = false;
     bool closeAfterSearch_ = false;
     std::string statusReport_;
+    /// The search of the status line's report, for the Results window.
+    std::unique_ptr<vellumark::SearchRequest> statusSearch_;
     frmCalculator* calculator_ = nullptr;
+    frmResults* results_ = nullptr;
 
     QMenuBar* mnuBar;
     /// Holds every control below the menu bar, at the places they always had.
@@ -143,9 +160,13 @@ private:
     QLineEdit* txtGematria;
     QLabel* lblAltGematria;
     QLineEdit* txtAltGematria;
+    /// The range's total by the Method when it is not the default one.
+    QLabel* lblMethodTotal;
+    QLineEdit* txtMethodTotal;
     QPushButton* btnKill;
     QProgressBar* prgProgress;
     QLabel* lblProcessing;
     QLabel* lblStatus;
+    QPushButton* btnShowResults;
     QPushButton* btnOpenReport;
 };

@@ -4,10 +4,12 @@
 
 #include "data/AppPaths.h"
 #include "filter/ReportFilter.h"
+#include "search/HtmlReport.h"
 #include "search/Searches.h"
 #include "search/ValueSearchInput.h"
 #include "totals/RangeTotals.h"
 #include "window/MessageBox.h"
+#include "window/frmResults.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -33,6 +35,23 @@ QString HitsWritten(long hits, const std::string& name) {
     return (hits == 1 ? QStringLiteral("1 hit") : QStringLiteral("%1 hits").arg(hits)) +
            QStringLiteral(" written to ") + ReportShown(name);
 }
+
+/// Hands the hits on to the report and keeps them for the Results window.
+class KeepingSink : public vellumark::HitSink {
+public:
+    explicit KeepingSink(vellumark::HitSink& sink) : sink_(sink) {}
+    void begin() override { sink_.begin(); }
+    void add(const vellumark::Hit& hit) override {
+        sink_.add(hit);
+        hits.push_back(hit);
+    }
+    void finish() override { sink_.finish(); }
+
+    std::vector<vellumark::Hit> hits;
+
+private:
+    vellumark::HitSink& sink_;
+};
 
 const char* const kSearchRunning =
     "A Multiple Match search is still running. Wait until it has finished, or click "
@@ -69,16 +88,30 @@ private:
 };
 
 void frmVellumark::btnValueSearch_Click() {
-    if (searchRunning_) {
-        MessageBox::information(this, tr(kSearchRunning));
-        return;
-    }
     vellumark::ValueSearchFields fields;
     fields.value = Text(txtValue);
     fields.reportName = Text(txtReportName);
     fields.reportHeader = txtReportHeader->toPlainText().toStdString();
     fields.method = static_cast<vellumark::Method>(drpMethod->currentData().toInt());
     if (chkWithinRange->isChecked()) fields.range = rangeInput();
+    const bool single = radMatchSingle->isChecked();
+    if (radWordMatch->isChecked()) {
+        valueSearch(fields, single ? vellumark::Match::Words : vellumark::Match::Phrases,
+                    vellumark::kGematria);
+    } else {
+        valueSearch(fields, single ? vellumark::Match::Verses : vellumark::Match::VerseRuns,
+                    radWordCount->isChecked()     ? vellumark::kWordCount
+                    : radLetterCount->isChecked() ? vellumark::kLetterCount
+                                                  : vellumark::kGematria);
+    }
+}
+
+void frmVellumark::valueSearch(const vellumark::ValueSearchFields& fields, vellumark::Match match,
+                               std::int16_t searchType) {
+    if (searchRunning_) {
+        MessageBox::information(this, tr(kSearchRunning));
+        return;
+    }
     vellumark::ValueSearchCheck check = vellumark::CheckValueSearch(fields, strAppPath);
     if (check.nameCleaned) txtReportName->setText(Q(check.request.reportName));
     if (!check.passed()) {
@@ -91,24 +124,21 @@ void frmVellumark::btnValueSearch_Click() {
         if (MessageBox::question(this, question, QStringLiteral("Overwrite?")) != MessageBox::Yes)
             return;
     }
+    check.request.match = match;
+    if (match == vellumark::Match::Verses || match == vellumark::Match::VerseRuns)
+        check.request.searchType = searchType;
     runSearch(std::move(check.request));
 }
 
 void frmVellumark::runSearch(vellumark::SearchRequest request) {
-    const bool single = radMatchSingle->isChecked();
-    if (radWordMatch->isChecked()) {
-        request.match = single ? vellumark::Match::Words : vellumark::Match::Phrases;
-    } else {
-        request.match = single ? vellumark::Match::Verses : vellumark::Match::VerseRuns;
-        request.searchType = radWordCount->isChecked()     ? vellumark::kWordCount
-                             : radLetterCount->isChecked() ? vellumark::kLetterCount
-                                                           : vellumark::kGematria;
-    }
     SearchProgress progress(*this);
     searchRunning_ = true;
     vellumark::SearchResult result;
+    vellumark::HtmlReport report(request);
+    KeepingSink kept(report);
     try {
-        result = vellumark::RunSearch(request, progress);
+        result = vellumark::RunSearch(request, kept, progress);
+        result.reportPath = report.path();
     } catch (const std::exception& error) {
         searchRunning_ = false;
         boolKill = false;
@@ -124,14 +154,16 @@ void frmVellumark::runSearch(vellumark::SearchRequest request) {
     searchRunning_ = false;
     if (result.killed) {
         showStatus(QStringLiteral("Kill Process: ") + HitsWritten(result.hits, request.reportName),
-                   result.reportPath);
+                   result.reportPath, &request);
     } else if (result.hits == 0) {
         showStatus(QStringLiteral("No hits: ") + ReportShown(request.reportName) +
                        QStringLiteral(" holds no entries"),
-                   result.reportPath);
+                   result.reportPath, &request);
     } else {
-        showStatus(HitsWritten(result.hits, request.reportName), result.reportPath);
+        showStatus(HitsWritten(result.hits, request.reportName), result.reportPath, &request);
     }
+    if (results_ && results_->isVisible())
+        results_->showHits(request, std::move(kept.hits), result.reportPath, result.killed);
     if (closeAfterSearch_) {
         close();
         return;
@@ -172,6 +204,11 @@ void frmVellumark::btnRangeTotals_Click() {
         const std::int32_t values[] = {totals.words, totals.letters, totals.gematria,
                                        totals.altGematria};
         for (int k = 0; k < 4; ++k) boxes[k]->setText(QString::number(values[k]));
+        const auto method = static_cast<vellumark::Method>(drpMethod->currentData().toInt());
+        if (method != vellumark::Method::StandardAndFinal) {
+            txtMethodTotal->setText(QString::number(vellumark::CalculateMethodTotal(
+                strAppPath, vellumark::ScopeOf(range, check), method)));
+        }
         showStatus(tr("Range Totals of %1 %2:%3 to %4 %5:%6")
                        .arg(Q(range.startBookName))
                        .arg(check.startChapter)
@@ -181,6 +218,7 @@ void frmVellumark::btnRangeTotals_Click() {
                        .arg(check.endVerse));
     } catch (const std::exception& error) {
         for (QLineEdit* box : boxes) box->clear();
+        txtMethodTotal->clear();
         showStatus(tr("Range Totals could not be computed"));
         MessageBox::information(
             this, tr("The range totals could not be computed:\n%1").arg(Q(error.what())));

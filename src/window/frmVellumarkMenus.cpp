@@ -3,10 +3,14 @@
 #include "window/frmVellumark.h"
 
 #include "data/AppPaths.h"
+#include "search/Searches.h"
 #include "window/Desktop.h"
 #include "window/MessageBox.h"
+#include "window/WindowPlacement.h"
 #include "window/frmCalculator.h"
+#include "window/frmResults.h"
 
+#include <QComboBox>
 #include <QFile>
 #include <QKeySequence>
 #include <QLabel>
@@ -14,6 +18,8 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QUrl>
+
+#include <filesystem>
 
 namespace {
 
@@ -38,20 +44,25 @@ void frmVellumark::createMenus() {
            QKeySequence::Open);
     action(file, "mnuOpenReportFolder", tr("Open Report Folder"),
            &frmVellumark::mnuOpenReportFolder_Click);
+
     file->addSeparator();
     action(file, "mnuQuit", tr("Quit"), &QWidget::close, QKeySequence(tr("Ctrl+Q")));
     QMenu* tools = mnuBar->addMenu(tr("&Tools"));
     action(tools, "mnuCalculator", tr("Gematria Calculator…"), &frmVellumark::mnuCalculator_Click,
            QKeySequence(tr("Ctrl+G")));
+    action(tools, "mnuResults", tr("Results"), &frmVellumark::btnShowResults_Click,
+           QKeySequence(tr("Ctrl+R")));
     QMenu* help = mnuBar->addMenu(tr("&Help"));
     action(help, "mnuSources", tr("Sources and Counting Rules"), &frmVellumark::mnuSources_Click);
     action(help, "mnuAbout", tr("About Vellumark"), &frmVellumark::mnuAbout_Click);
 }
 
-void frmVellumark::showStatus(const QString& text, const std::string& reportPath) {
+void frmVellumark::showStatus(const QString& text, const std::string& reportPath,
+                              const vellumark::SearchRequest* search) {
     lblStatus->setText(text);
     lblStatus->setToolTip(text);
     statusReport_ = reportPath;
+    statusSearch_ = search ? std::make_unique<vellumark::SearchRequest>(*search) : nullptr;
     btnOpenReport->setEnabled(!reportPath.empty());
 }
 
@@ -60,12 +71,43 @@ void frmVellumark::announce(const QString& text) { showStatus(text); }
 void frmVellumark::openFile(const std::string& path, const QString& fragment) {
     QUrl url = QUrl::fromLocalFile(LocalName(path));
     if (!fragment.isEmpty()) url.setFragment(fragment);
-    if (!Desktop::open(url))
+    Desktop::open(url, this, [this, path] {
         MessageBox::information(this, tr("No program was found to open %1.").arg(LocalName(path)));
+    });
 }
 
 void frmVellumark::btnOpenReport_Click() {
-    if (!statusReport_.empty()) openFile(statusReport_);
+    if (statusReport_.empty()) return;
+    const QString shown =
+        QStringLiteral("Report/") + LocalName(std::filesystem::path(statusReport_).filename());
+    std::shared_ptr<const vellumark::SearchRequest> search;
+    if (statusSearch_) search = std::make_shared<vellumark::SearchRequest>(*statusSearch_);
+    Desktop::open(QUrl::fromLocalFile(LocalName(statusReport_)), this, [this, shown, search] {
+        MessageBox::information(
+            this,
+            tr("No program could open %1. Install a web browser, or use Show Results.").arg(shown));
+        // The hits in the program instead.
+        frmResults* window = results();
+        if (search) window->runSearch(*search);
+        btnShowResults_Click();
+    });
+}
+
+frmResults* frmVellumark::results() {
+    if (!results_) {
+        results_ = new frmResults(strAppPath, this);
+        results_->setReportCommand(
+            [this](const vellumark::ValueSearchFields& fields, vellumark::Match match,
+                   std::int16_t searchType) { valueSearch(fields, match, searchType); });
+    }
+    return results_;
+}
+
+void frmVellumark::btnShowResults_Click() {
+    frmResults* window = results();
+    window->show();
+    window->raise();
+    window->activateWindow();
 }
 
 void frmVellumark::mnuOpenReport_Click() {
@@ -88,8 +130,12 @@ void frmVellumark::mnuCalculator_Click() {
             activateWindow();
             txtReportName->setFocus(Qt::OtherFocusReason);
         });
-        // Beside the main window, where it does not hide the fields it fills.
+        calculator_->setMethod(static_cast<vellumark::Method>(drpMethod->currentData().toInt()));
+        // Beside the main window, where it does not hide the fields it fills,
+        // as far as the screen allows.
         calculator_->move(frameGeometry().topRight() + QPoint(8, 0));
+        calculator_->show();
+        KeepOnScreen(calculator_);
     }
     calculator_->show();
     calculator_->raise();

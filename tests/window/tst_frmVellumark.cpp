@@ -3,6 +3,7 @@
 #include "window/Desktop.h"
 #include "window/MessageBox.h"
 #include "window/frmCalculator.h"
+#include "window/frmResults.h"
 #include "window/frmVellumark.h"
 
 #include <QtTest>
@@ -50,6 +51,7 @@ class tst_frmVellumark : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void init();
     void cleanup();
 
@@ -71,6 +73,8 @@ private slots:
     void calculator();
     void installedLayoutWritesToTheDocumentsFolder();
     void methodAndRangeReachTheSearch();
+    void openReportWithoutABrowserShowsResults();
+    void windowsFitTheScreen();
 
 private:
     template <typename T>
@@ -111,7 +115,13 @@ private:
 
     std::unique_ptr<TempDir> dir;
     std::unique_ptr<frmVellumark> window;
+    QTemporaryDir settings;
 };
+
+void tst_frmVellumark::initTestCase() {
+    // The windows' remembered places go to a folder of the test's own.
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
+}
 
 void tst_frmVellumark::init() {
     MessageBox::setScripted(true);
@@ -128,6 +138,7 @@ void tst_frmVellumark::init() {
 }
 
 void tst_frmVellumark::cleanup() {
+    Desktop::setOpenFails(false);
     window.reset();
     dir.reset();
     QVERIFY2(MessageBox::takeShown().isEmpty(), "a message was shown that the test did not check");
@@ -156,10 +167,10 @@ void tst_frmVellumark::initialStateAndNames() {
         "txtValue",        "txtReportName",  "txtReportHeader", "btnValueSearch",  "radWordMatch",
         "drpMethod",       "chkWithinRange", "btnReportFilter", "txtReportFilter", "drpStartBook",
         "txtStartChapter", "txtStartVerse",  "drpEndBook",      "txtEndChapter",   "txtEndVerse",
-        "btnRangeTotals",  "btnOpenReport"};
+        "btnRangeTotals",  "btnShowResults", "btnOpenReport"};
     QStringList chain;
     QWidget* widget = get<QWidget>("txtValue");
-    for (int step = 0; step < 60; ++step, widget = widget->nextInFocusChain()) {
+    for (int step = 0; step < 80; ++step, widget = widget->nextInFocusChain()) {
         if (order.contains(widget->objectName()) && !chain.contains(widget->objectName()))
             chain << widget->objectName();
     }
@@ -188,6 +199,19 @@ void tst_frmVellumark::rangeFieldsAndTotals() {
     click("btnRangeTotals");
     const QStringList genesisToExodus = {"6", "20", "65", "665"};
     QCOMPARE(texts(window.get(), totals), genesisToExodus);
+
+    // A method other than the default has a fifth field, labelled with its name.
+    QVERIFY(get<QLineEdit>("txtMethodTotal")->isHidden());
+    for (const auto& [method, total] : {std::pair{"Standard", "65"}, {"Final letters", "665"}}) {
+        get<QComboBox>("drpMethod")->setCurrentText(method);
+        QCOMPARE(get<QLabel>("lblMethodTotal")->text(), QString(method) + ":");
+        click("btnRangeTotals");
+        QCOMPARE(get<QLineEdit>("txtMethodTotal")->text(), QString(total));
+        QVERIFY(NamedOrLabelled(get<QWidget>("txtMethodTotal"), QString(method) + ":"));
+    }
+    QCOMPARE(texts(window.get(), totals), genesisToExodus);
+    get<QComboBox>("drpMethod")->setCurrentIndex(0);
+    QVERIFY(get<QLineEdit>("txtMethodTotal")->isHidden());
 
     type("txtEndVerse", "9");
     click("btnRangeTotals");
@@ -584,8 +608,15 @@ void tst_frmVellumark::calculator() {
     QCOMPARE(in<QPushButton>(calculator, "btnLetter14")->accessibleName(),
              QStringLiteral("Final Mem"));
     QCOMPARE(in<QLineEdit>(calculator, "txtGematria")->text(), QStringLiteral("441"));
-    QTest::mouseClick(in<QPushButton>(calculator, "btnUseValue"), Qt::LeftButton);
-    QCOMPARE(get<QLineEdit>("txtValue")->text(), QStringLiteral("441"));
+    // Use Value hands on the value by the main window's Method: אם ת is 36 by Ordinal.
+    for (const auto& [method, value] :
+         {std::pair{"Standard and final letters", "441"}, {"Ordinal", "36"}}) {
+        get<QComboBox>("drpMethod")->setCurrentText(method);
+        QCOMPARE(in<QPushButton>(calculator, "btnUseValue")->text(),
+                 QStringLiteral("Use Value (%1)").arg(method));
+        QTest::mouseClick(in<QPushButton>(calculator, "btnUseValue"), Qt::LeftButton);
+        QCOMPARE(get<QLineEdit>("txtValue")->text(), QString(value));
+    }
     QCOMPARE(window->focusWidget(), get<QWidget>("txtReportName"));
     QCOMPARE(openCalculator(), calculator);  // the menu brings back the one calculator
 }
@@ -653,3 +684,47 @@ void tst_frmVellumark::methodAndRangeReachTheSearch() {
 
 QTEST_MAIN(tst_frmVellumark)
 #include "tst_frmVellumark.moc"
+
+void tst_frmVellumark::openReportWithoutABrowserShowsResults() {
+    search("26", "ws-26");
+    QCOMPARE(MessageBox::takeShown(), kDone);
+    Desktop::setOpenFails(true);
+    click("btnOpenReport");
+    QCOMPARE(Desktop::takeOpened(), QList{url("Report/ws-26.html")});
+    QCOMPARE(MessageBox::takeShown(),
+             QStringList{kTitle + "No program could open Report/ws-26.html. Install a web "
+                                  "browser, or use Show Results."});
+    auto* results = window->findChild<frmResults*>();
+    QVERIFY(results && results->isVisible());
+    QSignalSpy shown(results, &frmResults::resultsShown);
+    QVERIFY(shown.wait());
+    QCOMPARE(in<QTableView>(results, "tblResults")->model()->rowCount(), 2);
+    QVERIFY(in<QLabel>(results, "lblTitle")
+                ->text()
+                .startsWith("2 hits in 2 verses: words equal to 26"));
+
+    // Once open, the window shows the hits of each Value Search, with its report.
+    search("27", "phrase");
+    QCOMPARE(MessageBox::takeShown(), kDone);
+    QVERIFY(in<QLabel>(results, "lblTitle")->text().startsWith("0 hits in 0 verses"));
+    QVERIFY(in<QPushButton>(results, "btnOpenReport")->isEnabled());
+}
+
+void tst_frmVellumark::windowsFitTheScreen() {
+    // 700 pixels at 96 DPI leave room for a title bar and a panel on a 768-pixel screen.
+    showWindow();
+    QVERIFY2(window->height() <= 700, qPrintable(QString::number(window->height())));
+    frmCalculator* calculator = openCalculator();
+    const QRect area = calculator->screen()->availableGeometry();
+    QVERIFY(area.contains(calculator->frameGeometry()));
+    trigger("mnuResults");
+    auto* results = window->findChild<frmResults*>();
+    QVERIFY(area.contains(results->frameGeometry()));
+    // It opens where it was closed.
+    results->setGeometry(40, 50, 700, 400);
+    results->close();
+    window.reset();
+    QVERIFY(load(dir->path()));
+    trigger("mnuResults");
+    QCOMPARE(window->findChild<frmResults*>()->geometry(), QRect(40, 50, 700, 400));
+}

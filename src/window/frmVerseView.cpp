@@ -1,0 +1,167 @@
+#include "window/frmVerseView.h"
+
+#include "data/Books.h"
+#include "data/Gematria.h"
+#include "search/SearchData.h"
+#include "window/WindowPlacement.h"
+#include "window/results/HebrewFont.h"
+#include "window/results/ResultsFilter.h"
+#include "window/results/ResultsModel.h"
+#include "window/results/VerseTextSource.h"
+
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLocale>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString kSettings = QStringLiteral("VerseView");
+constexpr int kAround = 5;
+
+QString Q(const std::string& text) { return QString::fromStdString(text); }
+
+QString Reference(const vellumark::VerseId& id) {
+    return Q(vellumark::VerseName(id.book, id.chapter, id.verse));
+}
+
+/// 6565 as "6,565".
+QString Grouped(int number) { return QLocale(QLocale::English).toString(number); }
+
+}  // namespace
+
+frmVerseView::frmVerseView(const ResultsModel& model, const ResultsFilter& shown, QWidget* parent)
+    : QWidget(parent, Qt::Window), model_(model), shown_(shown) {
+    setObjectName(QStringLiteral("frmVerseView"));
+    setWindowTitle(tr("Verse"));
+    lblReference = new QLabel(this);
+    lblReference->setObjectName(QStringLiteral("lblReference"));
+    QFont bold = lblReference->font();
+    bold.setBold(true);
+    lblReference->setFont(bold);
+    txtVerses = new QTextBrowser(this);
+    txtVerses->setObjectName(QStringLiteral("txtVerses"));
+    txtVerses->setAccessibleName(tr("Verses"));
+    txtVerses->setFont(HebrewFont(font()));
+    btnPrevious = new QPushButton(tr("Previous Hit"), this);
+    btnPrevious->setObjectName(QStringLiteral("btnPrevious"));
+    btnNext = new QPushButton(tr("Next Hit"), this);
+    btnNext->setObjectName(QStringLiteral("btnNext"));
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(btnPrevious);
+    buttons->addStretch(1);
+    buttons->addWidget(btnNext);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(lblReference);
+    layout->addWidget(txtVerses, 1);
+    layout->addLayout(buttons);
+    connect(btnPrevious, &QPushButton::clicked, this, [this] { showHit(row_ - 1); });
+    connect(btnNext, &QPushButton::clicked, this, [this] { showHit(row_ + 1); });
+    RestorePlacement(this, kSettings, QSize(760, 560));
+}
+
+frmVerseView::~frmVerseView() = default;
+
+void frmVerseView::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    // The frame is known once shown: the whole window stays on the screen.
+    KeepOnScreen(this);
+}
+
+void frmVerseView::closeEvent(QCloseEvent* event) {
+    SavePlacement(this, kSettings);
+    event->accept();
+}
+
+void frmVerseView::setVerses(std::shared_ptr<vellumark::VerseTextSource> texts,
+                             std::shared_ptr<const vellumark::SearchData> data) {
+    texts_ = std::move(texts);
+    data_ = std::move(data);
+}
+
+void frmVerseView::showHit(int row) {
+    if (row < 0 || row >= shown_.rowCount() || !texts_ || !data_) return;
+    row_ = row;
+    btnPrevious->setEnabled(row > 0);
+    btnNext->setEnabled(row + 1 < shown_.rowCount());
+    const int source = shown_.mapToSource(shown_.index(row, 0)).row();
+    const vellumark::ResultRow& hit = model_.rowAt(source);
+    const vellumark::SearchRequest& request = model_.results().request;
+
+    // The hit's value by the search's method (or measure).
+    QString value;
+    if (vellumark::UsesMethod(request)) {
+        vellumark::Method counted = request.method;
+        if (counted == vellumark::Method::StandardAndFinal)
+            counted = hit.alternate ? vellumark::Method::Final : vellumark::Method::Standard;
+        const std::int64_t sum =
+            vellumark::TextValue(model_.matchedText(source).toStdString(), counted);
+        const std::string_view name = vellumark::MethodName(counted);
+        value = tr("value %1 by %2").arg(sum).arg(QString::fromUtf8(name.data(), int(name.size())));
+    } else {
+        value = (request.searchType == vellumark::kWordCount ? tr("%1 words") : tr("%1 letters"))
+                    .arg(request.value);
+    }
+    lblReference->setText(tr("%1: %2 (hit %3 of %4)")
+                              .arg(Q(vellumark::RowReference(hit)), value, Grouped(row + 1),
+                                   Grouped(shown_.rowCount())));
+
+    // The chapter, widened to at least five verses on each side of the hit.
+    const std::vector<vellumark::VerseId>& ids = data_->ids();
+    const std::optional<std::size_t> found = data_->find(hit.verse);
+    if (!found) return;
+    const std::size_t at = *found;
+    const std::size_t hitLast =
+        std::min(ids.size() - 1, at + static_cast<std::size_t>(hit.furtherVerses));
+    auto sameChapter = [&](std::size_t k) {
+        return ids[k].book == ids[at].book && ids[k].chapter == ids[at].chapter;
+    };
+    std::size_t first = at;
+    while (first > 0 && sameChapter(first - 1)) --first;
+    first = std::min(first, at >= kAround ? at - kAround : 0);
+    std::size_t last = hitLast;
+    while (last + 1 < ids.size() && (ids[last + 1].book == ids[hitLast].book &&
+                                     ids[last + 1].chapter == ids[hitLast].chapter))
+        ++last;
+    last = std::max(last, std::min(ids.size() - 1, hitLast + kAround));
+
+    const QList<int> matched =
+        model_.data(model_.index(source, ResultsModel::Hebrew), ResultsModel::MatchedWordsRole)
+            .value<QList<int>>();
+    QString html;
+    references_.clear();
+    try {
+        for (std::size_t k = first; k <= last; ++k) {
+            const bool inHit = k >= at && k <= hitLast;
+            const QStringList words =
+                Q(texts_->hebrew(ids[k])).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+            QString hebrew;
+            for (int w = 0; w < words.size(); ++w) {
+                const bool marked = inHit && (matched.isEmpty() || matched.contains(w));
+                if (w > 0) hebrew += QLatin1Char(' ');
+                hebrew += marked ? QStringLiteral("<b style=\"background-color:#ffe082\">") +
+                                       words[w].toHtmlEscaped() + QStringLiteral("</b>")
+                                 : words[w].toHtmlEscaped();
+            }
+            const QString reference = Reference(ids[k]);
+            references_ << reference;
+            const QString background =
+                inHit ? QStringLiteral(" style=\"background-color:#fff8e1\"") : QString();
+            html += QStringLiteral(
+                        "<a name=\"v%1\"></a><table width=\"100%\" cellpadding=\"4\"%2>"
+                        "<tr><td dir=\"rtl\" align=\"right\" style=\"font-size:x-large\">"
+                        "%3</td></tr><tr><td dir=\"ltr\"><b>%4</b> %5</td></tr></table>")
+                        .arg(k)
+                        .arg(background, hebrew, reference.toHtmlEscaped(),
+                             Q(texts_->english(ids[k])).toHtmlEscaped());
+        }
+    } catch (const std::exception& error) {
+        html += QStringLiteral("<p>") + Q(error.what()).toHtmlEscaped() + QStringLiteral("</p>");
+    }
+    txtVerses->setHtml(html);
+    txtVerses->scrollToAnchor(QStringLiteral("v%1").arg(at));
+}

@@ -1,0 +1,75 @@
+#pragma once
+
+#include "window/results/ResultRows.h"
+
+#include <QFutureWatcher>
+#include <QObject>
+#include <QTimer>
+
+#include <atomic>
+#include <memory>
+#include <string>
+
+namespace vellumark {
+class SearchData;
+}
+
+/// Runs the Results window's searches on a worker thread. A request runs
+/// after a short pause; a newer request cancels the one waiting or running
+/// (its token is set, and a verse run stops at its next verse; any result it
+/// still brings is dropped). The search data is read once and kept.
+class FindRunner : public QObject {
+    Q_OBJECT
+
+public:
+    /// Set by a newer search or Stop; read by the search it was handed to.
+    struct Token {
+        std::atomic<bool> cancelled{false};
+        std::atomic<int> progress{0};
+        std::atomic<int> maximum{0};
+    };
+
+    explicit FindRunner(std::string appPath, QObject* parent = nullptr);
+    ~FindRunner() override;
+
+    /// Shares search data already read (by the main window, say).
+    void setSearchData(std::shared_ptr<const vellumark::SearchData> data);
+    /// The search data, read now if no search has read it yet (FileError, DataError).
+    std::shared_ptr<const vellumark::SearchData> data();
+    void setPause(int milliseconds) { pause_.setInterval(milliseconds); }
+
+    /// Runs `request` after the pause, cancelling the search before it.
+    void schedule(const vellumark::SearchRequest& request);
+    /// Runs `request` at once, cancelling the search before it.
+    void runNow(const vellumark::SearchRequest& request);
+    /// Cancels what is waiting or running; nothing is reported for it.
+    void cancel();
+    /// Stops a running verse run; its hits so far are reported, marked stopped.
+    void stop();
+    bool busy() const { return pause_.isActive() || running_ != nullptr; }
+
+signals:
+    void started(const vellumark::SearchRequest& request);
+    /// Verse runs: the verses done of `maximum`.
+    void progress(int value, int maximum);
+    void finished(const vellumark::ResultSet& results);
+    void failed(const QString& message);
+
+private:
+    struct Outcome {
+        vellumark::ResultSet results;
+        QString error;
+    };
+    struct DataSlot;
+
+    void start();
+
+    std::string appPath_;
+    std::shared_ptr<DataSlot> data_;
+    vellumark::SearchRequest waiting_;
+    QTimer pause_;
+    QTimer progressPoll_;
+    std::shared_ptr<Token> running_;
+    bool stopped_ = false;
+    QFutureWatcher<Outcome>* watcher_ = nullptr;
+};
