@@ -162,9 +162,9 @@ int WriteRows(const std::vector<SearchRequest>& requests, Format format, const s
               const std::string& app) {
     Output out(target);
     const std::unique_ptr<RowWriter> writer = MakeRowWriter(format, out);
-    RowSink sink(app, [&writer](const HitRow& row) { writer->row(row); });
     // The record files are read and decoded once for every value of a batch.
     const SearchData data(app);
+    RowSink sink(data, [&writer](const HitRow& row) { writer->row(row); });
     TerminalObserver observer;
     long hits = 0;
     writer->begin();

@@ -3,94 +3,11 @@
 #include "data/AppPaths.h"
 #include "data/Books.h"
 #include "data/Errors.h"
+#include "data/VerseTexts.h"
 
 #include <vector>
 
 namespace vellumark::cli {
-
-namespace {
-
-/// The named entities of HTML 4 text that English texts use; numeric ones are
-/// decoded whatever their number.
-constexpr std::pair<std::string_view, std::string_view> kEntities[] = {
-    {"amp", "&"}, {"lt", "<"}, {"gt", ">"}, {"quot", "\""}, {"apos", "'"}, {"nbsp", "\u00A0"}};
-
-void AppendUtf8(std::string& out, unsigned long code) {
-    if (code == 0 || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) code = 0xFFFD;
-    if (code < 0x80) {
-        out += static_cast<char>(code);
-    } else if (code < 0x800) {
-        out += static_cast<char>(0xC0 | (code >> 6));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    } else if (code < 0x10000) {
-        out += static_cast<char>(0xE0 | (code >> 12));
-        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (code >> 18));
-        out += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    }
-}
-
-/// Decodes the entity at `text` ("&amp;..."); returns the bytes it took, 0 when
-/// it is no entity.
-std::size_t DecodeEntity(std::string_view text, std::string& out) {
-    const std::size_t semicolon = text.find(';');
-    if (semicolon == std::string_view::npos || semicolon < 2 || semicolon > 10) return 0;
-    const std::string_view name = text.substr(1, semicolon - 1);
-    if (name[0] == '#') {
-        const bool hex = name.size() > 1 && (name[1] == 'x' || name[1] == 'X');
-        const std::string digits(name.substr(hex ? 2 : 1));
-        if (digits.empty()) return 0;
-        std::size_t used = 0;
-        unsigned long code = 0;
-        try {
-            code = std::stoul(digits, &used, hex ? 16 : 10);
-        } catch (const std::exception&) {
-            return 0;
-        }
-        if (used != digits.size()) return 0;
-        AppendUtf8(out, code);
-        return semicolon + 1;
-    }
-    for (const auto& [entity, decoded] : kEntities) {
-        if (name == entity) {
-            out += decoded;
-            return semicolon + 1;
-        }
-    }
-    return 0;
-}
-
-std::string Trimmed(std::string_view text) {
-    const std::size_t first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos) return {};
-    return std::string(text.substr(first, text.find_last_not_of(" \t") - first + 1));
-}
-
-}  // namespace
-
-std::string PlainEnglish(std::string_view html) {
-    std::string plain;
-    for (std::size_t i = 0; i < html.size();) {
-        if (html[i] == '<') {
-            const std::size_t close = html.find('>', i);
-            if (close != std::string_view::npos) {
-                i = close + 1;
-                continue;
-            }
-        } else if (html[i] == '&') {
-            if (const std::size_t used = DecodeEntity(html.substr(i), plain)) {
-                i += used;
-                continue;
-            }
-        }
-        plain += html[i++];
-    }
-    return Trimmed(plain);
-}
 
 namespace {
 
@@ -114,12 +31,11 @@ std::vector<std::string_view> WordsOf(std::string_view text, const VerseId& id, 
 
 }  // namespace
 
-RowSink::RowSink(std::string appPath, RowHandler handler)
-    : appPath_(std::move(appPath)), handler_(std::move(handler)) {}
+RowSink::RowSink(const SearchData& data, RowHandler handler)
+    : data_(data), handler_(std::move(handler)) {}
 
 void RowSink::add(const Hit& hit) {
-    if (!texts_) texts_.emplace(appPath_);
-    VerseTexts& texts = *texts_;
+    const VerseTexts& texts = data_.texts();
     const VerseId& id = hit.verse;
     HitRow row;
     row.value = request_.value;
@@ -131,7 +47,7 @@ void RowSink::add(const Hit& hit) {
     switch (request_.match) {
         case Match::Words: {
             const std::vector<std::string_view> words =
-                WordsOf(texts.hebrew(id), id, hit.wordCount);
+                WordsOf(texts.hebrewWords(id), id, hit.wordCount);
             for (int k = 0; k < hit.wordCount; ++k) {
                 if (hit.marks[k] == 0) continue;
                 row.firstWord = row.lastWord = k + 1;
@@ -143,7 +59,7 @@ void RowSink::add(const Hit& hit) {
         }
         case Match::Phrases: {
             const std::vector<std::string_view> words =
-                WordsOf(texts.hebrew(id), id, hit.wordCount);
+                WordsOf(texts.hebrewWords(id), id, hit.wordCount);
             row.firstWord = hit.firstWord + 1;
             row.lastWord = hit.lastWord + 1;
             for (int k = hit.firstWord; k <= hit.lastWord; ++k) {
@@ -153,13 +69,13 @@ void RowSink::add(const Hit& hit) {
             break;
         }
         case Match::Verses:
-            row.hebrew = texts.hebrew(id);
+            row.hebrew = texts.hebrewWords(id);
             break;
         case Match::VerseRuns:
             row.end = hit.runEnd;
-            row.hebrew = texts.hebrew(id);
+            row.hebrew = texts.hebrewWords(id);
             for (int k = 1; k <= hit.furtherVerses; ++k) {
-                row.hebrew.append(" ").append(texts.hebrew(id, k));
+                row.hebrew.append(" ").append(texts.hebrewWords(id, k));
                 row.english.append(" ").append(texts.plainEnglish(id, k));
             }
             break;

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "cli/VerseTexts.h"
 #include "search/Hit.h"
+#include "search/SearchData.h"
 #include "search/Searches.h"
 
 #include <functional>
@@ -29,16 +29,12 @@ struct HitRow {
 /// Takes the rows of a search in file order.
 using RowHandler = std::function<void(const HitRow&)>;
 
-/// English text of a report block as plain text: tags dropped, character
-/// entities decoded, spaces around removed. «<i>was</i> A&amp;B» gives «was A&B».
-std::string PlainEnglish(std::string_view html);
-
 /// A sink that turns the hits of searches into rows: a verse with two matching
-/// words gives two rows. The texts come from Hebrew.txt and EnglishOT.html,
-/// read at the first hit, once for all the searches the sink takes.
+/// words gives two rows. The texts are those `data` keeps, opened at the
+/// first hit; `data` must outlive the sink.
 class RowSink : public HitSink {
 public:
-    RowSink(std::string appPath, RowHandler handler);
+    RowSink(const SearchData& data, RowHandler handler);
 
     /// The request of the next search: its value, method and match go in the rows.
     void setRequest(const SearchRequest& request) { request_ = request; }
@@ -47,8 +43,7 @@ public:
     void add(const Hit& hit) override;
 
 private:
-    std::string appPath_;
-    std::optional<VerseTexts> texts_;
+    const SearchData& data_;
     RowHandler handler_;
     SearchRequest request_;
 };
