@@ -1,20 +1,19 @@
-#include "cli/HitRows.h"
+#include "search/HitRows.h"
 
 #include "data/AppPaths.h"
 #include "data/Books.h"
 #include "data/Errors.h"
 #include "data/VerseTexts.h"
 
-#include <vector>
-
-namespace vellumark::cli {
+namespace vellumark {
 
 namespace {
 
-/// The words of a verse's Hebrew text, split at single spaces as the report
-/// splits them; the text must hold every word the word record file counts.
-std::vector<std::string_view> WordsOf(std::string_view text, const VerseId& id, int wordCount) {
-    std::vector<std::string_view> words;
+/// Splits a verse's Hebrew words at single spaces, as the report splits them,
+/// into `words`; the text must hold every word the word record file counts.
+void SplitWords(std::string_view text, const VerseId& id, int wordCount,
+                std::vector<std::string_view>& words) {
+    words.clear();
     for (std::size_t start = 0; !text.empty();) {
         const std::size_t space = text.find(' ', start);
         words.push_back(text.substr(start, space - start));
@@ -26,7 +25,6 @@ std::vector<std::string_view> WordsOf(std::string_view text, const VerseId& id, 
                         ": the line has " + std::to_string(words.size()) + " words, word " +
                         std::to_string(words.size() + 1) + " is wanted." + kRebuildHint);
     }
-    return words;
 }
 
 }  // namespace
@@ -45,27 +43,25 @@ void RowSink::add(const Hit& hit) {
     row.alternate = hit.alternate;
     row.english = texts.plainEnglish(id);
     switch (request_.match) {
-        case Match::Words: {
-            const std::vector<std::string_view> words =
-                WordsOf(texts.hebrewWords(id), id, hit.wordCount);
+        case Match::Words:
+            SplitWords(texts.hebrewWords(id), id, hit.wordCount, words_);
             for (int k = 0; k < hit.wordCount; ++k) {
                 if (hit.marks[k] == 0) continue;
                 row.firstWord = row.lastWord = k + 1;
-                row.hebrew = words[k];
+                row.hebrew = words_[k];
                 row.alternate = hit.marks[k] == 2;
                 handler_(row);
             }
             return;
-        }
         case Match::Phrases: {
-            const std::vector<std::string_view> words =
-                WordsOf(texts.hebrewWords(id), id, hit.wordCount);
+            SplitWords(texts.hebrewWords(id), id, hit.wordCount, words_);
             row.firstWord = hit.firstWord + 1;
             row.lastWord = hit.lastWord + 1;
-            for (int k = hit.firstWord; k <= hit.lastWord; ++k) {
-                if (k > hit.firstWord) row.hebrew += ' ';
-                row.hebrew += words[k];
-            }
+            // The words stand in the text separated by single spaces.
+            const std::string_view first = words_[hit.firstWord];
+            const std::string_view last = words_[hit.lastWord];
+            row.hebrew = std::string_view(
+                first.data(), static_cast<std::size_t>(last.data() + last.size() - first.data()));
             break;
         }
         case Match::Verses:
@@ -73,14 +69,17 @@ void RowSink::add(const Hit& hit) {
             break;
         case Match::VerseRuns:
             row.end = hit.runEnd;
-            row.hebrew = texts.hebrewWords(id);
+            runHebrew_ = texts.hebrewWords(id);
+            runEnglish_ = row.english;
             for (int k = 1; k <= hit.furtherVerses; ++k) {
-                row.hebrew.append(" ").append(texts.hebrewWords(id, k));
-                row.english.append(" ").append(texts.plainEnglish(id, k));
+                runHebrew_.append(" ").append(texts.hebrewWords(id, k));
+                runEnglish_.append(" ").append(texts.plainEnglish(id, k));
             }
+            row.hebrew = runHebrew_;
+            row.english = runEnglish_;
             break;
     }
     handler_(row);
 }
 
-}  // namespace vellumark::cli
+}  // namespace vellumark
