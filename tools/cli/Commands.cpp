@@ -3,12 +3,12 @@
 #include "cli/Commands.h"
 
 #include "cli/CliInput.h"
-#include "cli/HitRows.h"
 #include "cli/Interrupt.h"
 #include "data/AppPaths.h"
 #include "data/FileErrors.h"
 #include "data/FileReading.h"
 #include "filter/ReportFilter.h"
+#include "search/HitRows.h"
 #include "search/SearchData.h"
 #include "search/ValueSearchInput.h"
 #include "totals/RangeTotals.h"
@@ -161,19 +161,19 @@ int WriteHtml(const SearchRequest& request, const std::string& app) {
 int WriteRows(const std::vector<SearchRequest>& requests, Format format, const std::string& target,
               const std::string& app) {
     Output out(target);
-    const std::unique_ptr<RowWriter> writer = MakeRowWriter(format, out);
-    RowSink sink(app, [&writer](const HitRow& row) { writer->row(row); });
+    RowOutput writer(format, out);
     // The record files are read and decoded once for every value of a batch.
     const SearchData data(app);
+    RowSink sink(data, [&writer](const HitRow& row) { writer.row(row); });
     TerminalObserver observer;
     long hits = 0;
-    writer->begin();
+    writer.begin();
     for (const SearchRequest& request : requests) {
         if (Interrupted()) break;
         sink.setRequest(request);
         hits += RunSearch(request, data, sink, observer).hits;
     }
-    writer->finish();
+    writer.finish();
     out.commit();
     return Status(hits);
 }
