@@ -328,17 +328,17 @@ void frmResults::showHits(const vellumark::SearchRequest& request, std::vector<v
 }
 
 void frmResults::showResults(vellumark::ResultSet results) {
-    if (!texts_) texts_ = vellumark::DataVerseTexts(appPath_);
     btnOpenReport->setEnabled(!results.reportPath.empty());
+    std::shared_ptr<const vellumark::SearchData> data;
     vellumark::VerseScope whole;
     try {
-        const vellumark::SearchData& data = *runner_->data();
-        if (data.verseCount() > 0) whole = {data.ids().front(), data.ids().back()};
+        data = runner_->data();
+        if (data->verseCount() > 0) whole = {data->ids().front(), data->ids().back()};
     } catch (const std::exception&) {
-        // The title then names no range; the search itself reported the failure.
+        // The rows then show no texts; the search itself reported the failure.
     }
     lblTitle->setText(QString::fromStdString(vellumark::DescribeResults(results, whole)));
-    model_->setResults(std::move(results), texts_);
+    model_->setResults(std::move(results), std::move(data));
     if (chkGroup->isChecked()) chkGroup_Toggled(true);
     if (verseView_) verseView_->close();
     emit resultsShown();
@@ -394,7 +394,7 @@ void frmResults::btnExport_Click() {
                                 tr("CSV (*.csv);;JSON (*.json)"));
     if (chosen.isEmpty()) return;
     try {
-        vellumark::ExportResults(results, appPath_, QFile::encodeName(chosen).toStdString(),
+        vellumark::ExportResults(results, *runner_->data(), QFile::encodeName(chosen).toStdString(),
                                  chosen.endsWith(QStringLiteral(".json"), Qt::CaseInsensitive)
                                      ? vellumark::ExportFormat::Json
                                      : vellumark::ExportFormat::Csv);
@@ -445,7 +445,7 @@ void frmResults::openVerse(const QModelIndex& index) {
     if (!verseView_) {
         verseView_ = new frmVerseView(*model_, *filter_, this);
         try {
-            verseView_->setVerses(texts_, runner_->data());
+            verseView_->setData(runner_->data());
         } catch (const std::exception& error) {
             MessageBox::information(this, QString::fromStdString(error.what()));
             return;

@@ -28,7 +28,6 @@ class frmVerseView;
 namespace vellumark {
 struct ResultSet;
 class SearchData;
-class VerseTextSource;
 }  // namespace vellumark
 
 /// The Results window: the hits of the main window's searches and of its own
@@ -84,8 +83,6 @@ private:
     void shownGroupChanged();
 
     std::string appPath_;
-    std::shared_ptr<vellumark::VerseTextSource> texts_;
-    std::shared_ptr<const vellumark::SearchData> data_;
     ReportCommand reportCommand_;
     FindRunner* runner_;
     ResultsModel* model_;

@@ -2,12 +2,12 @@
 
 #include "data/Books.h"
 #include "data/Gematria.h"
+#include "data/VerseTexts.h"
 #include "search/SearchData.h"
 #include "window/WindowPlacement.h"
 #include "window/results/HebrewFont.h"
 #include "window/results/ResultsFilter.h"
 #include "window/results/ResultsModel.h"
-#include "window/results/VerseTextSource.h"
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
@@ -77,14 +77,12 @@ void frmVerseView::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
-void frmVerseView::setVerses(std::shared_ptr<vellumark::VerseTextSource> texts,
-                             std::shared_ptr<const vellumark::SearchData> data) {
-    texts_ = std::move(texts);
+void frmVerseView::setData(std::shared_ptr<const vellumark::SearchData> data) {
     data_ = std::move(data);
 }
 
 void frmVerseView::showHit(int row) {
-    if (row < 0 || row >= shown_.rowCount() || !texts_ || !data_) return;
+    if (row < 0 || row >= shown_.rowCount() || !data_) return;
     row_ = row;
     btnPrevious->setEnabled(row > 0);
     btnNext->setEnabled(row + 1 < shown_.rowCount());
@@ -135,10 +133,11 @@ void frmVerseView::showHit(int row) {
     QString html;
     references_.clear();
     try {
+        const vellumark::VerseTexts& texts = data_->texts();
         for (std::size_t k = first; k <= last; ++k) {
             const bool inHit = k >= at && k <= hitLast;
-            const QStringList words =
-                Q(texts_->hebrew(ids[k])).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+            const QStringList words = Q(std::string(texts.hebrewWords(ids[k])))
+                                          .split(QLatin1Char(' '), Qt::SkipEmptyParts);
             QString hebrew;
             for (int w = 0; w < words.size(); ++w) {
                 const bool marked = inHit && (matched.isEmpty() || matched.contains(w));
@@ -157,7 +156,7 @@ void frmVerseView::showHit(int row) {
                         "%3</td></tr><tr><td dir=\"ltr\"><b>%4</b> %5</td></tr></table>")
                         .arg(k)
                         .arg(background, hebrew, reference.toHtmlEscaped(),
-                             Q(texts_->english(ids[k])).toHtmlEscaped());
+                             Q(std::string(texts.plainEnglish(ids[k]))).toHtmlEscaped());
         }
     } catch (const std::exception& error) {
         html += QStringLiteral("<p>") + Q(error.what()).toHtmlEscaped() + QStringLiteral("</p>");

@@ -12,7 +12,6 @@ class ResultsModel;
 
 namespace vellumark {
 class SearchData;
-class VerseTextSource;
 }  // namespace vellumark
 
 /// A hit's verse in its context: the verses of its chapter, and at least five
@@ -26,8 +25,8 @@ public:
     frmVerseView(const ResultsModel& model, const ResultsFilter& shown, QWidget* parent = nullptr);
     ~frmVerseView() override;
 
-    void setVerses(std::shared_ptr<vellumark::VerseTextSource> texts,
-                   std::shared_ptr<const vellumark::SearchData> data);
+    /// The verses and their texts.
+    void setData(std::shared_ptr<const vellumark::SearchData> data);
     /// Shows the hit of the shown row `row`.
     void showHit(int row);
     int currentRow() const { return row_; }
@@ -41,7 +40,6 @@ protected:
 private:
     const ResultsModel& model_;
     const ResultsFilter& shown_;
-    std::shared_ptr<vellumark::VerseTextSource> texts_;
     std::shared_ptr<const vellumark::SearchData> data_;
     int row_ = -1;
     QStringList references_;

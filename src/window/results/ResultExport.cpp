@@ -1,21 +1,27 @@
 #include "window/results/ResultExport.h"
 
-#include "cli/HitRows.h"
-#include "cli/RowWriters.h"
+#include "data/AtomicFile.h"
+#include "search/HitRows.h"
+#include "search/RowWriters.h"
 
 namespace vellumark {
 
-void ExportResults(const ResultSet& results, const std::string& appPath, const std::string& path,
+void ExportResults(const ResultSet& results, const SearchData& data, const std::string& path,
                    ExportFormat format) {
-    cli::Output out(path);
-    const std::unique_ptr<cli::RowWriter> writer = cli::MakeRowWriter(
-        format == ExportFormat::Json ? cli::Format::Json : cli::Format::Csv, out);
-    cli::RowSink sink(appPath, [&writer](const cli::HitRow& row) { writer->row(row); });
+    AtomicFile file(path);
+    std::string bytes;
+    RowWriter writer(format == ExportFormat::Json ? RowFormat::Json : RowFormat::Csv, bytes);
+    RowSink sink(data, [&](const HitRow& row) {
+        writer.row(row);
+        file.write(bytes);
+        bytes.clear();
+    });
     sink.setRequest(results.request);
-    writer->begin();
+    writer.begin();
     for (const Hit& hit : results.hits) sink.add(hit);
-    writer->finish();
-    out.commit();
+    writer.finish();
+    file.write(bytes);
+    file.commit();
 }
 
 }  // namespace vellumark

@@ -1,5 +1,8 @@
 #include "window/results/ResultsModel.h"
 
+#include "data/VerseTexts.h"
+#include "search/SearchData.h"
+
 #include <exception>
 
 namespace {
@@ -11,10 +14,10 @@ QString Q(const std::string& text) { return QString::fromStdString(text); }
 ResultsModel::ResultsModel(QObject* parent) : QAbstractTableModel(parent) {}
 
 void ResultsModel::setResults(vellumark::ResultSet results,
-                              std::shared_ptr<vellumark::VerseTextSource> texts) {
+                              std::shared_ptr<const vellumark::SearchData> data) {
     beginResetModel();
     results_ = std::move(results);
-    source_ = std::move(texts);
+    data_ = std::move(data);
     texts_.assign(results_.rows.size(), std::nullopt);
     endResetModel();
 }
@@ -23,15 +26,16 @@ const ResultsModel::Texts& ResultsModel::texts(int row) const {
     std::optional<Texts>& kept = texts_[static_cast<std::size_t>(row)];
     if (kept) return *kept;
     kept.emplace();
-    if (!source_) return *kept;
+    if (!data_) return *kept;
     const vellumark::ResultRow& r = rowAt(row);
     try {
-        std::string hebrew = source_->hebrew(r.verse);
-        std::string english = source_->english(r.verse);
+        const vellumark::VerseTexts& texts = data_->texts();
+        std::string hebrew(texts.hebrewWords(r.verse));
+        std::string english(texts.plainEnglish(r.verse));
         // A run shows its verses one after the other.
         for (int further = 1; further <= r.furtherVerses; ++further) {
-            hebrew += ' ' + source_->hebrew(r.verse, further);
-            english += ' ' + source_->english(r.verse, further);
+            hebrew.append(" ").append(texts.hebrewWords(r.verse, further));
+            english.append(" ").append(texts.plainEnglish(r.verse, further));
         }
         kept->words = Q(hebrew).split(QLatin1Char(' '), Qt::SkipEmptyParts);
         kept->english = Q(english);

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "window/results/ResultRows.h"
-#include "window/results/VerseTextSource.h"
 
 #include <QAbstractTableModel>
 #include <QStringList>
@@ -9,6 +8,10 @@
 #include <memory>
 #include <optional>
 #include <vector>
+
+namespace vellumark {
+class SearchData;
+}
 
 /// The rows of one search as a table: Reference, Hebrew, Value, English. The
 /// rows are plain data; their texts are looked up the first time a row is
@@ -31,9 +34,9 @@ public:
 
     explicit ResultsModel(QObject* parent = nullptr);
 
-    /// Replaces the rows; `texts` gives their Hebrew and English.
+    /// Replaces the rows; the verse texts `data` keeps give their Hebrew and English.
     void setResults(vellumark::ResultSet results,
-                    std::shared_ptr<vellumark::VerseTextSource> texts);
+                    std::shared_ptr<const vellumark::SearchData> data);
     const vellumark::ResultSet& results() const { return results_; }
     const vellumark::ResultRow& rowAt(int row) const {
         return results_.rows[static_cast<std::size_t>(row)];
@@ -58,6 +61,6 @@ private:
     const Texts& texts(int row) const;
 
     vellumark::ResultSet results_;
-    std::shared_ptr<vellumark::VerseTextSource> source_;
+    std::shared_ptr<const vellumark::SearchData> data_;
     mutable std::vector<std::optional<Texts>> texts_;
 };
