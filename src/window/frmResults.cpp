@@ -347,6 +347,7 @@ void frmResults::showResults(vellumark::ResultSet results) {
 void frmResults::chkGroup_Toggled(bool grouped) {
     tblGroups->setVisible(grouped);
     if (grouped) {
+        if (splitter->sizes().value(0) < 200) splitter->setSizes({width() / 3, width() * 2 / 3});
         groups_->group(*model_);
         tblGroups->resizeColumnsToContents();
         if (groups_->rowCount() > 0) tblGroups->selectRow(0);

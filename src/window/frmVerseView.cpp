@@ -151,16 +151,18 @@ void frmVerseView::showHit(int row) {
             const QString background =
                 inHit ? QStringLiteral(" style=\"background-color:#fff8e1\"") : QString();
             html += QStringLiteral(
-                        "<a name=\"v%1\"></a><table width=\"100%\" cellpadding=\"4\"%2>"
-                        "<tr><td dir=\"rtl\" align=\"right\" style=\"font-size:x-large\">"
+                        "<table width=\"100%\" cellpadding=\"4\"%1><tr><td dir=\"rtl\" "
+                        "align=\"right\" style=\"font-size:x-large\"><a name=\"v%2\"></a>"
                         "%3</td></tr><tr><td dir=\"ltr\"><b>%4</b> %5</td></tr></table>")
+                        .arg(background)
                         .arg(k)
-                        .arg(background, hebrew, reference.toHtmlEscaped(),
+                        .arg(hebrew, reference.toHtmlEscaped(),
                              Q(std::string(texts.plainEnglish(ids[k]))).toHtmlEscaped());
         }
     } catch (const std::exception& error) {
         html += QStringLiteral("<p>") + Q(error.what()).toHtmlEscaped() + QStringLiteral("</p>");
     }
     txtVerses->setHtml(html);
-    txtVerses->scrollToAnchor(QStringLiteral("v%1").arg(at));
+    // The hit a verse below the top, the one before it above.
+    txtVerses->scrollToAnchor(QStringLiteral("v%1").arg(at > first ? at - 1 : at));
 }

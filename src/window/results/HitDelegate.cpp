@@ -7,7 +7,11 @@
 #include <QApplication>
 #include <QFontDatabase>
 #include <QPainter>
+#include <QTextBlock>
 #include <QTextDocument>
+#include <QTextLayout>
+
+#include <algorithm>
 
 QFont HebrewFont(const QFont& base) {
     QFont font = base;
@@ -78,9 +82,27 @@ void HitDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
     const QRect area = style->subElementRect(QStyle::SE_ItemViewItemText, &item, item.widget);
     painter->save();
     painter->setClipRect(area);
-    // Right aligned: a text wider than the cell shows its beginning, the right end.
+    // Right aligned: a text wider than the cell shows its beginning, the right
+    // end, unless that would hide the matched words.
     const qreal width = document.idealWidth();
-    const qreal x = area.right() - width;
+    qreal x = area.right() - width;
+    const QList<int> matched = index.data(ResultsModel::MatchedWordsRole).value<QList<int>>();
+    if (width > area.width() && !matched.isEmpty()) {
+        const QStringList words =
+            index.data(Qt::DisplayRole).toString().split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        int start = 0;
+        for (int k = 0; k < matched.first() && k < words.size(); ++k) start += words[k].size() + 1;
+        int end = start;
+        for (int k = matched.first(); k <= matched.last() && k < words.size(); ++k)
+            end += words[k].size() + 1;
+        if (index.data(ResultsModel::AlternateRole).toBool()) end += 2;
+        const QTextLine line = document.firstBlock().layout()->lineAt(0);
+        if (line.isValid()) {
+            // Right to left: the end of the matched words lies at their left.
+            const qreal left = std::min(line.cursorToX(start), line.cursorToX(end - 1));
+            if (x + left < area.left()) x = area.left() + 8 - left;
+        }
+    }
     const qreal y = area.top() + (area.height() - document.size().height()) / 2;
     painter->translate(x, y);
     QAbstractTextDocumentLayout::PaintContext context;
