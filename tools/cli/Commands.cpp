@@ -110,9 +110,7 @@ std::vector<SearchRequest> CheckedRequests(const SearchOptions& o, Format format
     for (std::size_t k = 0; k < values.size(); ++k) {
         ValueSearchFields fields;
         fields.value = SearchValueText(values[k], o.method, o.measure);
-        // Exports have no report: a stand-in name lets the value and header pass
-        // the window's checks alone.
-        fields.reportName = format == Format::Html ? *o.report : "export";
+        if (format == Format::Html) fields.reportName = *o.report;
         fields.reportHeader = o.header;
         fields.method = o.method;
         if (range) fields.range = range->input;
