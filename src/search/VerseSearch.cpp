@@ -67,12 +67,10 @@ void MatchSingleLine(const ScanInput& in, std::int32_t intValue, std::int16_t in
 bool MatchMultipleLine(const ScanInput& in, std::int32_t intValue, std::int16_t intSearchType,
                        HitSink& sink, SearchObserver& observer) {
     observer.resetKill();
-    // At most kVerseCount verses are searched; the bar counts the start
-    // verses of the range, or of the whole text.
-    const std::size_t end = std::min(in.last + 1, kVerseCount);
-    const std::size_t starts = end > in.first ? end - in.first : 0;
-    observer.progressPrepared(in.scoped ? static_cast<int>(std::max<std::size_t>(starts, 1)) - 1
-                                        : static_cast<int>(kVerseCount) - 1);
+    // Every verse of the data, or of the range, starts runs; the bar counts
+    // the start verses from 0.
+    const std::size_t end = in.last + 1;
+    observer.progressPrepared(static_cast<int>(std::max<std::size_t>(end - in.first, 1)) - 1);
     if (!IsKnownType(intSearchType)) return false;
 
     const std::vector<VerseId>& ids = in.data.ids();
@@ -120,7 +118,7 @@ bool MatchMultipleLine(const ScanInput& in, std::int32_t intValue, std::int16_t 
             hit.alternate = alternate;
             sink.add(hit);
         }
-        if (yields) observer.progressValue(static_cast<int>(in.scoped ? i - in.first : i));
+        if (yields) observer.progressValue(static_cast<int>(i - in.first));
     }
     observer.progressShown(false);
     if (killed) observer.resetKill();

@@ -91,7 +91,7 @@ long CompareScans(const SearchData& data, std::size_t first, std::size_t last,
     long hits = 0;
     SearchObserver observer;
     for (const Method method : kMethods) {
-        const ScanInput in{data, data.values(method), first, last, first != 0};
+        const ScanInput in{data, data.values(method), first, last};
         for (const std::int32_t value : values) {
             for (const std::int16_t type : {kWordCount, kLetterCount, kGematria}) {
                 Lines fast, plain;
