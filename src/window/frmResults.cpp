@@ -283,8 +283,9 @@ bool frmResults::eventFilter(QObject* watched, QEvent* event) {
 
 void frmResults::setFindPause(int milliseconds) { runner_->setPause(milliseconds); }
 
-void frmResults::setSearchData(std::shared_ptr<const vellumark::SearchData> data) {
-    runner_->setSearchData(std::move(data));
+void frmResults::setDataSource(
+    std::function<std::shared_ptr<const vellumark::SearchData>()> source) {
+    runner_->setDataSource(std::move(source));
 }
 
 void frmResults::findChanged() {

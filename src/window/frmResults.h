@@ -49,8 +49,9 @@ public:
                   const std::string& reportPath, bool killed);
     /// Runs `request` without a report and shows its hits.
     void runSearch(const vellumark::SearchRequest& request);
-    /// Shares search data already read.
-    void setSearchData(std::shared_ptr<const vellumark::SearchData> data);
+    /// Where the search data comes from (by default the window's own, read once
+    /// and kept); it may throw FileError and DataError.
+    void setDataSource(std::function<std::shared_ptr<const vellumark::SearchData>()> source);
     void setReportCommand(ReportCommand command) { reportCommand_ = std::move(command); }
     /// The pause after typing before Find searches (150 ms).
     void setFindPause(int milliseconds);

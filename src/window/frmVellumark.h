@@ -1,5 +1,7 @@
 #pragma once
 
+#include "search/SearchDataCache.h"
+
 #include <QWidget>
 
 #include <cstdint>
@@ -84,6 +86,10 @@ private:
     void valueSearch(const vellumark::ValueSearchFields& fields, vellumark::Match match,
                      std::int16_t searchType);
     void runSearch(vellumark::SearchRequest request);
+    /// The search data, read once and kept while the data files stay as they
+    /// were; none when they cannot be read whole (a search then reads them
+    /// itself and reports what is wrong).
+    std::shared_ptr<const vellumark::SearchData> loadedSearchData();
     void hideSearchProgress();
     /// The Start and End fields as typed.
     vellumark::RangeInput rangeInput() const;
@@ -97,6 +103,7 @@ private:
     frmResults* results();
 
     std::string strAppPath;
+    vellumark::SearchDataCache searchData_;
     bool boolKill = false;
     bool searchRunning_ = false;
     bool closeAfterSearch_ = false;

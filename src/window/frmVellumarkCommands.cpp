@@ -39,18 +39,18 @@ QString HitsWritten(long hits, const std::string& name) {
 /// Hands the hits on to the report and keeps them for the Results window.
 class KeepingSink : public vellumark::HitSink {
 public:
-    explicit KeepingSink(vellumark::HitSink& sink) : sink_(sink) {}
+    KeepingSink(vellumark::HitSink& sink, std::vector<vellumark::Hit>& hits)
+        : sink_(sink), hits_(hits) {}
     void begin() override { sink_.begin(); }
     void add(const vellumark::Hit& hit) override {
         sink_.add(hit);
-        hits.push_back(hit);
+        hits_.push_back(hit);
     }
     void finish() override { sink_.finish(); }
 
-    std::vector<vellumark::Hit> hits;
-
 private:
     vellumark::HitSink& sink_;
+    std::vector<vellumark::Hit>& hits_;
 };
 
 const char* const kSearchRunning =
@@ -134,11 +134,20 @@ void frmVellumark::runSearch(vellumark::SearchRequest request) {
     SearchProgress progress(*this);
     searchRunning_ = true;
     vellumark::SearchResult result;
-    vellumark::HtmlReport report(request);
-    KeepingSink kept(report);
+    std::vector<vellumark::Hit> hits;
     try {
-        result = vellumark::RunSearch(request, kept, progress);
-        result.reportPath = report.path();
+        const std::shared_ptr<const vellumark::SearchData> data = loadedSearchData();
+        if (data) {
+            vellumark::HtmlReport report(request, data->texts());
+            KeepingSink kept(report, hits);
+            result = vellumark::RunSearch(request, *data, kept, progress);
+            result.reportPath = report.path();
+        } else {
+            vellumark::HtmlReport report(request);
+            KeepingSink kept(report, hits);
+            result = vellumark::RunSearch(request, kept, progress);
+            result.reportPath = report.path();
+        }
     } catch (const std::exception& error) {
         searchRunning_ = false;
         boolKill = false;
@@ -163,12 +172,20 @@ void frmVellumark::runSearch(vellumark::SearchRequest request) {
         showStatus(HitsWritten(result.hits, request.reportName), result.reportPath, &request);
     }
     if (results_ && results_->isVisible())
-        results_->showHits(request, std::move(kept.hits), result.reportPath, result.killed);
+        results_->showHits(request, std::move(hits), result.reportPath, result.killed);
     if (closeAfterSearch_) {
         close();
         return;
     }
     MessageBox::information(this, QStringLiteral("Done"));
+}
+
+std::shared_ptr<const vellumark::SearchData> frmVellumark::loadedSearchData() {
+    try {
+        return searchData_.get();
+    } catch (const std::exception&) {
+        return nullptr;
+    }
 }
 
 void frmVellumark::hideSearchProgress() {

@@ -96,6 +96,8 @@ void frmVellumark::btnOpenReport_Click() {
 frmResults* frmVellumark::results() {
     if (!results_) {
         results_ = new frmResults(strAppPath, this);
+        // One copy of the data for the two windows' searches.
+        results_->setDataSource([this] { return searchData_.get(); });
         results_->setReportCommand(
             [this](const vellumark::ValueSearchFields& fields, vellumark::Match match,
                    std::int16_t searchType) { valueSearch(fields, match, searchType); });

@@ -20,8 +20,7 @@ FindCheck CheckFind(const FindFields& fields, const std::string& appPath) {
     ValueSearchFields value;
     value.method = fields.method;
     // Value Search's rules apply to the value and the range; Find writes no
-    // report, so any valid name passes its check.
-    value.reportName = "find";
+    // report and has no name.
     const HebrewWords hebrew = HebrewWordsOf(text);
     if (hebrew.letters > 0) {
         const Method counted =
@@ -47,7 +46,6 @@ FindCheck CheckFind(const FindFields& fields, const std::string& appPath) {
         return check;
     }
     check.request = std::move(checked.request);
-    check.request.reportName.clear();
     check.request.match = fields.match;
     check.request.searchType = fields.searchType;
     return check;

@@ -1,11 +1,10 @@
 #include "window/results/FindRunner.h"
 
 #include "search/SearchData.h"
+#include "search/SearchDataCache.h"
 #include "search/Searches.h"
 
 #include <QtConcurrent/QtConcurrentRun>
-
-#include <mutex>
 
 namespace {
 
@@ -23,20 +22,10 @@ private:
 
 }  // namespace
 
-/// The search data, read by the first search that needs it.
-struct FindRunner::DataSlot {
-    std::mutex mutex;
-    std::shared_ptr<const vellumark::SearchData> data;
-
-    std::shared_ptr<const vellumark::SearchData> get(const std::string& appPath) {
-        const std::lock_guard lock(mutex);
-        if (!data) data = std::make_shared<const vellumark::SearchData>(appPath);
-        return data;
-    }
-};
-
 FindRunner::FindRunner(std::string appPath, QObject* parent)
-    : QObject(parent), appPath_(std::move(appPath)), data_(std::make_shared<DataSlot>()) {
+    : QObject(parent), appPath_(std::move(appPath)) {
+    auto cache = std::make_shared<vellumark::SearchDataCache>(appPath_);
+    source_ = [cache] { return cache->get(); };
     pause_.setSingleShot(true);
     pause_.setInterval(150);
     connect(&pause_, &QTimer::timeout, this, &FindRunner::start);
@@ -51,13 +40,6 @@ FindRunner::~FindRunner() {
     // The worker holds its own references; it ends at its next verse.
     if (watcher_) watcher_->waitForFinished();
 }
-
-void FindRunner::setSearchData(std::shared_ptr<const vellumark::SearchData> data) {
-    const std::lock_guard lock(data_->mutex);
-    data_->data = std::move(data);
-}
-
-std::shared_ptr<const vellumark::SearchData> FindRunner::data() { return data_->get(appPath_); }
 
 void FindRunner::schedule(const vellumark::SearchRequest& request) {
     cancel();
@@ -85,6 +67,13 @@ void FindRunner::stop() {
 }
 
 void FindRunner::start() {
+    std::shared_ptr<const vellumark::SearchData> data;
+    try {
+        data = source_();
+    } catch (const std::exception& error) {
+        emit failed(QString::fromStdString(error.what()));
+        return;
+    }
     auto token = std::make_shared<Token>();
     running_ = token;
     stopped_ = false;
@@ -107,15 +96,12 @@ void FindRunner::start() {
         }
         emit finished(outcome.results);
     });
-    std::shared_ptr<DataSlot> slot = data_;
-    const std::string appPath = appPath_;
     watcher_ = watcher;
-    watcher->setFuture(QtConcurrent::run([slot, appPath, request, token]() -> Outcome {
+    watcher->setFuture(QtConcurrent::run([data, request, token]() -> Outcome {
         Outcome outcome;
         outcome.results.request = request;
         if (token->cancelled) return outcome;
         try {
-            const std::shared_ptr<const vellumark::SearchData> data = slot->get(appPath);
             vellumark::ResultRowSink sink(request.match);
             TokenObserver observer(*token);
             const vellumark::SearchResult result =

@@ -7,6 +7,7 @@
 #include <QTimer>
 
 #include <atomic>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -17,7 +18,9 @@ class SearchData;
 /// Runs the Results window's searches on a worker thread. A request runs
 /// after a short pause; a newer request cancels the one waiting or running
 /// (its token is set, and a verse run stops at its next verse; any result it
-/// still brings is dropped). The search data is read once and kept.
+/// still brings is dropped). The search data comes from a source asked on the
+/// window's thread: by default the program folder's, read once and kept while
+/// its files stay as they were.
 class FindRunner : public QObject {
     Q_OBJECT
 
@@ -32,10 +35,12 @@ public:
     explicit FindRunner(std::string appPath, QObject* parent = nullptr);
     ~FindRunner() override;
 
-    /// Shares search data already read (by the main window, say).
-    void setSearchData(std::shared_ptr<const vellumark::SearchData> data);
-    /// The search data, read now if no search has read it yet (FileError, DataError).
-    std::shared_ptr<const vellumark::SearchData> data();
+    /// Where the search data comes from (the main window's, say); it may throw
+    /// FileError and DataError.
+    using DataSource = std::function<std::shared_ptr<const vellumark::SearchData>()>;
+    void setDataSource(DataSource source) { source_ = std::move(source); }
+    /// The search data (FileError, DataError).
+    std::shared_ptr<const vellumark::SearchData> data() { return source_(); }
     void setPause(int milliseconds) { pause_.setInterval(milliseconds); }
 
     /// Runs `request` after the pause, cancelling the search before it.
@@ -60,12 +65,10 @@ private:
         vellumark::ResultSet results;
         QString error;
     };
-    struct DataSlot;
-
     void start();
 
     std::string appPath_;
-    std::shared_ptr<DataSlot> data_;
+    DataSource source_;
     vellumark::SearchRequest waiting_;
     QTimer pause_;
     QTimer progressPoll_;
