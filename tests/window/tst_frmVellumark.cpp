@@ -140,6 +140,7 @@ void tst_frmVellumark::init() {
 
 void tst_frmVellumark::cleanup() {
     Desktop::setOpenFails(false);
+    QSettings().clear();
     window.reset();
     dir.reset();
     QVERIFY2(MessageBox::takeShown().isEmpty(), "a message was shown that the test did not check");
@@ -748,11 +749,16 @@ void tst_frmVellumark::windowsFitTheScreen() {
     trigger("mnuResults");
     auto* results = window->findChild<frmResults*>();
     QVERIFY(area.contains(results->frameGeometry()));
-    // It opens where it was closed.
+    // It opens where it was closed, Find as it was left.
     results->setGeometry(40, 50, 700, 400);
+    in<QLineEdit>(results, "txtFind")->setText("27");
+    in<QComboBox>(results, "drpMatch")->setCurrentText("Phrases");
     results->close();
     window.reset();
     QVERIFY(load(dir->path()));
     trigger("mnuResults");
-    QCOMPARE(window->findChild<frmResults*>()->geometry(), QRect(40, 50, 700, 400));
+    results = window->findChild<frmResults*>();
+    QCOMPARE(results->geometry(), QRect(40, 50, 700, 400));
+    QCOMPARE(in<QLineEdit>(results, "txtFind")->text(), QStringLiteral("27"));
+    QCOMPARE(in<QComboBox>(results, "drpMatch")->currentText(), QStringLiteral("Phrases"));
 }
