@@ -132,6 +132,9 @@ void frmResults::createControls() {
     btnSaveReport = Make<QPushButton>(this, "btnSaveReport", tr("Save as Report…"));
     btnOpenReport = Make<QPushButton>(this, "btnOpenReport", tr("Open Report"));
     btnOpenReport->setEnabled(false);
+    // Until there are results there is nothing to export or save.
+    btnExport->setEnabled(false);
+    btnSaveReport->setEnabled(false);
 
     splitter = Make<QSplitter>(this, "splitter", Qt::Horizontal);
     tblGroups = MakeTable(splitter, "tblGroups");
@@ -330,6 +333,8 @@ void frmResults::showHits(const vellumark::SearchRequest& request, std::vector<v
 
 void frmResults::showResults(vellumark::ResultSet results) {
     btnOpenReport->setEnabled(!results.reportPath.empty());
+    btnExport->setEnabled(!results.rows.empty());
+    btnSaveReport->setEnabled(results.request.value > 0);
     std::shared_ptr<const vellumark::SearchData> data;
     vellumark::VerseScope whole;
     try {
