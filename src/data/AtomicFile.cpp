@@ -97,7 +97,8 @@ AtomicFile::AtomicFile(std::string targetPath, Links links) : target_(std::move(
         buffer_.reserve(kBufferBytes);
         return;
     }
-    if (devices) Refuse(target_, "nothing is created or replaced under /dev");
+    if (devices && links == Links::Follow)
+        Refuse(target_, "nothing is created or replaced under /dev");
     openTemporary(path.string());
     // A replaced file keeps who may read and write it.
     if (exists && S_ISREG(status.st_mode)) ::fchmod(fd_, status.st_mode & 07777);
