@@ -24,11 +24,10 @@ inline void Require(bool condition, const char* what) {
 }
 
 /// The program folder of this process, with empty Data and Report folders,
-/// made once in the temporary folder (not /dev/shm: the program writes
-/// nothing under /dev).
+/// made once in a memory-backed folder where there is one.
 inline const std::string& AppFolder() {
     static const std::string folder = [] {
-        const char* base = "/tmp";
+        const char* base = std::filesystem::is_directory("/dev/shm") ? "/dev/shm" : "/tmp";
         std::string pattern = std::string(base) + "/vellumark-fuzz.XXXXXX";
         if (!mkdtemp(pattern.data())) {
             std::perror("mkdtemp");

@@ -52,9 +52,12 @@ std::string CutName(const std::string& name, std::size_t bytes) {
     return name.substr(0, bytes);
 }
 
+/// True for the device nodes and the kernel's own files; /dev/shm is a folder
+/// for ordinary files in memory, as /tmp.
 bool UnderDevices(const std::filesystem::path& path) {
     const std::string text = std::filesystem::absolute(path).lexically_normal().string();
-    return text.starts_with("/dev/") || text.starts_with("/proc/");
+    return (text.starts_with("/dev/") && !text.starts_with("/dev/shm/")) ||
+           text.starts_with("/proc/");
 }
 
 [[noreturn]] void Refuse(const std::string& target, const std::string& reason) {
