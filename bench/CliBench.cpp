@@ -75,6 +75,27 @@ void ValuesFrom(benchmark::State& state) {
 }
 BENCHMARK(ValuesFrom)->Unit(benchmark::kMillisecond)->Arg(1000)->Iterations(3);
 
+/// A values file of about 50 MB (`range(0)` values of nine digits) whose last
+/// line is refused: the cost of reading and checking every value before any
+/// search runs (the goal: under 2 s, memory a few bytes a value).
+void ValuesFileRefusedAtItsEnd(benchmark::State& state) {
+    const std::string values = gAppPath + "/many-values.txt";
+    {
+        std::ofstream out(values);
+        for (int v = 0; v < state.range(0); ++v) out << "123456789\n";
+        out << "x\n";
+    }
+    const std::vector<std::string> args = {"search", "--values-from", values, "--match", "words"};
+    for (auto _ : state)
+        if (RunCli(args) != 2) state.SkipWithError("the last line was not refused");
+    fs::remove(values);
+}
+BENCHMARK(ValuesFileRefusedAtItsEnd)
+    ->Unit(benchmark::kMillisecond)
+    ->Arg(5000000)
+    ->Iterations(2)
+    ->UseRealTime();
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
