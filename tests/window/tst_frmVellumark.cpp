@@ -1,3 +1,4 @@
+#include "Overlaps.h"
 #include "data/AppPaths.h"
 #include "support/Fixtures.h"
 #include "window/Desktop.h"
@@ -69,6 +70,7 @@ private slots:
     void returnRunsTheRowsCommand_data();
     void returnRunsTheRowsCommand();
     void calculator();
+    void noControlsOverlap();
     void installedLayoutWritesToTheDocumentsFolder();
     void methodAndRangeReachTheSearch();
 
@@ -557,11 +559,11 @@ void tst_frmVellumark::calculator() {
     QCOMPARE(results().mid(0, 4), (QStringList{"7", "28", "2701", "4631"}));
     QVERIFY2(in<QLabel>(calculator, "lblIgnored")->text().startsWith("35 characters ignored"),
              qPrintable(in<QLabel>(calculator, "lblIgnored")->text()));
-    auto* table = in<QTableWidget>(calculator, "tblWords");
+    const QAbstractItemModel* table = in<QTableView>(calculator, "tblWords")->model();
     QCOMPARE(table->rowCount(), 7);
-    QCOMPARE(table->item(6, 0)->text(), QStringLiteral("הארץ"));
-    QCOMPARE(table->item(6, 1)->text(), QStringLiteral("296"));
-    QCOMPARE(table->item(6, 2)->text(), QStringLiteral("1106"));
+    QCOMPARE(table->index(6, 0).data().toString(), QStringLiteral("הארץ"));
+    QCOMPARE(table->index(6, 1).data().toString(), QStringLiteral("296"));
+    QCOMPARE(table->index(6, 2).data().toString(), QStringLiteral("1106"));
 
     // Presentation forms count as their letter: shin with its dot, wide alef.
     text->setPlainText(QStringLiteral("\uFB2A\uFB21"));
@@ -588,6 +590,11 @@ void tst_frmVellumark::calculator() {
     QCOMPARE(get<QLineEdit>("txtValue")->text(), QStringLiteral("441"));
     QCOMPARE(window->focusWidget(), get<QWidget>("txtReportName"));
     QCOMPARE(openCalculator(), calculator);  // the menu brings back the one calculator
+}
+
+void tst_frmVellumark::noControlsOverlap() {
+    showWindow();
+    QCOMPARE(OverlappingControls(window.get()), QStringList());
 }
 
 void tst_frmVellumark::installedLayoutWritesToTheDocumentsFolder() {
