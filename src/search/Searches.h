@@ -56,15 +56,14 @@ class SearchData;
 /// last verse comes before its first, is a DataError.
 SearchResult RunSearch(const SearchRequest& request, const SearchData& data, HitSink& sink,
                        SearchObserver& observer);
-/// The same, writing the HTML report as RunSearch(request, observer) does.
+/// The same, writing the HTML report as RunSearch(request, observer) does,
+/// with the verse texts the data keeps (data.texts()): a second search does
+/// not read Hebrew.txt or EnglishOT.html again.
 SearchResult RunSearch(const SearchRequest& request, const SearchData& data,
                        SearchObserver& observer);
 
 /// True when the search's hits depend on how letters are counted: the word and
 /// phrase searches, and the verse searches by gematria.
 bool UsesMethod(const SearchRequest& request);
-
-/// Records the Multiple Match verse search loads: the number of verses.
-constexpr std::size_t kVerseCount = 23213;
 
 }  // namespace vellumark

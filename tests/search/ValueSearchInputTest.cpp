@@ -19,6 +19,8 @@ const std::string kLongHeader =
 const std::string kLongName =
     "The report name is too long: a name can hold at most 242 bytes (a Hebrew letter takes two).";
 
+const std::string kDots = "A report name needs at least one character that is not a dot.";
+
 std::string Hebrew(int letters) {
     std::string text;
     for (int i = 0; i < letters; ++i) text += "א";
@@ -29,7 +31,7 @@ std::string Hebrew(int letters) {
 TEST(ValueSearchInput, messagesAndCleanedName) {
     TempDir dir;
     // clang-format off
-    const struct { const char* name; std::string value, reportName, header, message, nameAfter; } cases[] = {
+    const struct { const char* name; std::string value; std::optional<std::string> reportName; std::string header, message, nameAfter; } cases[] = {
         {"empty", "", "r", "", kNotANumber, ""},
         {"letters", "abc", "r", "", kNotANumber, ""},
         {"zero", "0", "", "", "Numeric value must be greater than zero", ""},
@@ -47,8 +49,13 @@ TEST(ValueSearchInput, messagesAndCleanedName) {
         {"header filling a line", "26", "r", std::string(32758, 'h'), "", "r"},
         {"header one over", "26", "r", std::string(32759, 'h'), kLongHeader, "r"},
         {"cleaned", "  2.6e1 ", " Psalm study.htm.html ", "", "", "Psalm study"},
-        {"nothing left", "26", ".html", "", "", ""},
+        {"nothing left", "26", ".html", "", kDots, ""},
+        {"only dots", "26", "..", "", kDots, ".."},
+        {"value below doubles", "1e-400", "r", "", "Decimal search values are not permitted", ""},
         {"capital HTML stays", "26", "notes.HTML", "", "", "notes.HTML"},
+        {"no report", "26", std::nullopt, "", "", ""},
+        {"no report, no number", "abc", std::nullopt, "", kNotANumber, ""},
+        {"no report, too large", "1e10", std::nullopt, "", "The search value 1e10 is too large; the largest is 2147483647.", ""},
     };
     // clang-format on
     for (const auto& c : cases) {
