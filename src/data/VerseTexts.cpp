@@ -9,11 +9,11 @@
 #include "data/TextInput.h"
 #include "data/TextStream.h"
 
+#include <algorithm>
 #include <array>
 #include <atomic>
 #include <cstring>
 #include <mutex>
-#include <unordered_map>
 #include <vector>
 
 namespace vellumark {
@@ -76,6 +76,75 @@ VerseId ReferenceOf(std::string_view reference, std::size_t colon, bool noCase,
 
 }  // namespace
 
+/// Lines by verse, for look-ups by the thousand: per book its chapters, per
+/// chapter its verses, in arrays that hits in file order read in order. Data
+/// whose numbers would make the arrays far larger than its verses are looked
+/// up in a sorted list instead. The first line of a verse counts.
+class LineTable {
+public:
+    struct Entry {
+        VerseId id;
+        std::uint32_t line = 0;
+    };
+
+    void build(std::vector<Entry> entries) {
+        // Per book, then per chapter, the slot of its first chapter or verse.
+        std::array<std::uint32_t, kBookCount + 2> chapters{};
+        for (const Entry& e : entries)
+            chapters[e.id.book + 1] =
+                std::max<std::uint32_t>(chapters[e.id.book + 1], e.id.chapter + 1U);
+        for (int b = 1; b <= kBookCount + 1; ++b) chapters[b] += chapters[b - 1];
+        const std::size_t limit = 4 * entries.size() + 4096;
+        if (chapters.back() <= limit) {
+            std::vector<std::uint32_t> verses(chapters.back() + 1, 0);
+            for (const Entry& e : entries) {
+                std::uint32_t& size = verses[chapters[e.id.book] + e.id.chapter + 1];
+                size = std::max<std::uint32_t>(size, e.id.verse + 1U);
+            }
+            for (std::size_t c = 1; c < verses.size(); ++c) verses[c] += verses[c - 1];
+            if (verses.back() <= limit) {
+                bookStart_ = chapters;
+                chapterStart_ = std::move(verses);
+                lines_.assign(chapterStart_.back(), 0);
+                for (const Entry& e : entries) {
+                    std::uint32_t& line =
+                        lines_[chapterStart_[bookStart_[e.id.book] + e.id.chapter] + e.id.verse];
+                    if (line == 0) line = e.line + 1;
+                }
+                return;
+            }
+        }
+        std::stable_sort(entries.begin(), entries.end(), [](const Entry& a, const Entry& b) {
+            return Packed(a.id) < Packed(b.id);
+        });
+        sorted_ = std::move(entries);
+    }
+
+    /// The line of verse `id`, or -1.
+    long find(const VerseId& id) const {
+        if (sorted_.empty()) {
+            if (id.book < 1 || id.book > kBookCount || id.chapter < 0 || id.verse < 0) return -1;
+            const std::uint32_t chapter =
+                bookStart_[id.book] + static_cast<std::uint32_t>(id.chapter);
+            if (chapter >= bookStart_[id.book + 1]) return -1;
+            const std::uint32_t verse =
+                chapterStart_[chapter] + static_cast<std::uint32_t>(id.verse);
+            if (verse >= chapterStart_[chapter + 1]) return -1;
+            return static_cast<long>(lines_[verse]) - 1;
+        }
+        const auto found =
+            std::lower_bound(sorted_.begin(), sorted_.end(), Packed(id),
+                             [](const Entry& e, std::uint64_t key) { return Packed(e.id) < key; });
+        return found != sorted_.end() && found->id == id ? found->line : -1;
+    }
+
+private:
+    std::array<std::uint32_t, kBookCount + 2> bookStart_{};
+    std::vector<std::uint32_t> chapterStart_;
+    std::vector<std::uint32_t> lines_;  ///< per verse its line + 1; 0: none
+    std::vector<Entry> sorted_;
+};
+
 /// One text file: its lines and, per verse, the line its key begins.
 struct VerseTexts::File {
     File(std::string filePath, bool englishKeys) : path(std::move(filePath)), english(englishKeys) {
@@ -97,6 +166,7 @@ struct VerseTexts::File {
         content = ReadWholeFile(path);
         const std::string_view text = content.text();
         std::int16_t lastBook = 1;
+        std::vector<LineTable::Entry> keys;
         for (std::size_t offset = 0; offset < text.size();) {
             const char* start = text.data() + offset;
             const auto* newline =
@@ -111,9 +181,10 @@ struct VerseTexts::File {
             }
             const std::string_view line(start, length);
             const VerseId id = english ? EnglishKeyOf(line, lastBook) : HebrewKeyOf(line, lastBook);
-            if (id.book != 0) verses.emplace(Packed(id), static_cast<std::uint32_t>(lines.size()));
+            if (id.book != 0) keys.push_back({id, static_cast<std::uint32_t>(lines.size())});
             lines.push_back(line);
         }
+        verses.build(std::move(keys));
         if (english) {
             plain.resize(lines.size());
             plainReady = std::make_unique<std::atomic<bool>[]>(lines.size());
@@ -139,12 +210,13 @@ struct VerseTexts::File {
 
     /// The line of verse `id`, or `further` lines after it.
     std::size_t lineOf(const VerseId& id, int further = 0) const {
-        const auto found = verses.find(Packed(id));
-        if (found == verses.end()) {
+        const long found = verses.find(id);
+        if (found < 0) {
             throw DataError(path + ": no line for " + VerseName(id.book, id.chapter, id.verse) +
                             " was found.");
         }
-        const std::size_t index = found->second + static_cast<std::size_t>(further);
+        const std::size_t index =
+            static_cast<std::size_t>(found) + static_cast<std::size_t>(further);
         if (index >= lines.size()) {
             throw DataError(path + ": the file ends inside the run from " +
                             VerseName(id.book, id.chapter, id.verse) + ".");
@@ -158,7 +230,7 @@ struct VerseTexts::File {
     std::atomic<bool> ready{false};
     FileContent content;
     std::vector<std::string_view> lines;
-    std::unordered_map<std::uint64_t, std::uint32_t> verses;
+    LineTable verses;
     /// English only: a line's plain text, worked out at its first look-up.
     std::vector<std::string> plain;
     std::unique_ptr<std::atomic<bool>[]> plainReady;

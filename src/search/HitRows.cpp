@@ -14,11 +14,14 @@ namespace {
 void SplitWords(std::string_view text, const VerseId& id, int wordCount,
                 std::vector<std::string_view>& words) {
     words.clear();
-    for (std::size_t start = 0; !text.empty();) {
-        const std::size_t space = text.find(' ', start);
-        words.push_back(text.substr(start, space - start));
-        if (space == std::string_view::npos) break;
-        start = space + 1;
+    if (!text.empty()) {
+        std::size_t start = 0;
+        for (std::size_t i = 0; i < text.size(); ++i) {
+            if (text[i] != ' ') continue;
+            words.push_back(text.substr(start, i - start));
+            start = i + 1;
+        }
+        words.push_back(text.substr(start));
     }
     if (words.size() < static_cast<std::size_t>(wordCount)) {
         throw DataError(std::string(kHebrewFile) + ", " + VerseName(id.book, id.chapter, id.verse) +

@@ -26,57 +26,58 @@ void AppendBook(std::string& out, std::int16_t book) {
     out.append(abbrev, 0, abbrev.empty() ? 0 : abbrev.size() - 1);
 }
 
-/// Well-formed UTF-8, as JSON writers decode it (no overlong forms, no
-/// surrogates, nothing above U+10FFFF).
-bool IsUtf8(std::string_view text) {
-    for (std::size_t i = 0; i < text.size();) {
-        const auto c = static_cast<unsigned char>(text[i]);
-        if (c < 0x80) {
-            ++i;
-            continue;
-        }
-        std::size_t length = 0;
-        unsigned char low = 0x80, high = 0xBF;
-        if (c >= 0xC2 && c <= 0xDF) {
-            length = 2;
-        } else if (c >= 0xE0 && c <= 0xEF) {
-            length = 3;
-            if (c == 0xE0) low = 0xA0;
-            if (c == 0xED) high = 0x9F;
-        } else if (c >= 0xF0 && c <= 0xF4) {
-            length = 4;
-            if (c == 0xF0) low = 0x90;
-            if (c == 0xF4) high = 0x8F;
-        } else {
-            return false;
-        }
-        if (i + length > text.size()) return false;
-        const auto second = static_cast<unsigned char>(text[i + 1]);
-        if (second < low || second > high) return false;
-        for (std::size_t k = 2; k < length; ++k) {
-            const auto next = static_cast<unsigned char>(text[i + k]);
-            if (next < 0x80 || next > 0xBF) return false;
-        }
-        i += length;
+/// The length of the well-formed UTF-8 sequence that starts `text` with a
+/// byte of 0x80 or above, as JSON writers decode it (no overlong forms, no
+/// surrogates, nothing above U+10FFFF); 0 when it is not one.
+std::size_t Utf8Length(std::string_view text) {
+    const auto c = static_cast<unsigned char>(text[0]);
+    std::size_t length = 0;
+    unsigned char low = 0x80, high = 0xBF;
+    if (c >= 0xC2 && c <= 0xDF) {
+        length = 2;
+    } else if (c >= 0xE0 && c <= 0xEF) {
+        length = 3;
+        if (c == 0xE0) low = 0xA0;
+        if (c == 0xED) high = 0x9F;
+    } else if (c >= 0xF0 && c <= 0xF4) {
+        length = 4;
+        if (c == 0xF0) low = 0x90;
+        if (c == 0xF4) high = 0x8F;
+    } else {
+        return 0;
     }
-    return true;
+    if (text.size() < length) return 0;
+    const auto second = static_cast<unsigned char>(text[1]);
+    if (second < low || second > high) return 0;
+    for (std::size_t k = 2; k < length; ++k) {
+        const auto next = static_cast<unsigned char>(text[k]);
+        if (next < 0x80 || next > 0xBF) return 0;
+    }
+    return length;
 }
 
 /// A JSON string as nlohmann-json writes it (UTF-8 kept, control characters
-/// escaped); bytes that are not UTF-8 go through nlohmann-json, which puts
-/// U+FFFD in their place.
+/// escaped), in one pass; a text with bytes that are not UTF-8 goes through
+/// nlohmann-json, which puts U+FFFD in their place.
 void AppendJsonString(std::string& out, std::string_view text) {
-    if (!IsUtf8(text)) {
-        out += nlohmann::json(std::string(text))
-                   .dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
-        return;
-    }
     static constexpr char kHex[] = "0123456789abcdef";
+    const std::size_t start = out.size();
     out += '"';
     std::size_t plain = 0;  // the start of the bytes not yet copied
     for (std::size_t i = 0; i < text.size(); ++i) {
         const auto c = static_cast<unsigned char>(text[i]);
-        if (c >= 0x20 && c != '"' && c != '\\') continue;
+        if (c >= 0x20 && c != '"' && c != '\\' && c < 0x80) continue;
+        if (c >= 0x80) {
+            const std::size_t length = Utf8Length(text.substr(i));
+            if (length == 0) {
+                out.resize(start);
+                out += nlohmann::json(std::string(text))
+                           .dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
+                return;
+            }
+            i += length - 1;
+            continue;
+        }
         out.append(text, plain, i - plain);
         plain = i + 1;
         switch (c) {
@@ -118,16 +119,25 @@ std::string_view MethodKey(Method method) { return kMethodKeys[static_cast<int>(
 std::string_view MatchKey(Match match) { return kMatchKeys[static_cast<int>(match)]; }
 
 void AppendCsvField(std::string& out, std::string_view text) {
-    if (text.find_first_of(",\"\r\n") == std::string_view::npos) {
+    bool quoted = false;
+    for (const char c : text) {
+        if (c == ',' || c == '"' || c == '\r' || c == '\n') {
+            quoted = true;
+            break;
+        }
+    }
+    if (!quoted) {
         out += text;
         return;
     }
     out += '"';
-    for (char c : text) {
-        if (c == '"') out += '"';
-        out += c;
+    // Each quote is doubled: the text up to and including it, then one more.
+    for (std::size_t quote = text.find('"'); quote != std::string_view::npos;
+         quote = text.find('"')) {
+        out.append(text.substr(0, quote + 1)) += '"';
+        text.remove_prefix(quote + 1);
     }
-    out += '"';
+    out.append(text) += '"';
 }
 
 void RowWriter::begin() {

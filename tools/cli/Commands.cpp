@@ -90,9 +90,7 @@ CheckedSearch CheckedRequests(const SearchOptions& o, Format format, const std::
     ValueSearchFields fields;
     fields.value = o.valuesFrom ? std::to_string(search.values.front())
                                 : SearchValueText(*o.value, o.method, o.measure);
-    // Exports have no report: a stand-in name lets the value and header pass
-    // the window's checks alone.
-    fields.reportName = format == Format::Html ? *o.report : "export";
+    if (format == Format::Html) fields.reportName = *o.report;
     fields.reportHeader = o.header;
     fields.method = o.method;
     ValueSearchCheck check = CheckValueSearch(fields, app);
