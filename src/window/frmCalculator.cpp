@@ -1,7 +1,7 @@
 #include "window/frmCalculator.h"
 
 #include "data/Gematria.h"
-#include "window/HebrewInput.h"
+#include "data/HebrewInput.h"
 
 #include <QFormLayout>
 #include <QGridLayout>
@@ -160,7 +160,8 @@ void frmCalculator::createKeypad(QGridLayout* grid) {
 
 void frmCalculator::txtHebrew_Change() {
     using vellumark::Method;
-    const vellumark::HebrewWords text = vellumark::HebrewWordsOf(txtHebrew->toPlainText());
+    const vellumark::HebrewWords text =
+        vellumark::HebrewWordsOf(txtHebrew->toPlainText().toStdString());
     auto total = [&text](Method method) {
         std::int64_t sum = 0;
         for (const std::string& word : text.words) sum += vellumark::TextValue(word, method);
