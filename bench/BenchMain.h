@@ -5,6 +5,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <iostream>
 #include <string>
@@ -13,7 +14,8 @@ namespace bench {
 
 /// Builds the real data from Debian's bibledit-data into a program folder of
 /// its own, runs the benchmarks over it and removes it. The folder lies in
-/// memory where it can: on a disk, wall time would measure the disk's
+/// memory where it can (the user's runtime folder; the program writes nothing
+/// under /dev, so not /dev/shm): on a disk, wall time would measure the disk's
 /// write-back rather than the program.
 inline int RunOverRealData(int argc, char* argv[], const char* folderName, std::string& appPath) {
     namespace fs = std::filesystem;
@@ -23,8 +25,10 @@ inline int RunOverRealData(int argc, char* argv[], const char* folderName, std::
             << "The benchmarks need Debian's bibledit-data (apt-get install bibledit-data).\n";
         return 1;
     }
-    const fs::path base =
-        fs::is_directory("/dev/shm") ? fs::path("/dev/shm") : fs::temp_directory_path();
+    const char* runtime = std::getenv("XDG_RUNTIME_DIR");
+    const fs::path base = runtime && *runtime && fs::is_directory(runtime)
+                              ? fs::path(runtime)
+                              : fs::temp_directory_path();
     appPath = (base / folderName).string();
     databuilder::BuildData(sources, appPath + "/Data");
     fs::create_directories(appPath + "/Report");
