@@ -3,6 +3,9 @@
 #include "data/AtomicFile.h"
 #include "data/Books.h"
 #include "data/TextInput.h"
+#include "data/TextStream.h"
+
+#include <charconv>
 
 namespace vellumark {
 
@@ -19,6 +22,13 @@ std::string HeadingLine(std::string_view heading) {
         }
     }
     return line + "</h2>";
+}
+
+std::string HeadingTooLong(std::string_view header) {
+    if (TrimSpaces(std::string(header)).empty() ||
+        HeadingLine(header).size() <= TextStream::kMaxLine)
+        return {};
+    return "The report header is too long: its report line can hold at most 32,767 characters.";
 }
 
 void WriteHeadingBlock(AtomicFile& report, std::string_view heading) {
@@ -67,13 +77,20 @@ bool IsSearchedLine(std::string_view line) {
 
 bool IsEntry(std::string_view line) { return StartsWithNoCase(line, "<p><a href="); }
 
-std::string EntryStart(std::int16_t anchor, std::string_view boldPart) {
-    std::string line(kEntryStart);
-    line += std::to_string(anchor);
-    line += "'><b>";
-    line += boldPart;
-    line += "</b></a> ";
-    return line;
+void WriteEntryStart(AtomicFile& report, std::int16_t anchor, std::string_view boldPart) {
+    char digits[8];
+    const char* const end = std::to_chars(digits, digits + sizeof digits, anchor).ptr;
+    report.write(kEntryStart);
+    report.write(std::string_view(digits, static_cast<std::size_t>(end - digits)));
+    report.write("'><b>");
+    report.write(boldPart);
+    report.write("</b></a> ");
+}
+
+void WriteEnglishBlock(AtomicFile& report, const EnglishBlock& english) {
+    report.write(EnglishBlock::kStart);
+    report.write(english.text);
+    report.write(english.cut ? "\r\n" : "</font></blockquote>\r\n");
 }
 
 std::string RangeLine(std::int16_t firstBook, std::int16_t firstChapter, std::int16_t firstVerse,

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/EnglishLookup.h"
 #include "search/Searches.h"
 
 #include <cstdint>
@@ -19,6 +20,11 @@ inline constexpr std::string_view kEntryStart = "<p><a href='..\\Data\\EnglishOT
 /// "<h2>" + heading + "</h2>", every line break of the heading written as
 /// "<br>", so the heading stays one report line: "a\nb" gives "<h2>a<br>b</h2>".
 std::string HeadingLine(std::string_view heading);
+
+/// Why a header cannot be a report's heading: its heading line would be longer
+/// than the 32,767 characters a report line may hold, so the report could not
+/// be read back. Empty for a header that fits, or a blank one (no heading).
+std::string HeadingTooLong(std::string_view header);
 
 /// "<p>", the heading line, "<p>".
 void WriteHeadingBlock(AtomicFile& report, std::string_view heading);
@@ -44,9 +50,12 @@ void WriteReportTail(AtomicFile& report, Tail tail);
 /// True for the first line of a hit entry (letter case ignored).
 bool IsEntry(std::string_view line);
 
-/// «<p><a href='..\Data\EnglishOT.html#412'><b>Exo 3:14 </b></a> »: the entry
-/// line up to the Hebrew text.
-std::string EntryStart(std::int16_t anchor, std::string_view boldPart);
+/// Writes «<p><a href='..\Data\EnglishOT.html#412'><b>Exo 3:14 </b></a> »: the
+/// entry line up to the Hebrew text.
+void WriteEntryStart(AtomicFile& report, std::int16_t anchor, std::string_view boldPart);
+
+/// Writes the English block line of an entry.
+void WriteEnglishBlock(AtomicFile& report, const EnglishBlock& english);
 
 /// "<br>Exo  3:14 - Exo  3:16", or "<br>Exo  3:14" for a run of one verse.
 std::string RangeLine(std::int16_t firstBook, std::int16_t firstChapter, std::int16_t firstVerse,

@@ -42,6 +42,13 @@ std::pair<std::size_t, std::size_t> ScopePositions(const SearchData& data,
 
 }  // namespace
 
+ScanInput ScanInputOf(const SearchRequest& request, const SearchData& data) {
+    const Method method = UsesMethod(request) ? request.method : Method::StandardAndFinal;
+    ScanInput in{data, data.values(method), 0, data.verseCount() - 1};
+    if (request.scope) std::tie(in.first, in.last) = ScopePositions(data, *request.scope);
+    return in;
+}
+
 bool UsesMethod(const SearchRequest& request) {
     return request.match == Match::Words || request.match == Match::Phrases ||
            request.searchType == kGematria;
@@ -50,9 +57,7 @@ bool UsesMethod(const SearchRequest& request) {
 SearchResult RunSearch(const SearchRequest& request, const SearchData& data, HitSink& sink,
                        SearchObserver& observer) {
     // The values and the scope are settled before the sink opens anything.
-    const Method method = UsesMethod(request) ? request.method : Method::StandardAndFinal;
-    ScanInput in{data, data.values(method), 0, data.verseCount() - 1};
-    if (request.scope) std::tie(in.first, in.last) = ScopePositions(data, *request.scope);
+    const ScanInput in = ScanInputOf(request, data);
 
     CountingSink counting(sink);
     counting.begin();

@@ -10,7 +10,8 @@ class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
-class QTableWidget;
+class QTableView;
+class WordValuesModel;
 
 /// The Gematria Calculator: the words, letters and values of typed or pasted
 /// Hebrew, worked out as the text changes. A window of its own beside the main
@@ -20,6 +21,10 @@ class frmCalculator : public QWidget {
     Q_OBJECT
 
 public:
+    /// The longest text the calculator takes, in characters; a longer paste, or
+    /// a keystroke past it, is refused with a message and the text stays as it was.
+    static constexpr int kMaxText = 50'000;
+
     explicit frmCalculator(QWidget* parent = nullptr);
 
     /// The method whose value "Use Value" hands on; its button says which.
@@ -35,11 +40,14 @@ private slots:
 
 private:
     void createKeypad(class QGridLayout* grid);
+    /// False, after saying why, when the text would be `length` characters long.
+    bool acceptsLength(qsizetype length);
 
     void showUsedValue();
 
     vellumark::Method method_ = vellumark::Method::StandardAndFinal;
     std::int64_t usedValue_ = 0;
+    QString accepted_;  ///< the text as last accepted
 
     QLabel* lblHebrew;
     QPlainTextEdit* txtHebrew;
@@ -51,6 +59,7 @@ private:
     QLineEdit* txtOrdinal;
     QLineEdit* txtReduced;
     QLineEdit* txtAtbash;
-    QTableWidget* tblWords;
+    QTableView* tblWords;
+    WordValuesModel* words_;
     QPushButton* btnUseValue;
 };

@@ -7,12 +7,13 @@
 #include "cli/SearchValues.h"
 #include "data/AppPaths.h"
 #include "data/FileErrors.h"
+#include "data/HebrewInput.h"
 #include "filter/ReportFilter.h"
 #include "search/HitRows.h"
+#include "search/SearchBatch.h"
 #include "search/SearchData.h"
 #include "search/ValueSearchInput.h"
 #include "totals/RangeTotals.h"
-#include "window/HebrewInput.h"
 
 #include <nlohmann/json.hpp>
 
@@ -38,9 +39,7 @@ void CheckDataFiles(const std::string& app) {
         if (auto error = CheckRegularFile(DataPath(app, file))) throw *error;
 }
 
-HebrewWords WordsOf(const std::string& utf8) {
-    return HebrewWordsOf(QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())));
-}
+HebrewWords WordsOf(const std::string& utf8) { return HebrewWordsOf(utf8); }
 
 /// A checked range and the verses it spans.
 struct CheckedRange {
@@ -141,15 +140,14 @@ int WriteRows(const CheckedSearch& search, Format format, const std::string& tar
     const SearchData data(app);
     RowSink sink(data, [&writer](const HitRow& row) { writer.row(row); });
     TerminalObserver observer;
-    long hits = 0;
     writer.begin();
-    SearchRequest request = search.request;
-    for (const std::int32_t value : search.values) {
-        if (Interrupted()) break;
-        request.value = value;
-        sink.setRequest(request);
-        hits += RunSearch(request, data, sink, observer).hits;
-    }
+    // Every value's hits in one pass over the data, written value by value.
+    const long hits = RunSearchBatch(search.request, search.values, data, sink, observer,
+                                     [&sink](const SearchRequest& request) {
+                                         if (Interrupted()) return false;
+                                         sink.setRequest(request);
+                                         return true;
+                                     });
     writer.finish();
     out.commit();
     return Status(hits);

@@ -2,7 +2,7 @@
 
 #include "cli/CliInput.h"
 #include "search/ValueSearchInput.h"
-#include "window/HebrewInput.h"
+#include "data/HebrewInput.h"
 
 #include <QCoreApplication>
 
@@ -21,7 +21,7 @@ FindCheck CheckFind(const FindFields& fields, const std::string& appPath) {
     value.method = fields.method;
     // Value Search's rules apply to the value and the range; Find writes no
     // report and has no name.
-    const HebrewWords hebrew = HebrewWordsOf(text);
+    const HebrewWords hebrew = HebrewWordsOf(text.toStdString());
     if (hebrew.letters > 0) {
         const Method counted =
             fields.method == Method::StandardAndFinal ? Method::Standard : fields.method;
