@@ -7,6 +7,7 @@
 #include "data/RecordFiles.h"
 
 #include <filesystem>
+#include <limits>
 
 namespace vellumark {
 
@@ -59,8 +60,21 @@ std::optional<std::size_t> SearchData::find(const VerseId& id, std::size_t from)
     return std::nullopt;
 }
 
+namespace {
+
+/// A word's or verse's value as the searches hold it: one beyond 32 bits is a
+/// DataError, never a wrapped number.
+std::int32_t FitsSearch(std::int64_t value, const std::string& path, const VerseId& id,
+                        Method method) {
+    if (value <= std::numeric_limits<std::int32_t>::max()) return static_cast<std::int32_t>(value);
+    throw DataError(path + ", " + VerseName(id.book, id.chapter, id.verse) + ": the value " +
+                    std::to_string(value) + " by " + std::string(MethodName(method)) +
+                    " is too large to search; values can be at most 2,147,483,647.");
+}
+
+}  // namespace
+
 MethodValues ComputeMethodValues(const SearchData& data, Method method) {
-    const std::array<std::int16_t, kLetterForms>& table = LetterValues(method);
     const std::vector<VerseId>& ids = data.ids();
     const std::vector<std::uint32_t>& firstWords = data.firstWords();
     HebrewText hebrew(DataPath(data.appPath(), kHebrewFile));
@@ -71,9 +85,12 @@ MethodValues ComputeMethodValues(const SearchData& data, Method method) {
         const std::string_view text = hebrew.next(ids[v]);
         const std::uint32_t end = firstWords[v + 1];
         std::uint32_t k = firstWords[v];
-        std::int32_t sum = 0;  // a line of 32,767 characters stays far below 2^31
-        const std::size_t words = ForEachWordValue(text, table, [&](std::int32_t value) {
-            if (k < end) values.words[k] = {value, value, false};
+        std::int64_t sum = 0;
+        const std::size_t words = ForEachWordValue(text, method, [&](std::int64_t value) {
+            if (k < end) {
+                const std::int32_t word = FitsSearch(value, hebrew.path(), ids[v], method);
+                values.words[k] = {word, word, false};
+            }
             ++k;
             sum += value;
         });
@@ -85,7 +102,7 @@ MethodValues ComputeMethodValues(const SearchData& data, Method method) {
                             " words and the verse's word block " + std::to_string(expected) + "." +
                             kRebuildHint);
         }
-        values.verses[v] = sum;
+        values.verses[v] = FitsSearch(sum, hebrew.path(), ids[v], method);
     }
     values.verseAlternates = values.verses;
     return values;

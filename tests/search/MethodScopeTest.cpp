@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
+
 using namespace vellumark;
 using testing_support::Block;
 using testing_support::CrLf;
@@ -136,6 +138,68 @@ TEST_F(MethodScopeTest, methodsAndScopes_wholeReport) {
         run(V, G, Method::Atbash, 141, Scope(1, 1, 2, 1, 2)),
         Report({"<p>", "<h2>H</h2>", "<p>",
                 "<p>Method: Atbash. Range: Genesis 1:1 to Exodus 1:2.</p>", Hit(4, " ית ד")}));
+}
+
+/// Counts the hits of a search.
+class CountOnly : public HitSink {
+public:
+    void add(const vellumark::Hit&) override {}
+};
+
+// The scans stop adding words or verses once the sum passes the value. Under every search
+// method each search finds exactly what trying every word, phrase, verse and run finds: one
+// hit per verse with a matching word, per phrase start, per verse and per run start.
+TEST_F(MethodScopeTest, earlyStop_findsWhatTryingEverythingFinds) {
+    const std::vector<std::vector<std::string>> verses = {{"אם", "ית"}, {"כל"},      {"ד", "ק"},
+                                                          {"ית", "ד"},  {"כל", "ד"}, {"אם"}};
+    const std::vector<int> books = {1, 1, 1, 1, 2, 2};
+    const SearchData data(dir.path());
+    for (Method method : kMethods) {
+        if (!IsSearchMethod(method) || method == Method::StandardAndFinal) continue;
+        SCOPED_TRACE(MethodName(method));
+        std::vector<std::vector<std::int64_t>> words;
+        std::vector<std::int64_t> verseValues;
+        for (const auto& verse : verses) {
+            words.emplace_back();
+            for (const std::string& word : verse) words.back().push_back(TextValue(word, method));
+            verseValues.push_back(WordsValue(verse, method));
+        }
+        std::set<std::int64_t> values;
+        for (const auto& verse : words)
+            for (std::size_t i = 0; i < verse.size(); ++i)
+                for (std::size_t j = i, sum = 0; j < verse.size(); ++j)
+                    values.insert(static_cast<std::int64_t>(sum += verse[j]));
+        for (std::int64_t value : values) {
+            long counts[4] = {};
+            for (std::size_t v = 0; v < verses.size(); ++v) {
+                bool wordHit = false;
+                for (std::size_t i = 0; i < words[v].size(); ++i) {
+                    wordHit = wordHit || words[v][i] == value;
+                    std::int64_t sum = 0;
+                    bool phraseHit = false;
+                    for (std::size_t j = i; j < words[v].size(); ++j)
+                        phraseHit = phraseHit || (sum += words[v][j]) == value;
+                    counts[1] += phraseHit;
+                }
+                counts[0] += wordHit;
+                counts[2] += verseValues[v] == value;
+                std::int64_t run = 0;
+                bool runHit = false;
+                for (std::size_t w = v; w < verses.size() && books[w] == books[v]; ++w)
+                    runHit = runHit || (run += verseValues[w]) == value;
+                counts[3] += runHit;
+            }
+            const Match matches[] = {Match::Words, Match::Phrases, Match::Verses, Match::VerseRuns};
+            for (int m = 0; m < 4; ++m) {
+                CountOnly sink;
+                const SearchRequest request{
+                    dir.path(), "r",       "",     static_cast<std::int32_t>(value),
+                    matches[m], kGematria, method, {}};
+                EXPECT_EQ(RunSearch(request, data, sink, progress).hits, counts[m])
+                    << "value " << value << ", match " << m;
+            }
+        }
+    }
 }
 
 TEST_F(MethodScopeTest, textOrScopeNotAgreeing_isADataErrorAndKeepsTheReport) {
