@@ -68,6 +68,15 @@ void HtmlReport::finish() {
 }
 
 void HtmlReport::add(const Hit& hit) {
+    // Under All methods each method's hits start over in file order, under a heading.
+    if (request_.allMethods && UsesMethod(request_) && (!headed_ || hit.method != headedMethod_)) {
+        files_->report.line(MethodHeadingLine(hit.method));
+        files_->hebrew.reopen();
+        files_->english.reopen();
+        kept_ = false;
+        headed_ = true;
+        headedMethod_ = hit.method;
+    }
     // In the order of Match: words, phrases, verses, verse runs.
     static constexpr void (HtmlReport::*kAdd[])(const Hit&) = {
         &HtmlReport::addWords, &HtmlReport::addPhrase, &HtmlReport::addVerse, &HtmlReport::addRun};

@@ -46,6 +46,8 @@ private:
     std::int16_t keptAnchor_ = 0;
     std::string keptBlock_;
     std::vector<std::string_view> keptWords_;
+    bool headed_ = false;
+    Method headedMethod_ = Method::StandardAndFinal;
 };
 
 }  // namespace vellumark

@@ -43,7 +43,9 @@ void WriteReportTail(AtomicFile& report, Tail tail) {
 
 std::string SearchedLine(const SearchRequest& request) {
     std::string line;
-    if (request.method != Method::StandardAndFinal && UsesMethod(request))
+    if (request.allMethods && UsesMethod(request))
+        line.append("Method: All methods.");
+    else if (request.method != Method::StandardAndFinal && UsesMethod(request))
         line.append("Method: ").append(MethodName(request.method)).append(".");
     if (request.scope) {
         auto place = [](const VerseId& id) {
@@ -59,6 +61,10 @@ std::string SearchedLine(const SearchRequest& request) {
         line += '.';
     }
     return line.empty() ? line : "<p>" + line + "</p>";
+}
+
+std::string MethodHeadingLine(Method method) {
+    return "<h3>" + std::string(MethodName(method)) + "</h3>";
 }
 
 bool IsSearchedLine(std::string_view line) {

@@ -47,10 +47,22 @@ SearchData::SearchData(const std::string& appPath, const std::optional<VerseId>&
 SearchData::~SearchData() = default;
 
 const MethodValues& SearchData::values(Method method) const {
+    prepare({method});
     const std::lock_guard<std::mutex> lock(mutex_);
-    std::unique_ptr<MethodValues>& slot = values_[static_cast<std::size_t>(method)];
-    if (!slot) slot = std::make_unique<MethodValues>(ComputeMethodValues(*this, method));
-    return *slot;
+    return *values_[static_cast<std::size_t>(method)];
+}
+
+void SearchData::prepare(const std::vector<Method>& methods) const {
+    const std::lock_guard<std::mutex> lock(mutex_);
+    std::vector<Method> missing;
+    for (Method method : methods)
+        if (!values_[static_cast<std::size_t>(method)]) missing.push_back(method);
+    if (missing.empty()) return;
+    std::vector<MethodValues> computed = ComputeMethodValues(*this, missing);
+    for (std::size_t m = 0; m < missing.size(); ++m) {
+        values_[static_cast<std::size_t>(missing[m])] =
+            std::make_unique<MethodValues>(std::move(computed[m]));
+    }
 }
 
 std::optional<std::size_t> SearchData::find(const VerseId& id, std::size_t from) const {
@@ -74,38 +86,48 @@ std::int32_t FitsSearch(std::int64_t value, const std::string& path, const Verse
 
 }  // namespace
 
-MethodValues ComputeMethodValues(const SearchData& data, Method method) {
+std::vector<MethodValues> ComputeMethodValues(const SearchData& data,
+                                              const std::vector<Method>& methods) {
     const std::vector<VerseId>& ids = data.ids();
     const std::vector<std::uint32_t>& firstWords = data.firstWords();
     HebrewText hebrew(DataPath(data.appPath(), kHebrewFile));
-    MethodValues values;
-    values.words.resize(firstWords.back());
-    values.verses.resize(ids.size());
+    std::vector<MethodValues> all(methods.size());
+    for (MethodValues& values : all) {
+        values.words.resize(firstWords.back());
+        values.verses.resize(ids.size());
+    }
     for (std::size_t v = 0; v < ids.size(); ++v) {
         const std::string_view text = hebrew.next(ids[v]);
         const std::uint32_t end = firstWords[v + 1];
-        std::uint32_t k = firstWords[v];
-        std::int64_t sum = 0;
-        const std::size_t words = ForEachWordValue(text, method, [&](std::int64_t value) {
-            if (k < end) {
-                const std::int32_t word = FitsSearch(value, hebrew.path(), ids[v], method);
-                values.words[k] = {word, word, false};
+        for (std::size_t m = 0; m < methods.size(); ++m) {
+            MethodValues& values = all[m];
+            std::uint32_t k = firstWords[v];
+            std::int64_t sum = 0;
+            const std::size_t words = ForEachWordValue(text, methods[m], [&](std::int64_t value) {
+                if (k < end) {
+                    const std::int32_t word = FitsSearch(value, hebrew.path(), ids[v], methods[m]);
+                    values.words[k] = {word, word, false};
+                }
+                ++k;
+                sum += value;
+            });
+            const std::size_t expected = end - firstWords[v];
+            if (words != expected) {
+                const VerseId& id = ids[v];
+                throw DataError(hebrew.path() + ", " + VerseName(id.book, id.chapter, id.verse) +
+                                ": the line has " + std::to_string(words) +
+                                " words and the verse's word block " + std::to_string(expected) +
+                                "." + kRebuildHint);
             }
-            ++k;
-            sum += value;
-        });
-        const std::size_t expected = end - firstWords[v];
-        if (words != expected) {
-            const VerseId& id = ids[v];
-            throw DataError(hebrew.path() + ", " + VerseName(id.book, id.chapter, id.verse) +
-                            ": the line has " + std::to_string(words) +
-                            " words and the verse's word block " + std::to_string(expected) + "." +
-                            kRebuildHint);
+            values.verses[v] = FitsSearch(sum, hebrew.path(), ids[v], methods[m]);
         }
-        values.verses[v] = FitsSearch(sum, hebrew.path(), ids[v], method);
     }
-    values.verseAlternates = values.verses;
-    return values;
+    for (MethodValues& values : all) values.verseAlternates = values.verses;
+    return all;
+}
+
+MethodValues ComputeMethodValues(const SearchData& data, Method method) {
+    return std::move(ComputeMethodValues(data, std::vector<Method>{method}).front());
 }
 
 }  // namespace vellumark

@@ -61,6 +61,9 @@ public:
     /// between threads). A Hebrew.txt that does not hold the records' verses
     /// and words is a DataError naming it and the verse.
     const MethodValues& values(Method method) const;
+    /// Computes the values of those `methods` not yet computed, in one reading
+    /// of Hebrew.txt (the same errors as values()).
+    void prepare(const std::vector<Method>& methods) const;
 
     /// The position of verse `id` at or after `from`, if there is one.
     std::optional<std::size_t> find(const VerseId& id, std::size_t from = 0) const;
@@ -82,5 +85,8 @@ private:
 /// its word block (else a DataError naming Hebrew.txt and the verse, with the
 /// hint to rebuild the data).
 MethodValues ComputeMethodValues(const SearchData& data, Method method);
+/// The same for several methods in one reading of Hebrew.txt, in their order.
+std::vector<MethodValues> ComputeMethodValues(const SearchData& data,
+                                              const std::vector<Method>& methods);
 
 }  // namespace vellumark

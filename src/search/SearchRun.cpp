@@ -10,18 +10,21 @@ namespace vellumark {
 
 namespace {
 
-/// Counts the hits on their way to the sink.
+/// Counts the hits on their way to the sink, each named by the method it was found under.
 class CountingSink : public HitSink {
 public:
     explicit CountingSink(HitSink& sink) : sink_(sink) {}
     void begin() override { sink_.begin(); }
     void add(const Hit& hit) override {
         ++count;
-        sink_.add(hit);
+        Hit named = hit;
+        named.method = method;
+        sink_.add(named);
     }
     void finish() override { sink_.finish(); }
 
     long count = 0;
+    Method method = Method::StandardAndFinal;
 
 private:
     HitSink& sink_;
@@ -47,30 +50,51 @@ bool UsesMethod(const SearchRequest& request) {
            request.searchType == kGematria;
 }
 
+std::vector<Method> SearchMethods(const SearchRequest& request) {
+    if (!UsesMethod(request)) return {Method::StandardAndFinal};
+    if (!request.allMethods) return {request.method};
+    std::vector<Method> methods;
+    for (Method method : kMethods)
+        if (IsSearchMethod(method)) methods.push_back(method);
+    return methods;
+}
+
 SearchResult RunSearch(const SearchRequest& request, const SearchData& data, HitSink& sink,
                        SearchObserver& observer) {
     // The values and the scope are settled before the sink opens anything.
-    const Method method = UsesMethod(request) ? request.method : Method::StandardAndFinal;
-    ScanInput in{data, data.values(method), 0, data.verseCount() - 1, request.scope.has_value()};
+    const std::vector<Method> methods = SearchMethods(request);
+    if (!IsSearchMethod(methods.front())) {
+        throw DataError(std::string(MethodName(methods.front())) +
+                        " cannot be searched: it is the digital root of a whole text, not a sum "
+                        "of its words. It is offered in the calculator and in Range Totals.");
+    }
+    data.prepare(methods);
+    ScanInput in{data, data.values(methods.front()), 0, data.verseCount() - 1,
+                 request.scope.has_value()};
     if (request.scope) std::tie(in.first, in.last) = ScopePositions(data, *request.scope);
 
     CountingSink counting(sink);
     counting.begin();
     SearchResult result;
-    if (request.match == Match::VerseRuns) {
-        result.killed =
-            MatchMultipleLine(in, request.value, request.searchType, counting, observer);
-    } else {
+    for (Method method : methods) {
+        const ScanInput scan{data, data.values(method), in.first, in.last, in.scoped};
+        counting.method = method;
+        if (request.match == Match::VerseRuns) {
+            result.killed =
+                MatchMultipleLine(scan, request.value, request.searchType, counting, observer);
+            if (result.killed) break;
+            continue;
+        }
         observer.processingShown(true);
         switch (request.match) {
             case Match::Verses:
-                MatchSingleLine(in, request.value, request.searchType, counting);
+                MatchSingleLine(scan, request.value, request.searchType, counting);
                 break;
             case Match::Words:
-                MatchSingleWord(in, request.value, counting);
+                MatchSingleWord(scan, request.value, counting);
                 break;
             default:
-                MatchMultipleWord(in, request.value, counting);
+                MatchMultipleWord(scan, request.value, counting);
                 break;
         }
         observer.processingShown(false);

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace vellumark {
 
@@ -31,6 +32,9 @@ struct SearchRequest {
     Method method = Method::StandardAndFinal;
     /// Only hits inside these verses; none: the whole text.
     std::optional<VerseScope> scope;
+    /// "All methods": the value under every search method, each method's hits
+    /// after those of the methods before it; `method` is then not used.
+    bool allMethods = false;
 };
 
 /// What a search did.
@@ -63,6 +67,10 @@ SearchResult RunSearch(const SearchRequest& request, const SearchData& data,
 /// True when the search's hits depend on how letters are counted: the word and
 /// phrase searches, and the verse searches by gematria.
 bool UsesMethod(const SearchRequest& request);
+
+/// The methods a search runs under: its method, or under All methods every
+/// search method in their order (Integral reduced is no search method).
+std::vector<Method> SearchMethods(const SearchRequest& request);
 
 /// Records the Multiple Match verse search loads: the number of verses.
 constexpr std::size_t kVerseCount = 23213;

@@ -114,6 +114,8 @@ TEST_F(MethodScopeTest, methodsAndScopes_wholeReport) {
          {"<p>Range: Genesis 1:2 to Exodus 1:1.</p>", Hit(2, " כל")}, -1},
         {"words of verses inside", W, C, SF, 41, Scope(1, 2, 2, 1, 2),
          {"<p>Range: Genesis 1:2 to Exodus 1:2.</p>", Hit(6, "  <b><i>אם</i></b>")}, -1},
+        {"phrases by albam", P, G, Method::Albam, 401, all, {"<p>Method: Albam.</p>",
+         Hit(2, "  <b><i>כל</i></b>"), Hit(5, "  <b><i>כל</i></b> ד")}, -1},
         {"phrases by a method in a range", P, C, Ord, 23, Scope(1, 3, 2, 1, 1),
          {"<p>Method: Ordinal. Range: Genesis 1:3 to Exodus 1:1.</p>",
           Hit(3, "  <b><i>ד ק</i></b>"), Hit(5, "  <b><i>כל</i></b> ד")}, -1},
@@ -138,6 +140,24 @@ TEST_F(MethodScopeTest, methodsAndScopes_wholeReport) {
         run(V, G, Method::Atbash, 141, Scope(1, 1, 2, 1, 2)),
         Report({"<p>", "<h2>H</h2>", "<p>",
                 "<p>Method: Atbash. Range: Genesis 1:1 to Exodus 1:2.</p>", Hit(4, " ית ד")}));
+
+    // All methods: a heading per method that finds the value, in the methods' order.
+    SearchRequest request{dir.path(), "r", "", 410, W, G, Method::Ordinal, {}, true};
+    RunSearch(request, whole, progress);
+    const std::string ya = "  אם <b><i>ית</i></b>", yd = "  <b><i>ית</i></b> ד";
+    EXPECT_EQ(ReadFile(dir.file("Report/r.html")),
+              Report({"<p>Method: All methods.</p>", "<h3>Standard and final letters</h3>",
+                      Hit(1, ya), Hit(4, yd), "<h3>Standard</h3>", Hit(1, ya), Hit(4, yd),
+                      "<h3>Final letters</h3>", Hit(1, ya), Hit(4, yd), "<h3>Atbash</h3>",
+                      Hit(1, "  <b><i>אם</i></b> ית"), Hit(6, "  <b><i>אם</i></b>")},
+                     true));
+    // Integral reduced is no sum of its words: no search takes it.
+    request.allMethods = false;
+    request.method = Method::IntegralReduced;
+    EXPECT_NE(testing_support::ErrorText<DataError>([&] {
+                  RunSearch(request, whole, progress);
+              }).find("Integral reduced cannot be searched"),
+              std::string::npos);
 }
 
 /// Counts the hits of a search.
