@@ -213,7 +213,10 @@ const StatusCase kStatusCases[] = {
     {"tooLarge", {"--value", "1e10"}, 2, "value 1e10 is too large; the largest is 2147483647."},
     {"decimal", {"--value", "2.5"}, 2, "Decimal search values are not permitted"},
     {"notANumber", {"--value", "abc"}, 2, "Please enter a valid numeric search value."},
-    {"method", {"--value", "8", "--method", "gold"}, 2, "--method: \"gold\" is none of atbash"},
+    {"method",
+     {"--value", "8", "--method", "gold"},
+     2,
+     "--method: \"gold\" is none of albam, all, atbash"},
     {"match", {"--value", "8", "--match", "lines"}, 2, "--match"},
     {"unknownOption", {"--value", "8", "--colour"}, 2, "--colour"},
     {"noValue", {}, 2, "search needs --value or --values-from."},
@@ -313,7 +316,15 @@ TEST_F(CliTest, totalsAndValue) {
     const CliRun value = RunCli({"value", "--format", "json", "\uFB2A\u05BE\u05D0", "\u05DA"});
     ASSERT_EQ(value.status, 0) << value.err;
     ExpectFields(value.out, R"({"words": 3, "values": {"standard": 321, "final": 801}})");
+    EXPECT_EQ(nlohmann::json::parse(value.out)["values"].size(), kMethods.size());
     EXPECT_EQ(RunCli({"value", "abc"}).status, 2);
+    // One row per method; Integral reduced and Building take the whole text.
+    const CliRun csv = RunCli({"value", "אחד", "--method", "all", "--format", "csv"});
+    EXPECT_EQ(ParseCsv(csv.out).size(), kMethods.size() + 1) << csv.err;
+    for (const char* row : {"method,value\r\n", "\nbuilding,23\r\n", "\nintegral-reduced,4\r\n"})
+        EXPECT_NE(csv.out.find(row), std::string::npos) << row;
+    EXPECT_EQ(RunCli({"value", "אחד אחד אחד", "--method", "integral-reduced"}).out,
+              "Words: 3\nLetters: 9\nIntegral reduced: 3\n");
 }
 
 // A method and a range reach the core: letters counted by Ordinal, hits kept
@@ -333,6 +344,22 @@ TEST(CliMethodTest, methodAndRange) {
     ExpectFields(words.out, R"([{"hebrew": "אם", "method": "ordinal"}])");
     EXPECT_EQ(run({"search", "--value", "13", "--match", "words", "--range", "Gen 1:1"}).status, 1);
     ExpectFields(run({"totals", "--range", "Gen 1:1-Gen 1:2"}).out, R"({"method_total": 59})");
+
+    // The classical keys and all: 41 is אם's standard value and ית's atbash one.
+    auto runAll = [&](std::vector<std::string> args) {
+        args.insert(args.end(), {"--app-folder", app.path(), "--format", "json"});
+        return RunCli(args);
+    };
+    const CliRun all = runAll({"search", "--value", "41", "--match", "words", "--method", "all"});
+    ExpectFields(all.out, R"([{"hebrew": "אם", "method": "standard-final"},
+        {"hebrew": "אם", "method": "standard"}, {"hebrew": "ית", "method": "atbash"}])");
+    EXPECT_EQ(nlohmann::json::parse(all.out).size(), 3u);
+    // Kolel adds the words: 473 and 3.
+    ExpectFields(runAll({"totals", "--range", "Gen 1:1-Gen 1:2", "--method", "kolel"}).out,
+                 R"({"method_total": 476})");
+    EXPECT_EQ(runAll({"search", "--value", "4", "--match", "words", "--method", "integral-reduced"})
+                  .status,
+              2);
 }
 
 // The book names and ranges the command line reads.

@@ -8,12 +8,23 @@
 
 namespace vellumark::cli {
 
-const std::map<std::string, Method> kMethodNames = {{"standard-final", Method::StandardAndFinal},
-                                                    {"standard", Method::Standard},
-                                                    {"final", Method::Final},
-                                                    {"ordinal", Method::Ordinal},
-                                                    {"reduced", Method::Reduced},
-                                                    {"atbash", Method::Atbash}};
+namespace {
+
+/// The keys of the methods that `take`, with "all" for kAllMethods.
+std::map<std::string, int> MethodKeys(bool (*take)(Method), bool withAll) {
+    std::map<std::string, int> keys;
+    for (Method method : kMethods)
+        if (take(method)) keys.emplace(InfoOf(method).key, static_cast<int>(method));
+    if (withAll) keys.emplace("all", kAllMethods);
+    return keys;
+}
+
+}  // namespace
+
+const std::map<std::string, int> kMethodNames = MethodKeys([](Method) { return true; }, false);
+const std::map<std::string, int> kSearchMethodNames =
+    MethodKeys([](Method m) { return IsSearchMethod(m); }, true);
+const std::map<std::string, int> kValueMethodNames = MethodKeys([](Method) { return true; }, true);
 
 const std::map<std::string, Match> kMatchNames = {{"words", Match::Words},
                                                   {"phrases", Match::Phrases},
@@ -63,7 +74,7 @@ std::optional<VerseText> SplitVerse(const std::string& typed) {
 
 }  // namespace
 
-std::string MethodKey(Method method) { return KeyOf(kMethodNames, method); }
+std::string MethodKey(Method method) { return std::string(InfoOf(method).key); }
 std::string MatchKey(Match match) { return KeyOf(kMatchNames, match); }
 
 std::int16_t FindBook(const std::string& typed) {

@@ -11,7 +11,12 @@ namespace vellumark::cli {
 
 /// The command line's names of the counting methods, matches and measures, as
 /// CLI11 maps them onto the core's values (letter case ignored).
-extern const std::map<std::string, Method> kMethodNames;
+extern const std::map<std::string, int> kMethodNames;
+/// The search's methods (all but integral-reduced) and the value command's,
+/// each with "all", which stands for kAllMethods.
+extern const std::map<std::string, int> kSearchMethodNames;
+extern const std::map<std::string, int> kValueMethodNames;
+inline constexpr int kAllMethods = -1;
 extern const std::map<std::string, Match> kMatchNames;
 extern const std::map<std::string, std::int16_t> kMeasureNames;
 

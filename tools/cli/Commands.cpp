@@ -104,6 +104,7 @@ CheckedSearch CheckedRequests(const SearchOptions& o, Format format, const std::
                              ? o.measure
                              : static_cast<std::int16_t>(kGematria);
     request.method = o.method;
+    request.allMethods = o.allMethods;
     if (range) request.scope = range->scope;
     if (!o.valuesFrom) search.values = {request.value};
     return search;
@@ -176,24 +177,24 @@ int RunValueCommand(const ValueOptions& o) {
         {"text", text}, {"words", words.words.size()}, {"letters", words.letters}};
     std::string lines = "Words: " + std::to_string(words.words.size()) +
                         "\nLetters: " + std::to_string(words.letters) + "\n";
-    const auto total = [&words](Method method) {
-        std::int64_t value = 0;
-        for (const std::string& word : words.words) value += TextValue(word, method);
-        return value;
-    };
+    std::string csv = "method,value\r\n";
     for (const Method method : kMethods) {
-        const std::int64_t value = total(method);
+        if (o.method != kAllMethods && o.method != static_cast<int>(method)) continue;
+        const std::int64_t value = WordsValue(words.words, method);
         json["values"][MethodKey(method)] = value;
+        csv += MethodKey(method) + "," + std::to_string(value) + "\r\n";
         lines += std::string(MethodName(method)) + ": " + std::to_string(value);
         // The default method finds either value: both stand on its line.
         if (method == Method::StandardAndFinal)
-            lines += ", final-letter value " + std::to_string(total(Method::Final));
+            lines +=
+                ", final-letter value " + std::to_string(WordsValue(words.words, Method::Final));
         lines += "\n";
     }
     const std::string out =
         o.format == Format::Json
             ? json.dump(2, ' ', false, nlohmann::json::error_handler_t::replace) + "\n"
-            : lines;
+        : o.format == Format::Csv ? csv
+                                  : lines;
     WriteOut(out);
     return kFound;
 }

@@ -32,6 +32,7 @@ struct ValueOptions {
     std::string appFolder;
     std::vector<std::string> text;
     Format format = Format::Text;
+    int method = -1;  ///< a Method, or -1 (kAllMethods): every method
 };
 
 struct SearchOptions {
@@ -42,6 +43,7 @@ struct SearchOptions {
     std::int16_t measure = kGematria;
     bool measureGiven = false;
     Method method = Method::StandardAndFinal;
+    bool allMethods = false;  ///< a Hebrew value is then taken by its standard value
     std::optional<std::string> range;
     std::optional<Format> format;
     std::optional<std::string> report;

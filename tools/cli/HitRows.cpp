@@ -123,7 +123,7 @@ void RowSink::add(const Hit& hit) {
     const VerseId& id = hit.verse;
     HitRow row;
     row.value = request_.value;
-    row.method = request_.method;
+    row.method = request_.allMethods ? hit.method : request_.method;
     row.match = request_.match;
     row.verse = id;
     row.alternate = hit.alternate;
