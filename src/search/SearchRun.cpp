@@ -69,15 +69,14 @@ SearchResult RunSearch(const SearchRequest& request, const SearchData& data, Hit
                         "of its words. It is offered in the calculator and in Range Totals.");
     }
     data.prepare(methods);
-    ScanInput in{data, data.values(methods.front()), 0, data.verseCount() - 1,
-                 request.scope.has_value()};
+    ScanInput in{data, data.values(methods.front()), 0, data.verseCount() - 1};
     if (request.scope) std::tie(in.first, in.last) = ScopePositions(data, *request.scope);
 
     CountingSink counting(sink);
     counting.begin();
     SearchResult result;
     for (Method method : methods) {
-        const ScanInput scan{data, data.values(method), in.first, in.last, in.scoped};
+        const ScanInput scan{data, data.values(method), in.first, in.last};
         counting.method = method;
         if (request.match == Match::VerseRuns) {
             result.killed =

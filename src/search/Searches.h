@@ -72,7 +72,4 @@ bool UsesMethod(const SearchRequest& request);
 /// search method in their order (Integral reduced is no search method).
 std::vector<Method> SearchMethods(const SearchRequest& request);
 
-/// Records the Multiple Match verse search loads: the number of verses.
-constexpr std::size_t kVerseCount = 23213;
-
 }  // namespace vellumark
