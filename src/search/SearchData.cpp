@@ -5,6 +5,7 @@
 #include "data/Errors.h"
 #include "data/HebrewText.h"
 #include "data/RecordFiles.h"
+#include "data/VerseTexts.h"
 
 #include <filesystem>
 #include <limits>
@@ -63,6 +64,12 @@ void SearchData::prepare(const std::vector<Method>& methods) const {
         values_[static_cast<std::size_t>(missing[m])] =
             std::make_unique<MethodValues>(std::move(computed[m]));
     }
+}
+
+const VerseTexts& SearchData::texts() const {
+    const std::lock_guard<std::mutex> lock(mutex_);
+    if (!texts_) texts_ = std::make_unique<VerseTexts>(appPath_);
+    return *texts_;
 }
 
 std::optional<std::size_t> SearchData::find(const VerseId& id, std::size_t from) const {

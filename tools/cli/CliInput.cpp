@@ -36,13 +36,6 @@ const std::map<std::string, std::int16_t> kMeasureNames = {
 
 namespace {
 
-template <typename Map, typename Value>
-std::string KeyOf(const Map& names, Value value) {
-    for (const auto& [key, v] : names)
-        if (v == value) return key;
-    return {};
-}
-
 /// Lower-case ASCII, spaces dropped: "1 Sam " gives "1sam".
 std::string Folded(std::string_view text) {
     std::string folded;
@@ -73,9 +66,6 @@ std::optional<VerseText> SplitVerse(const std::string& typed) {
 }
 
 }  // namespace
-
-std::string MethodKey(Method method) { return std::string(InfoOf(method).key); }
-std::string MatchKey(Match match) { return KeyOf(kMatchNames, match); }
 
 std::int16_t FindBook(const std::string& typed) {
     const std::string wanted = Folded(typed);

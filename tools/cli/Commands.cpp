@@ -3,12 +3,12 @@
 #include "cli/Commands.h"
 
 #include "cli/CliInput.h"
-#include "cli/HitRows.h"
 #include "cli/Interrupt.h"
 #include "cli/SearchValues.h"
 #include "data/AppPaths.h"
 #include "data/FileErrors.h"
 #include "filter/ReportFilter.h"
+#include "search/HitRows.h"
 #include "search/SearchData.h"
 #include "search/ValueSearchInput.h"
 #include "totals/RangeTotals.h"
@@ -89,9 +89,7 @@ CheckedSearch CheckedRequests(const SearchOptions& o, Format format, const std::
     ValueSearchFields fields;
     fields.value = o.valuesFrom ? std::to_string(search.values.front())
                                 : SearchValueText(*o.value, o.method, o.measure);
-    // Exports have no report: a stand-in name lets the value and header pass
-    // the window's checks alone.
-    fields.reportName = format == Format::Html ? *o.report : "export";
+    if (format == Format::Html) fields.reportName = *o.report;
     fields.reportHeader = o.header;
     fields.method = o.method;
     ValueSearchCheck check = CheckValueSearch(fields, app);
@@ -139,13 +137,13 @@ int WriteHtml(const SearchRequest& request, const std::string& app) {
 int WriteRows(const CheckedSearch& search, Format format, const std::string& target,
               const std::string& app) {
     Output out(target);
-    const std::unique_ptr<RowWriter> writer = MakeRowWriter(format, out);
-    RowSink sink(app, [&writer](const HitRow& row) { writer->row(row); });
+    RowOutput writer(format, out);
     // The record files are read and decoded once for every value of a batch.
     const SearchData data(app);
+    RowSink sink(data, [&writer](const HitRow& row) { writer.row(row); });
     TerminalObserver observer;
     long hits = 0;
-    writer->begin();
+    writer.begin();
     SearchRequest request = search.request;
     for (const std::int32_t value : search.values) {
         if (Interrupted()) break;
@@ -153,7 +151,7 @@ int WriteRows(const CheckedSearch& search, Format format, const std::string& tar
         sink.setRequest(request);
         hits += RunSearch(request, data, sink, observer).hits;
     }
-    writer->finish();
+    writer.finish();
     out.commit();
     return Status(hits);
 }
@@ -182,7 +180,7 @@ int RunValueCommand(const ValueOptions& o) {
         if (o.method != kAllMethods && o.method != static_cast<int>(method)) continue;
         const std::int64_t value = WordsValue(words.words, method);
         json["values"][MethodKey(method)] = value;
-        csv += MethodKey(method) + "," + std::to_string(value) + "\r\n";
+        csv.append(MethodKey(method)).append(",").append(std::to_string(value)) += "\r\n";
         lines += std::string(MethodName(method)) + ": " + std::to_string(value);
         // The default method finds either value: both stand on its line.
         if (method == Method::StandardAndFinal)
