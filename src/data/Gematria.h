@@ -85,6 +85,11 @@ inline constexpr std::array<Method, kMethodCount> kMethods = {Method::StandardAn
 
 /// The headings the method lists group their entries under.
 enum class MethodGroup { StandardValues, Substitutions, SquaresAndSums, Fillings };
+inline constexpr std::array<MethodGroup, 4> kMethodGroups = {
+    MethodGroup::StandardValues, MethodGroup::Substitutions, MethodGroup::SquaresAndSums,
+    MethodGroup::Fillings};
+/// "Standard values", "Substitutions", "Squares and sums", "Fillings".
+std::string_view GroupName(MethodGroup group);
 
 /// How a word's letters make its value: their values added (`Letters`); each
 /// letter's value added to a running sum, the running sums added (`Building`:

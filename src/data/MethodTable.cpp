@@ -165,6 +165,19 @@ const MethodInfo& InfoOf(Method method) {
 
 std::string_view MethodName(Method method) { return InfoOf(method).name; }
 
+std::string_view GroupName(MethodGroup group) {
+    switch (group) {
+        case MethodGroup::Substitutions:
+            return "Substitutions";
+        case MethodGroup::SquaresAndSums:
+            return "Squares and sums";
+        case MethodGroup::Fillings:
+            return "Fillings";
+        default:
+            return "Standard values";
+    }
+}
+
 std::optional<Method> MethodOfKey(std::string_view key) {
     for (const MethodInfo& info : kTable)
         if (info.key == key) return info.method;

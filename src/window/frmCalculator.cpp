@@ -3,6 +3,7 @@
 #include "data/Gematria.h"
 #include "window/HebrewInput.h"
 #include "window/MessageBox.h"
+#include "window/MethodValuesModel.h"
 #include "window/WordValuesModel.h"
 
 #include <QFormLayout>
@@ -16,6 +17,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QSortFilterProxyModel>
 #include <QTableView>
 #include <QTextDocument>
 #include <QVBoxLayout>
@@ -125,6 +127,21 @@ frmCalculator::frmCalculator(QWidget* parent) : QWidget(parent, Qt::Window) {
     tblWords->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     tblWords->horizontalHeader()->setStretchLastSection(true);
 
+    // Every method's value, sortable by method or by value; the methods' order first.
+    methods_ = new MethodValuesModel(this);
+    auto* sorted = new QSortFilterProxyModel(this);
+    sorted->setSourceModel(methods_);
+    tblMethods = new QTableView(this);
+    tblMethods->setObjectName(QStringLiteral("tblMethods"));
+    tblMethods->setAccessibleName(tr("Values by every method"));
+    tblMethods->setModel(sorted);
+    tblMethods->setSortingEnabled(true);
+    tblMethods->sortByColumn(-1, Qt::AscendingOrder);
+    tblMethods->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    tblMethods->verticalHeader()->setVisible(false);
+    tblMethods->horizontalHeader()->setStretchLastSection(true);
+    tblMethods->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+
     btnUseValue = new QPushButton(tr("Use Value"), this);
     btnUseValue->setObjectName(QStringLiteral("btnUseValue"));
     btnUseValue->setToolTip(tr("Put the gematria into Numeric Value of the main window"));
@@ -132,6 +149,7 @@ frmCalculator::frmCalculator(QWidget* parent) : QWidget(parent, Qt::Window) {
     auto* resultsRow = new QHBoxLayout;
     resultsRow->addLayout(results);
     resultsRow->addWidget(tblWords, 1);
+    resultsRow->addWidget(tblMethods, 1);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(lblHebrew);
     layout->addWidget(txtHebrew);
@@ -143,7 +161,7 @@ frmCalculator::frmCalculator(QWidget* parent) : QWidget(parent, Qt::Window) {
     connect(txtHebrew, &QPlainTextEdit::textChanged, this, &frmCalculator::txtHebrew_Change);
     connect(btnUseValue, &QPushButton::clicked, this, &frmCalculator::btnUseValue_Click);
     txtHebrew_Change();
-    resize(640, 560);
+    resize(900, 600);
 }
 
 void frmCalculator::createKeypad(QGridLayout* grid) {
@@ -223,6 +241,7 @@ void frmCalculator::txtHebrew_Change() {
         return sum;
     };
     words_->setWords(text.words);
+    methods_->setWords(text.words);
     gematria_ = total(Method::Standard);
     txtWords->setText(QString::number(text.words.size()));
     txtLetters->setText(QString::number(text.letters));

@@ -10,6 +10,7 @@ class QPlainTextEdit;
 class QPushButton;
 class QTableView;
 class WordValuesModel;
+class MethodValuesModel;
 
 /// The Gematria Calculator: the words, letters and values of typed or pasted
 /// Hebrew, worked out as the text changes. A window of its own beside the main
@@ -52,5 +53,7 @@ private:
     QLineEdit* txtAtbash;
     QTableView* tblWords;
     WordValuesModel* words_;
+    QTableView* tblMethods;
+    MethodValuesModel* methods_;
     QPushButton* btnUseValue;
 };

@@ -6,6 +6,7 @@
 #include "data/Gematria.h"
 #include "data/RecordFiles.h"
 #include "window/MessageBox.h"
+#include "window/MethodList.h"
 #include "window/frmCalculator.h"
 
 #include <QCheckBox>
@@ -127,11 +128,7 @@ void frmVellumark::createControls() {
         measure->setEnabled(false);
 
     drpMethod = Make<QComboBox>(body_, "drpMethod");
-    for (vellumark::Method method : vellumark::kMethods) {
-        const std::string_view name = vellumark::MethodName(method);
-        drpMethod->addItem(QString::fromUtf8(name.data(), static_cast<int>(name.size())),
-                           static_cast<int>(method));
-    }
+    FillSearchMethods(drpMethod);
     lblMethod = MakeLabel(body_, "lblMethod", tr("Method:"), drpMethod);
     chkWithinRange = Make<QCheckBox>(body_, "chkWithinRange", tr("Search only within the range"));
     chkWithinRange->setFont(BoldSans());

@@ -8,6 +8,7 @@
 #include "search/ValueSearchInput.h"
 #include "totals/RangeTotals.h"
 #include "window/MessageBox.h"
+#include "window/MethodList.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -77,7 +78,9 @@ void frmVellumark::btnValueSearch_Click() {
     fields.value = Text(txtValue);
     fields.reportName = Text(txtReportName);
     fields.reportHeader = txtReportHeader->toPlainText().toStdString();
-    fields.method = static_cast<vellumark::Method>(drpMethod->currentData().toInt());
+    const int method = drpMethod->currentData().toInt();
+    const bool allMethods = method == kAllMethodsItem;
+    if (!allMethods) fields.method = static_cast<vellumark::Method>(method);
     if (chkWithinRange->isChecked()) fields.range = rangeInput();
     vellumark::ValueSearchCheck check = vellumark::CheckValueSearch(fields, strAppPath);
     if (check.nameCleaned) txtReportName->setText(Q(check.request.reportName));
@@ -91,6 +94,7 @@ void frmVellumark::btnValueSearch_Click() {
         if (MessageBox::question(this, question, QStringLiteral("Overwrite?")) != MessageBox::Yes)
             return;
     }
+    check.request.allMethods = allMethods;
     runSearch(std::move(check.request));
 }
 

@@ -1,5 +1,6 @@
 #include "Overlaps.h"
 #include "data/AppPaths.h"
+#include "data/Gematria.h"
 #include "support/Fixtures.h"
 #include "window/Desktop.h"
 #include "window/MessageBox.h"
@@ -661,6 +662,34 @@ void tst_frmVellumark::methodAndRangeReachTheSearch() {
     QCOMPARE(MessageBox::takeShown().last(), kDone.first());
     QVERIFY(report().find("Method:") == std::string::npos);
     QCOMPARE(status(), QStringLiteral("2 hits written to Report/r.html"));
+
+    // The drop-down: the default, All methods, then the groups under headings that
+    // cannot be chosen; each search method once, Integral reduced only as a note.
+    QStringList fixed;
+    QList<int> methods;
+    for (int k = 0; k < method->count(); ++k) {
+        const auto* item = qobject_cast<QStandardItemModel*>(method->model())->item(k);
+        if (item->isSelectable())
+            methods << method->itemData(k).toInt();
+        else if (!method->itemText(k).isEmpty())
+            fixed << method->itemText(k);
+    }
+    QCOMPARE(fixed, (QStringList{"Standard values",
+                                 "Integral reduced: not for searches (calculator and Range Totals)",
+                                 "Substitutions", "Squares and sums", "Fillings"}));
+    QCOMPARE(methods.size(), 26);
+    QCOMPARE(methods.mid(0, 3), (QList<int>{0, -1, 1}));
+    QCOMPARE(QSet<int>(methods.begin(), methods.end()).size(), 26);
+    QVERIFY(!methods.contains(static_cast<int>(vellumark::Method::IntegralReduced)));
+
+    // All methods: אם by the standard values and ית by atbash, under their headings.
+    method->setCurrentText("All methods");
+    MessageBox::setNextAnswer(MessageBox::Yes);
+    search("41", "r");
+    QCOMPARE(MessageBox::takeShown().last(), kDone.first());
+    QVERIFY(report().find("<p>Method: All methods.</p>\r\n<h3>Standard and final letters</h3>") !=
+            std::string::npos);
+    QCOMPARE(status(), QStringLiteral("5 hits written to Report/r.html"));
 }
 
 void tst_frmVellumark::searchDataKeptUntilAFileChanges() {
