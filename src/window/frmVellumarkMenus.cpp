@@ -109,6 +109,9 @@ void frmVellumark::mnuAbout_Click() {
            "<p><b>English text:</b> the King James Version (1769), in the public domain (in the "
            "United Kingdom its rights are vested in the Crown).</p>"
            "<p>Both texts as shipped by Debian's package bibledit-data.</p>"
+           "<p><b>Counting methods:</b> how each of the 26 methods counts, and which reading is "
+           "used where published methods differ, is told under Help, Sources and Counting "
+           "Rules.</p>"
            "<p>Built with Qt %2, under the GNU Lesser General Public License version 3, and "
            "pugixml, under the MIT licence.</p>"
            "<p>Reports go to %3.</p>")

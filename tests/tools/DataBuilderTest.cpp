@@ -123,7 +123,8 @@ TEST_F(DataBuilderTest, writesTheFourFiles) {
     for (const char* text : {"<h1>The Old Testament in English</h1>\r\n<section "
                              "id=\"sources\">\r\n<h3>Sources and counting rules</h3>\r\n",
                              "values.</p>\r\n</section>\r\n", "by Open Scriptures",
-                             "https://creativecommons.org/licenses/by/4.0/", "Aleppo Codex"})
+                             "https://creativecommons.org/licenses/by/4.0/", "Aleppo Codex",
+                             "Integral reduced is the digital root"})
         EXPECT_NE(head.find(text), std::string::npos) << text;
     for (std::size_t start = 0; start < head.size(); start = head.find('\n', start) + 1) {
         EXPECT_NE(head.substr(start, 3), "<P>");

@@ -492,7 +492,7 @@ void tst_frmVellumark::menusOpenTheRightFiles() {
           QStringLiteral("Westminster Leningrad Codex"), QStringLiteral("Open Scriptures"),
           QStringLiteral("CC BY 4.0"), QStringLiteral("King James Version"),
           QStringLiteral("Lesser General Public License"), QStringLiteral("pugixml"),
-          "Reports go to " + path("Report/") + "."})
+          QStringLiteral("Sources and Counting Rules"), "Reports go to " + path("Report/") + "."})
         QVERIFY2(about[0].contains(needed), qPrintable(needed));
 
     showWindow();
