@@ -12,9 +12,9 @@
 namespace bench {
 
 /// Builds the real data from Debian's bibledit-data into a program folder of
-/// its own, runs the benchmarks over it and removes it. The folder lies in the
-/// temporary folder (TMPDIR): on a disk, wall time measures the disk's
-/// write-back as well, CPU time does not.
+/// its own under the temporary folder, runs the benchmarks over it and removes
+/// it. The benchmarks measure CPU time, which the disk does not change (files
+/// under /dev, such as /dev/shm, are never written by the data builder).
 inline int RunOverRealData(int argc, char* argv[], const char* folderName, std::string& appPath) {
     namespace fs = std::filesystem;
     const std::string sources = vellumark::kSourcesFolder;
@@ -23,9 +23,7 @@ inline int RunOverRealData(int argc, char* argv[], const char* folderName, std::
             << "The benchmarks need Debian's bibledit-data (apt-get install bibledit-data).\n";
         return 1;
     }
-    // Nothing is written under /dev (AtomicFile refuses it): the temporary folder.
-    const fs::path base = fs::temp_directory_path();
-    appPath = (base / folderName).string();
+    appPath = (fs::temp_directory_path() / folderName).string();
     databuilder::BuildData(sources, appPath + "/Data");
     fs::create_directories(appPath + "/Report");
     benchmark::Initialize(&argc, argv);

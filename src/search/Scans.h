@@ -19,6 +19,21 @@ struct ScanInput {
     std::size_t last = 0;
 };
 
+struct SearchRequest;
+
+/// The values and verses a request's scan reads: its method's (or the
+/// records' own when the method does not matter), and its range's verses or
+/// all. A range whose verses the data does not hold in order, or a method no
+/// search takes (Integral reduced), is a DataError. Under All methods, the
+/// default method's values.
+ScanInput ScanInputOf(const SearchRequest& request, const SearchData& data);
+
+/// Word Count, Letter Count and Gematria are the verse searches' measures.
+bool IsKnownType(std::int16_t searchType);
+/// Each verse's value of a known measure: its count from the records, or its
+/// gematria by the scan's method.
+const std::int32_t* MeasureOf(const ScanInput& in, std::int16_t searchType);
+
 /// The scans of the four searches: each hands its hits to the sink in file order.
 void MatchSingleLine(const ScanInput& in, std::int32_t intValue, std::int16_t intSearchType,
                      HitSink& sink);

@@ -45,6 +45,18 @@ std::pair<std::size_t, std::size_t> ScopePositions(const SearchData& data,
 
 }  // namespace
 
+ScanInput ScanInputOf(const SearchRequest& request, const SearchData& data) {
+    const Method method = SearchMethods(request).front();
+    if (!IsSearchMethod(method)) {
+        throw DataError(std::string(MethodName(method)) +
+                        " cannot be searched: it is the digital root of a whole text, not a sum "
+                        "of its words. It is offered in the calculator and in Range Totals.");
+    }
+    ScanInput in{data, data.values(method), 0, data.verseCount() - 1};
+    if (request.scope) std::tie(in.first, in.last) = ScopePositions(data, *request.scope);
+    return in;
+}
+
 bool UsesMethod(const SearchRequest& request) {
     return request.match == Match::Words || request.match == Match::Phrases ||
            request.searchType == kGematria;
@@ -62,15 +74,9 @@ std::vector<Method> SearchMethods(const SearchRequest& request) {
 SearchResult RunSearch(const SearchRequest& request, const SearchData& data, HitSink& sink,
                        SearchObserver& observer) {
     // The values and the scope are settled before the sink opens anything.
+    const ScanInput in = ScanInputOf(request, data);
     const std::vector<Method> methods = SearchMethods(request);
-    if (!IsSearchMethod(methods.front())) {
-        throw DataError(std::string(MethodName(methods.front())) +
-                        " cannot be searched: it is the digital root of a whole text, not a sum "
-                        "of its words. It is offered in the calculator and in Range Totals.");
-    }
     data.prepare(methods);
-    ScanInput in{data, data.values(methods.front()), 0, data.verseCount() - 1};
-    if (request.scope) std::tie(in.first, in.last) = ScopePositions(data, *request.scope);
 
     CountingSink counting(sink);
     counting.begin();
