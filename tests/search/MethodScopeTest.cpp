@@ -1,4 +1,5 @@
 #include "data/Errors.h"
+#include "search/EqualValues.h"
 #include "search/SearchData.h"
 #include "search/Searches.h"
 #include "support/Fixtures.h"
@@ -220,6 +221,22 @@ TEST_F(MethodScopeTest, earlyStop_findsWhatTryingEverythingFinds) {
             }
         }
     }
+}
+
+// The calculator's counts: words, phrases of two words or more, verses, per search method.
+TEST_F(MethodScopeTest, equalValues_countedPerMethod) {
+    const SearchData data(dir.path());
+    auto counts = [&](std::int64_t value, int maxWords, Method method) {
+        for (const EqualCounts& c : CountEqualValues(data, value, maxWords))
+            if (c.method == method) return std::vector<long>{c.words, c.phrases, c.verses};
+        return std::vector<long>{};
+    };
+    EXPECT_EQ(counts(54, 2, Method::Standard), (std::vector<long>{0, 1, 1}));  // כל ד
+    EXPECT_EQ(counts(54, 1, Method::Standard), (std::vector<long>{0, 0, 1}));
+    EXPECT_EQ(counts(41, 2, Method::StandardAndFinal), (std::vector<long>{2, 0, 1}));
+    EXPECT_EQ(counts(601, 2, Method::StandardAndFinal), (std::vector<long>{2, 0, 1}));
+    EXPECT_EQ(counts(41, 2, Method::Atbash), (std::vector<long>{2, 0, 0}));  // ית twice
+    EXPECT_EQ(counts(41, 2, Method::IntegralReduced), std::vector<long>{});
 }
 
 TEST_F(MethodScopeTest, textOrScopeNotAgreeing_isADataErrorAndKeepsTheReport) {
