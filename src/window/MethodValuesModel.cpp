@@ -11,6 +11,10 @@ void MethodValuesModel::setWords(const std::vector<std::string>& words) {
     emit dataChanged(index(0, 1), index(rowCount() - 1, 1));
 }
 
+vellumark::Method MethodValuesModel::method(int row) const {
+    return vellumark::kMethods[static_cast<std::size_t>(row)];
+}
+
 int MethodValuesModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : static_cast<int>(values_.size());
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/Gematria.h"
+
 #include <QAbstractTableModel>
 
 #include <array>
@@ -19,6 +21,9 @@ public:
     /// Takes the value of `words` (letters only, as SplitHebrewWords gives
     /// them) by every method.
     void setWords(const std::vector<std::string>& words);
+    /// The method and the value of a row.
+    vellumark::Method method(int row) const;
+    std::int64_t value(int row) const { return values_[static_cast<std::size_t>(row)]; }
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;

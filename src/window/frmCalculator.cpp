@@ -1,6 +1,7 @@
 #include "window/frmCalculator.h"
 
 #include "data/Gematria.h"
+#include "search/EqualValues.h"
 #include "window/HebrewInput.h"
 #include "window/MessageBox.h"
 #include "window/MethodValuesModel.h"
@@ -18,6 +19,7 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QSortFilterProxyModel>
+#include <QStandardItemModel>
 #include <QTableView>
 #include <QTextDocument>
 #include <QVBoxLayout>
@@ -129,7 +131,7 @@ frmCalculator::frmCalculator(QWidget* parent) : QWidget(parent, Qt::Window) {
 
     // Every method's value, sortable by method or by value; the methods' order first.
     methods_ = new MethodValuesModel(this);
-    auto* sorted = new QSortFilterProxyModel(this);
+    auto* sorted = sortedMethods_ = new QSortFilterProxyModel(this);
     sorted->setSourceModel(methods_);
     tblMethods = new QTableView(this);
     tblMethods->setObjectName(QStringLiteral("tblMethods"));
@@ -141,6 +143,33 @@ frmCalculator::frmCalculator(QWidget* parent) : QWidget(parent, Qt::Window) {
     tblMethods->verticalHeader()->setVisible(false);
     tblMethods->horizontalHeader()->setStretchLastSection(true);
     tblMethods->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+
+    tblMethods->setSelectionBehavior(QAbstractItemView::SelectRows);
+    tblMethods->setSelectionMode(QAbstractItemView::SingleSelection);
+
+    // Equal under other methods: the text's value under the method chosen in the
+    // table, counted among the words, phrases and verses under every search method.
+    btnEqual = new QPushButton(tr("Equal under other methods"), this);
+    btnEqual->setObjectName(QStringLiteral("btnEqual"));
+    btnEqual->setToolTip(
+        tr("Count the words, phrases and verses whose value under each method "
+           "equals the text's value under the method chosen in the table"));
+    lblEqual = new QLabel(this);
+    lblEqual->setObjectName(QStringLiteral("lblEqual"));
+    equal_ = new QStandardItemModel(0, 4, this);
+    equal_->setHorizontalHeaderLabels({tr("Method"), tr("Words"), tr("Phrases"), tr("Verses")});
+    auto* sortedEqual = new QSortFilterProxyModel(this);
+    sortedEqual->setSourceModel(equal_);
+    tblEqual = new QTableView(this);
+    tblEqual->setObjectName(QStringLiteral("tblEqual"));
+    tblEqual->setAccessibleName(tr("Equal under other methods"));
+    tblEqual->setModel(sortedEqual);
+    tblEqual->setSortingEnabled(true);
+    tblEqual->sortByColumn(-1, Qt::AscendingOrder);
+    tblEqual->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    tblEqual->verticalHeader()->setVisible(false);
+    tblEqual->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    lblEqual->setBuddy(tblEqual);
 
     btnUseValue = new QPushButton(tr("Use Value"), this);
     btnUseValue->setObjectName(QStringLiteral("btnUseValue"));
@@ -156,12 +185,18 @@ frmCalculator::frmCalculator(QWidget* parent) : QWidget(parent, Qt::Window) {
     layout->addWidget(lblIgnored);
     layout->addLayout(keypad);
     layout->addLayout(resultsRow);
+    auto* equalRow = new QHBoxLayout;
+    equalRow->addWidget(btnEqual);
+    equalRow->addWidget(lblEqual, 1);
+    layout->addLayout(equalRow);
+    layout->addWidget(tblEqual);
     layout->addWidget(btnUseValue, 0, Qt::AlignRight);
 
     connect(txtHebrew, &QPlainTextEdit::textChanged, this, &frmCalculator::txtHebrew_Change);
     connect(btnUseValue, &QPushButton::clicked, this, &frmCalculator::btnUseValue_Click);
+    connect(btnEqual, &QPushButton::clicked, this, &frmCalculator::btnEqual_Click);
     txtHebrew_Change();
-    resize(900, 600);
+    resize(900, 760);
 }
 
 void frmCalculator::createKeypad(QGridLayout* grid) {
@@ -242,6 +277,7 @@ void frmCalculator::txtHebrew_Change() {
     };
     words_->setWords(text.words);
     methods_->setWords(text.words);
+    wordCount_ = text.words.size();
     gematria_ = total(Method::Standard);
     txtWords->setText(QString::number(text.words.size()));
     txtLetters->setText(QString::number(text.letters));
@@ -261,3 +297,44 @@ void frmCalculator::txtHebrew_Change() {
 }
 
 void frmCalculator::btnUseValue_Click() { emit valueChosen(gematria_); }
+
+void frmCalculator::btnEqual_Click() {
+    const QModelIndexList chosen = tblMethods->selectionModel()->selectedRows();
+    const int row = chosen.isEmpty() ? static_cast<int>(vellumark::Method::Standard)
+                                     : sortedMethods_->mapToSource(chosen.front()).row();
+    const vellumark::Method method = methods_->method(row);
+    const std::int64_t value = methods_->value(row);
+    const QString name = methods_->index(row, 0).data().toString();
+    if (!vellumark::IsSearchMethod(method)) {
+        MessageBox::information(this, tr("%1 is not for searches: choose another method in the "
+                                         "table.")
+                                          .arg(name));
+        return;
+    }
+    if (value <= 0 || !dataSource_) {
+        MessageBox::information(this, tr("Type Hebrew text first: its value is what is counted."));
+        return;
+    }
+    std::vector<vellumark::EqualCounts> counts;
+    try {
+        counts = vellumark::CountEqualValues(*dataSource_(), value, static_cast<int>(wordCount_));
+    } catch (const std::exception& error) {
+        MessageBox::information(this, QString::fromUtf8(error.what()));
+        return;
+    }
+    equal_->setRowCount(0);
+    for (const vellumark::EqualCounts& c : counts) {
+        const std::string_view methodName = vellumark::MethodName(c.method);
+        QList<QStandardItem*> items{new QStandardItem(
+            QString::fromUtf8(methodName.data(), static_cast<qsizetype>(methodName.size())))};
+        for (const long number : {c.words, c.phrases, c.verses}) {
+            auto* item = new QStandardItem;
+            item->setData(QVariant::fromValue<qint64>(number), Qt::DisplayRole);
+            items << item;
+        }
+        equal_->appendRow(items);
+    }
+    const QString phrases = wordCount_ < 2 ? tr("no phrases: the text is one word")
+                                           : tr("phrases of 2 to %1 words").arg(wordCount_);
+    lblEqual->setText(tr("Equal to %1, the value under %2 (%3):").arg(value).arg(name, phrases));
+}

@@ -3,12 +3,20 @@
 #include <QWidget>
 
 #include <cstdint>
+#include <functional>
+#include <memory>
+
+namespace vellumark {
+class SearchData;
+}
 
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 class QTableView;
+class QSortFilterProxyModel;
+class QStandardItemModel;
 class WordValuesModel;
 class MethodValuesModel;
 
@@ -25,6 +33,11 @@ public:
 
     explicit frmCalculator(QWidget* parent = nullptr);
 
+    /// Where "Equal under other methods" takes the program's search data from
+    /// (it throws FileError and DataError as SearchData does).
+    using DataSource = std::function<std::shared_ptr<const vellumark::SearchData>()>;
+    void setDataSource(DataSource source) { dataSource_ = std::move(source); }
+
 signals:
     /// "Use Value": the text's standard gematria.
     void valueChosen(std::int64_t value);
@@ -32,6 +45,7 @@ signals:
 private slots:
     void txtHebrew_Change();
     void btnUseValue_Click();
+    void btnEqual_Click();
 
 private:
     void createKeypad(class QGridLayout* grid);
@@ -56,4 +70,11 @@ private:
     QTableView* tblMethods;
     MethodValuesModel* methods_;
     QPushButton* btnUseValue;
+    QSortFilterProxyModel* sortedMethods_;
+    QPushButton* btnEqual;
+    QLabel* lblEqual;
+    QTableView* tblEqual;
+    QStandardItemModel* equal_;
+    DataSource dataSource_;
+    std::size_t wordCount_ = 0;
 };

@@ -83,6 +83,7 @@ void frmVellumark::mnuSources_Click() {
 void frmVellumark::mnuCalculator_Click() {
     if (!calculator_) {
         calculator_ = new frmCalculator(this);
+        calculator_->setDataSource([this] { return searchData_.get(); });
         connect(calculator_, &frmCalculator::valueChosen, this, [this](std::int64_t value) {
             txtValue->setText(QString::number(value));
             activateWindow();

@@ -592,6 +592,31 @@ void tst_frmVellumark::calculator() {
     QCOMPARE(get<QLineEdit>("txtValue")->text(), QStringLiteral("441"));
     QCOMPARE(window->focusWidget(), get<QWidget>("txtReportName"));
     QCOMPARE(openCalculator(), calculator);  // the menu brings back the one calculator
+
+    // Equal under other methods: כו is 26 by Standard (no row chosen). The records hold
+    // the words 26 of Gen 1:2 and Exo 1:1 and the verses Gen 1:1 and Exo 1:1; the test's
+    // Hebrew.txt has no letters, so the other methods find nothing.
+    text->setPlainText(QStringLiteral("כו"));
+    QTest::mouseClick(in<QPushButton>(calculator, "btnEqual"), Qt::LeftButton);
+    const QAbstractItemModel* equal = in<QTableView>(calculator, "tblEqual")->model();
+    QCOMPARE(equal->rowCount(), 25);
+    auto equalRow = [&](int r) {
+        QStringList cells;
+        for (int c = 0; c < 4; ++c) cells << equal->index(r, c).data().toString();
+        return cells.join(' ');
+    };
+    QCOMPARE(equalRow(0), QStringLiteral("Standard and final letters 2 0 2"));
+    QCOMPARE(equalRow(1), QStringLiteral("Standard 0 0 0"));
+    QCOMPARE(in<QLabel>(calculator, "lblEqual")->text(),
+             QStringLiteral(
+                 "Equal to 26, the value under Standard (no phrases: the text is one word):"));
+    // Integral reduced is not for searches.
+    auto* methods = in<QTableView>(calculator, "tblMethods");
+    methods->selectRow(7);
+    QTest::mouseClick(in<QPushButton>(calculator, "btnEqual"), Qt::LeftButton);
+    QCOMPARE(MessageBox::takeShown(),
+             QStringList{kTitle + "Integral reduced is not for searches: choose another method "
+                                  "in the table."});
 }
 
 void tst_frmVellumark::noControlsOverlap() {
