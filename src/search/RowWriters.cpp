@@ -247,6 +247,7 @@ void RowWriter::text(const HitRow& r) {
     out_ += r.hebrew;
     out_ += r.alternate ? ")  " : "  ";
     AppendNumber(out_, r.value);
+    if (r.allMethods) out_.append("  ").append(MethodName(r.method));
     out_ += '\n';
 }
 

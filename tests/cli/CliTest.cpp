@@ -528,6 +528,11 @@ TEST(CliMethodTest, methodAndRange) {
     ExpectFields(all.out, R"([{"hebrew": "אם", "method": "standard-final"},
         {"hebrew": "אם", "method": "standard"}, {"hebrew": "ית", "method": "atbash"}])");
     EXPECT_EQ(nlohmann::json::parse(all.out).size(), 3u);
+    EXPECT_EQ(RunCli({"search", "--value", "41", "--match", "words", "--method", "all",
+                      "--app-folder", app.path()})
+                  .out,
+              "Gen 1:1, word 1  אם  41  Standard and final letters\n"
+              "Gen 1:1, word 1  אם  41  Standard\nGen 1:1, word 2  ית  41  Atbash\n");
     // Kolel adds the words: 473 and 3.
     ExpectFields(runAll({"totals", "--range", "Gen 1:1-Gen 1:2", "--method", "kolel"}).out,
                  R"({"method_total": 476})");
