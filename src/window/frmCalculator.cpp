@@ -1,8 +1,8 @@
 #include "window/frmCalculator.h"
 
 #include "data/Gematria.h"
+#include "data/HebrewInput.h"
 #include "search/EqualValues.h"
-#include "window/HebrewInput.h"
 #include "window/MessageBox.h"
 #include "window/MethodValuesModel.h"
 #include "window/WordValuesModel.h"
@@ -269,7 +269,7 @@ void frmCalculator::txtHebrew_Change() {
         return;
     }
     accepted_ = typed;
-    const vellumark::HebrewWords text = vellumark::HebrewWordsOf(typed);
+    const vellumark::HebrewWords text = vellumark::HebrewWordsOf(typed.toStdString());
     auto total = [&text](Method method) {
         std::int64_t sum = 0;
         for (const std::string& word : text.words) sum += vellumark::TextValue(word, method);
