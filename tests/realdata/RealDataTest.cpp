@@ -3,6 +3,7 @@
 // that the realdata_build test made (VELLUMARK_REALDATA); run alone, they build it.
 #include "data/Books.h"
 #include "data/EnglishLookup.h"
+#include "data/Portions.h"
 #include "data/TextStream.h"
 #include "data/VerseRecordFile.h"
 #include "data/WordRecordFile.h"
@@ -213,3 +214,18 @@ TEST_F(RealDataTest, computedValues_equalTheRecordsAndTheTotals) {
 }
 
 }  // namespace
+
+// The portions follow one another verse by verse in the data's numbering and
+// together hold the Torah.
+TEST_F(RealDataTest, portions_tileTheTorah) {
+    const SearchData loaded(app->path());
+    std::size_t next = 0;
+    for (const Portion& portion : kPortions) {
+        ASSERT_EQ(loaded.ids()[next], portion.verses.first) << portion.name;
+        const std::optional<std::size_t> last = loaded.find(portion.verses.last, next);
+        ASSERT_TRUE(last) << portion.name;
+        next = *last + 1;
+    }
+    EXPECT_EQ(loaded.ids()[next - 1], (VerseId{5, 34, 12}));
+    EXPECT_EQ(loaded.ids()[next].book, 6);
+}

@@ -176,6 +176,16 @@ std::vector<std::string> EnglishHead() {
         "400; the final forms kaf, mem, nun, pe and tsadi count as their letter. Alternative "
         "gematria: the same, except that the final forms count 500, 600, 700, 800 and 900. A "
         "verse's values are the sums of its words' values.</p>",
+        "<p class=\"about\">Scopes: the Torah is Genesis to Deuteronomy; the Prophets are "
+        "Joshua, Judges, Samuel, Kings, Isaiah, Jeremiah, Ezekiel and the twelve from Hosea to "
+        "Malachi; the Writings are the other books. The 54 weekly Torah portions follow the "
+        "table of the Torah portions of <a "
+        "href=\"https://www.myjewishlearning.com/torah-portions/\">My Jewish Learning</a>, in "
+        "the Hebrew chapter and verse numbers (Vayetze ends at Genesis 32:3, Pinchas at Numbers "
+        "30:1, Ki Tavo at Deuteronomy 29:8). The one difference: this text numbers Exodus 20 in "
+        "26 verses, the four short commandments each a verse of its own, so Yitro ends at Exodus "
+        "20:26 where the table, from an edition that prints the chapter in 23 verses, says "
+        "20:23.</p>",
         "</section>",
     };
 }
