@@ -1,20 +1,13 @@
 #include "cli/RowWriters.h"
 
 #include "cli/CliInput.h"
-#include "data/AtomicFile.h"
 #include "data/Books.h"
-#include "data/FileErrors.h"
 
 #include <nlohmann/json.hpp>
-
-#include <cerrno>
 
 namespace vellumark::cli {
 
 namespace {
-
-/// Standard output is written in pieces of this size.
-constexpr std::size_t kFlushSize = 1 << 16;
 
 std::string Book(std::int16_t book) {
     std::string abbrev = GetBookAbbrev(book);
@@ -104,33 +97,6 @@ std::string CsvField(std::string_view text) {
         quoted += c;
     }
     return quoted + '"';
-}
-
-Output::Output(const std::string& target) {
-    if (target != "-") file_ = std::make_unique<AtomicFile>(target);
-}
-
-Output::~Output() = default;
-
-void Output::write(std::string_view bytes) {
-    if (file_) {
-        file_->write(bytes);
-        return;
-    }
-    buffer_ += bytes;
-    if (buffer_.size() >= kFlushSize) commit();
-}
-
-void Output::commit() {
-    if (file_) {
-        file_->commit();
-        return;
-    }
-    if (!buffer_.empty() &&
-        std::fwrite(buffer_.data(), 1, buffer_.size(), stdout) != buffer_.size())
-        throw SystemFileError(errno, "standard output", "write file");
-    buffer_.clear();
-    if (std::fflush(stdout) != 0) throw SystemFileError(errno, "standard output", "write file");
 }
 
 std::unique_ptr<RowWriter> MakeRowWriter(Format format, Output& out) {

@@ -1,33 +1,12 @@
 #pragma once
 
 #include "cli/HitRows.h"
+#include "cli/Output.h"
 
-#include <cstdio>
 #include <memory>
 #include <string>
 
-namespace vellumark {
-class AtomicFile;
-}
-
 namespace vellumark::cli {
-
-/// Where an export goes: standard output, or a file that takes the place of an
-/// earlier one only on commit().
-class Output {
-public:
-    /// "-" is standard output; anything else a file path (throws FileError).
-    explicit Output(const std::string& target);
-    ~Output();
-
-    void write(std::string_view bytes);
-    /// Flushes standard output, or puts the file in place.
-    void commit();
-
-private:
-    std::unique_ptr<AtomicFile> file_;
-    std::string buffer_;
-};
 
 /// Writes rows in one format: begin() once, row() per hit, finish() once.
 class RowWriter {
