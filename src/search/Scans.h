@@ -11,13 +11,12 @@ namespace vellumark {
 
 /// What a scan reads: the decoded records, one method's values, and the verses
 /// from `first` to `last` (positions in the data, both included) that it
-/// reports hits in. `scoped` when the search was limited to a range.
+/// reports hits in.
 struct ScanInput {
     const SearchData& data;
     const MethodValues& values;
     std::size_t first = 0;
     std::size_t last = 0;
-    bool scoped = false;
 };
 
 /// The scans of the four searches: each hands its hits to the sink in file order.

@@ -51,7 +51,7 @@ SearchResult RunSearch(const SearchRequest& request, const SearchData& data, Hit
                        SearchObserver& observer) {
     // The values and the scope are settled before the sink opens anything.
     const Method method = UsesMethod(request) ? request.method : Method::StandardAndFinal;
-    ScanInput in{data, data.values(method), 0, data.verseCount() - 1, request.scope.has_value()};
+    ScanInput in{data, data.values(method), 0, data.verseCount() - 1};
     if (request.scope) std::tie(in.first, in.last) = ScopePositions(data, *request.scope);
 
     CountingSink counting(sink);

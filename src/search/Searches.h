@@ -64,7 +64,4 @@ SearchResult RunSearch(const SearchRequest& request, const SearchData& data,
 /// phrase searches, and the verse searches by gematria.
 bool UsesMethod(const SearchRequest& request);
 
-/// Records the Multiple Match verse search loads: the number of verses.
-constexpr std::size_t kVerseCount = 23213;
-
 }  // namespace vellumark

@@ -1,8 +1,11 @@
 #include "data/FieldDecoding.h"
+#include "search/RunningSums.h"
 #include "search/Scans.h"
 #include "search/Searches.h"
 
 #include <algorithm>
+#include <typeinfo>
+#include <vector>
 
 namespace vellumark {
 
@@ -19,6 +22,21 @@ const std::int32_t* MeasureOf(const ScanInput& in, std::int16_t searchType) {
         default:
             return in.values.verses.data();
     }
+}
+
+/// Per start verse from `first` to `end`, the first verse after it of a later
+/// book (or `end`): a run stops before it. Books come in order in sound data;
+/// the rule holds whatever their order.
+std::vector<std::size_t> BookEnds(const std::vector<VerseId>& ids, std::size_t first,
+                                  std::size_t end) {
+    std::vector<std::size_t> ends(end > first ? end - first : 0);
+    std::vector<std::size_t> later;  // verses ahead, their books rising from the top down
+    for (std::size_t i = end; i-- > first;) {
+        while (!later.empty() && ids[later.back()].book <= ids[i].book) later.pop_back();
+        ends[i - first] = later.empty() ? end : later.back();
+        later.push_back(i);
+    }
+    return ends;
 }
 
 bool IsKnownType(std::int16_t searchType) {
@@ -49,47 +67,58 @@ void MatchSingleLine(const ScanInput& in, std::int32_t intValue, std::int16_t in
 bool MatchMultipleLine(const ScanInput& in, std::int32_t intValue, std::int16_t intSearchType,
                        HitSink& sink, SearchObserver& observer) {
     observer.resetKill();
-    // At most kVerseCount verses are searched; the bar counts the start
-    // verses of the range, or of the whole text.
-    const std::size_t end = std::min(in.last + 1, kVerseCount);
-    const std::size_t starts = end > in.first ? end - in.first : 0;
-    observer.progressPrepared(in.scoped ? static_cast<int>(std::max<std::size_t>(starts, 1)) - 1
-                                        : static_cast<int>(kVerseCount) - 1);
+    // Every verse of the data, or of the range, starts runs; the bar counts
+    // the start verses from 0.
+    const std::size_t end = in.last + 1;
+    observer.progressPrepared(static_cast<int>(std::max<std::size_t>(end - in.first, 1)) - 1);
     if (!IsKnownType(intSearchType)) return false;
 
     const std::vector<VerseId>& ids = in.data.ids();
-    const std::int32_t* const measure = MeasureOf(in, intSearchType);
-    const std::int32_t* const second = in.values.verseAlternates.data();
+    const std::vector<std::size_t> bookEnds = BookEnds(ids, in.first, end);
+    const auto* const measure = MeasureOf(in, intSearchType);
+    const auto* const second = in.values.verseAlternates.data();
+    // The alternative gematria can complete a run only where it differs.
+    const bool withSecond = intSearchType == kGematria && in.values.alternate;
+    RunningSum sum(end, intValue, [measure](std::size_t j) { return measure[j]; });
+    RunningSum secondSum(end, intValue, [second](std::size_t j) { return second[j]; });
+    // A plain observer shows nothing and never kills: the scan skips its calls.
+    const bool yields = typeid(observer) != typeid(SearchObserver);
     observer.progressShown(true);
 
     bool killed = false;
     for (std::size_t i = in.first; i < end; ++i) {
-        // The one place where the window handles its events, Kill Process among them.
-        observer.processEvents();
-        if (observer.killRequested()) {
-            killed = true;
-            break;
+        if (yields) {
+            // The one place where the window handles its events, Kill Process among them.
+            observer.processEvents();
+            if (observer.killRequested()) {
+                killed = true;
+                break;
+            }
         }
-        // Sums are taken in 64 bits: computed values may be large in a damaged text.
-        std::int64_t sum = 0;
-        std::int64_t secondSum = 0;
-        for (std::size_t j = i; j < end && ids[j].book <= ids[i].book; ++j) {
-            sum += measure[j];
-            secondSum += second[j];
-            if (sum > intValue) break;
-            const bool primaryHit = sum == intValue;
-            if (intSearchType != kGematria && !primaryHit) continue;
-            if (intSearchType == kGematria && !primaryHit && secondSum != intValue) continue;
+        // The shortest run from i that matches: up to the verse where the sum
+        // reaches the value, which ends it, and within the book of i. The
+        // alternative sum matches only before that verse; at it the sum wins.
+        const std::size_t bookEnd = bookEnds[i - in.first];
+        const std::size_t j = sum.from(i);
+        std::size_t hitEnd = j < bookEnd && sum.sum() == intValue ? j : end;
+        bool alternate = false;
+        if (withSecond) {
+            const std::size_t k = secondSum.from(i);
+            if (k < j && k < bookEnd && secondSum.sum() == intValue) {
+                hitEnd = k;
+                alternate = true;
+            }
+        }
+        if (hitEnd != end) {
             Hit hit;
             hit.verse = ids[i];
-            hit.runEnd = ids[j];
-            hit.furtherVerses =
-                NarrowTo16(static_cast<std::int32_t>(j - i), "run length", in.data.lineDataPath());
-            hit.alternate = !primaryHit;
+            hit.runEnd = ids[hitEnd];
+            hit.furtherVerses = NarrowTo16(static_cast<std::int32_t>(hitEnd - i), "run length",
+                                           in.data.lineDataPath());
+            hit.alternate = alternate;
             sink.add(hit);
-            break;
         }
-        observer.progressValue(static_cast<int>(in.scoped ? i - in.first : i));
+        if (yields) observer.progressValue(static_cast<int>(i - in.first));
     }
     observer.progressShown(false);
     if (killed) observer.resetKill();

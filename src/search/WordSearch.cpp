@@ -1,5 +1,7 @@
 #include "search/Scans.h"
 
+#include "search/RunningSums.h"
+
 #include <algorithm>
 
 namespace vellumark {
@@ -8,28 +10,34 @@ namespace {
 
 /// Every phrase of the verse whose primary sum equals the value, or whose
 /// alternate sum equals it and exceeds the primary sum: at most one, the
-/// shortest, per start position.
+/// shortest, per start position. The primary sum ends a phrase where it
+/// reaches the value; before that it is below the value, so an alternate sum
+/// equal to the value exceeds it there. `alternates`: some word of the
+/// method has an alternate value of its own.
 void EvaluateVerse(const ScanWord* words, int count, const VerseId& id, std::int32_t value,
-                   HitSink& sink) {
-    const int last = count - 1;
-    for (int i = 0; i <= last; ++i) {
-        std::int32_t primarySum = 0;
-        std::int32_t alternateSum = 0;
-        for (int j = i; j <= last; ++j) {
-            primarySum += words[j].primary;
-            alternateSum += words[j].alternate;
-            if (primarySum > value) break;
-            const bool primaryHit = primarySum == value;
-            if (!primaryHit && !(alternateSum > primarySum && alternateSum == value)) continue;
-            Hit hit;
-            hit.verse = id;
-            hit.wordCount = count;
-            hit.firstWord = i;
-            hit.lastWord = j;
-            hit.alternate = !primaryHit;
-            sink.add(hit);
-            break;
+                   bool alternates, HitSink& sink) {
+    const auto end = static_cast<std::size_t>(count);
+    RunningSum primary(end, value, [words](std::size_t j) { return words[j].primary; });
+    RunningSum alternate(end, value, [words](std::size_t j) { return words[j].alternate; });
+    for (std::size_t i = 0; i < end; ++i) {
+        const std::size_t j = primary.from(i);
+        std::size_t hitEnd = j < end && primary.sum() == value ? j : end;
+        bool onAlternate = false;
+        if (alternates) {
+            const std::size_t k = alternate.from(i);
+            if (k < j && alternate.sum() == value) {
+                hitEnd = k;
+                onAlternate = true;
+            }
         }
+        if (hitEnd == end) continue;
+        Hit hit;
+        hit.verse = id;
+        hit.wordCount = count;
+        hit.firstWord = static_cast<int>(i);
+        hit.lastWord = static_cast<int>(hitEnd);
+        hit.alternate = onAlternate;
+        sink.add(hit);
     }
 }
 
@@ -72,7 +80,7 @@ void MatchMultipleWord(const ScanInput& in, std::int32_t intValue, HitSink& sink
     for (std::size_t v = in.first; v <= in.last; ++v) {
         EvaluateVerse(in.values.words.data() + firstWords[v],
                       static_cast<int>(firstWords[v + 1] - firstWords[v]), in.data.ids()[v],
-                      intValue, sink);
+                      intValue, in.values.alternate, sink);
     }
 }
 

@@ -87,7 +87,7 @@ TEST_F(VerseSearchTest, multiple_runsStayInTheirBookAndMayOverlap) {
     EXPECT_EQ(multiple(2, kWordCount), Report({"<br>Gen  1:3", "<br>Exo  1:1"}))
         << "Gen 2:1 + Exo 1:1 would cross into the next book";
     EXPECT_EQ(multiple(11, kWordCount), Report({"<br>Exo  1:1 - Exo  1:2"}));
-    EXPECT_EQ(recorder.events.front(), "max 23212");
+    EXPECT_EQ(recorder.events.front(), "max 5");
     EXPECT_EQ(recorder.progress, 5) << "the last start verse of six";
     EXPECT_EQ(result.hits, 1);
     EXPECT_FALSE(result.killed);
@@ -109,7 +109,7 @@ TEST_F(VerseSearchTest, multiple_killKeepsHitsSoFarAndCompletesTheReport) {
     EXPECT_TRUE(result.killed);
     EXPECT_FALSE(recorder.kill);
     EXPECT_EQ(recorder.resets, 2);
-    EXPECT_EQ(recorder.events, (std::vector<std::string>{"max 23212", "bar on", "bar off"}));
+    EXPECT_EQ(recorder.events, (std::vector<std::string>{"max 5", "bar on", "bar off"}));
 }
 
 TEST_F(VerseSearchTest, failedSearch_keepsThePreviousReport) {
@@ -123,3 +123,19 @@ TEST_F(VerseSearchTest, failedSearch_keepsThePreviousReport) {
 }
 
 }  // namespace
+
+TEST(VerseRunsTest, moreVersesThanTheHebrewBible_searchedWhole) {
+    // 23,300 verses of two letters, then one of seven in the next book.
+    std::vector<TestVerse> verses;
+    for (int k = 0; k < 23300; ++k)
+        verses.push_back({1, k / 150 + 1, k % 150 + 1, 1, 2, 0, 0, "H", "E"});
+    verses.push_back({2, 1, 1, 1, 7, 0, 0, "H", "E"});
+    TempDir dir;
+    WriteAppFolder(dir.path(), verses);
+    Recorder recorder;
+    const SearchResult result =
+        RunSearch({dir.path(), "r", "", 7, Match::VerseRuns, kLetterCount}, recorder);
+    EXPECT_EQ(ReadFile(result.reportPath), Report({"<br>Exo  1:1"}));
+    EXPECT_EQ(recorder.events.front(), "max 23300");
+    EXPECT_EQ(recorder.progress, 23300);
+}
