@@ -6,24 +6,34 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <vector>
 
 namespace vellumark {
 
+/// Verses from `first` to `last`: positions in the data, both included.
+struct Span {
+    std::size_t first = 0;
+    std::size_t last = 0;
+};
+
 /// What a scan reads: the decoded records, one method's values, and the verses
 /// from `first` to `last` (positions in the data, both included) that it
-/// reports hits in.
+/// reports hits in. A scope of several ranges is scanned range by range; the
+/// verse runs' scan takes them all at once in `ranges` (then `first` and
+/// `last` do not count), so that one progress bar counts them.
 struct ScanInput {
     const SearchData& data;
     const MethodValues& values;
     std::size_t first = 0;
     std::size_t last = 0;
+    std::vector<Span> ranges;
 };
 
 /// The scans of the four searches: each hands its hits to the sink in file order.
 void MatchSingleLine(const ScanInput& in, std::int32_t intValue, std::int16_t intSearchType,
                      HitSink& sink);
 /// Yields to the window once per start verse; returns true when Kill Process
-/// stopped it. A run starts and ends within one book and within the scan's verses.
+/// stopped it. A run starts and ends within one book and within one range.
 bool MatchMultipleLine(const ScanInput& in, std::int32_t intValue, std::int16_t intSearchType,
                        HitSink& sink, SearchObserver& observer);
 void MatchSingleWord(const ScanInput& in, std::int32_t intValue, HitSink& sink);
