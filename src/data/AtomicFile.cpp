@@ -2,12 +2,15 @@
 
 #include "data/FileErrors.h"
 
+#include <array>
+#include <atomic>
 #include <cerrno>
 #include <cstdio>
 #include <filesystem>
 #include <random>
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace vellumark {
@@ -15,6 +18,24 @@ namespace vellumark {
 namespace {
 
 constexpr std::size_t kBufferBytes = 1 << 16;
+
+/// The temporaries not yet committed, for RemoveTemporaries(): a signal handler
+/// may read them at any moment, so they are plain pointers set atomically.
+std::array<std::atomic<const char*>, 16> gTemporaries{};
+
+void Register(const char* path) {
+    for (auto& slot : gTemporaries) {
+        const char* empty = nullptr;
+        if (slot.compare_exchange_strong(empty, path)) return;
+    }
+}
+
+void Unregister(const char* path) {
+    for (auto& slot : gTemporaries) {
+        const char* expected = path;
+        if (slot.compare_exchange_strong(expected, nullptr)) return;
+    }
+}
 
 std::string RandomSuffix(std::mt19937_64& random) {
     static constexpr char kLetters[] =
@@ -24,13 +45,72 @@ std::string RandomSuffix(std::mt19937_64& random) {
     return suffix;
 }
 
+/// `name` cut to at most `bytes`, never inside a UTF-8 character.
+std::string CutName(const std::string& name, std::size_t bytes) {
+    if (name.size() <= bytes) return name;
+    while (bytes > 0 && (static_cast<unsigned char>(name[bytes]) & 0xC0) == 0x80) --bytes;
+    return name.substr(0, bytes);
+}
+
+bool UnderDevices(const std::filesystem::path& path) {
+    const std::string text = std::filesystem::absolute(path).lexically_normal().string();
+    return text.starts_with("/dev/") || text.starts_with("/proc/");
+}
+
+[[noreturn]] void Refuse(const std::string& target, const std::string& reason) {
+    throw FileError(kAccessError, target, "create file", reason);
+}
+
 }  // namespace
 
-AtomicFile::AtomicFile(std::string targetPath) : target_(std::move(targetPath)) {
-    const std::filesystem::path target(target_);
+AtomicFile::AtomicFile(std::string targetPath, Links links) : target_(std::move(targetPath)) {
+    namespace fs = std::filesystem;
+    fs::path path(target_);
+    struct stat status {};
+    bool exists = ::lstat(path.c_str(), &status) == 0;
+    if (path.filename().empty() && !(exists && S_ISDIR(status.st_mode)))
+        Refuse(target_, "a name ending in / is a folder's, not a file's");
+    // A chain of links is followed to the file it ends at; /dev/stdout and its
+    // like are opened as they are (their links are the kernel's own).
+    for (int hop = 0; links == Links::Follow && exists && S_ISLNK(status.st_mode); ++hop) {
+        if (hop == 40 || UnderDevices(path)) break;
+        std::error_code error;
+        const fs::path next = fs::read_symlink(path, error);
+        if (error) throw SystemFileError(error.value(), target_, "create file");
+        path = next.is_absolute() ? next : path.parent_path() / next;
+        exists = ::lstat(path.c_str(), &status) == 0;
+    }
+    if (exists && S_ISLNK(status.st_mode) && links == Links::Follow) {
+        exists = ::stat(path.c_str(), &status) == 0;
+    }
+    if (exists && S_ISDIR(status.st_mode)) Refuse(target_, "it is a folder, not a file");
+    const bool devices = UnderDevices(path);
+    if (links == Links::Follow && exists &&
+        (devices || !(S_ISREG(status.st_mode) || S_ISLNK(status.st_mode)))) {
+        // Written as it is: a pipe or a device cannot be renamed over.
+        direct_ = true;
+        do {
+            fd_ = ::open(path.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC |
+                                           (S_ISREG(status.st_mode) ? O_APPEND : 0));
+        } while (fd_ < 0 && errno == EINTR);
+        if (fd_ < 0) throw SystemFileError(errno, target_, "create file");
+        buffer_.reserve(kBufferBytes);
+        return;
+    }
+    if (devices) Refuse(target_, "nothing is created or replaced under /dev");
+    openTemporary(path.string());
+    // A replaced file keeps who may read and write it.
+    if (exists && S_ISREG(status.st_mode)) ::fchmod(fd_, status.st_mode & 07777);
+    buffer_.reserve(kBufferBytes);
+}
+
+void AtomicFile::openTemporary(const std::string& path) {
+    const std::filesystem::path target(path);
+    renameTo_ = path;
     const std::string folder = target.parent_path().string();
-    const std::string prefix =
-        (folder.empty() ? std::string() : folder + "/") + "." + target.filename().string() + ".";
+    // ".<name>.XXXXXX", the name cut where the whole would not fit a file name.
+    const std::string name = CutName(target.filename().string(), kMaxFileName - 8);
+    const std::string prefix = (folder.empty() ? std::string() : folder + "/") + "." + name + ".";
     std::mt19937_64 random(std::random_device{}() ^ static_cast<std::uint64_t>(::getpid()));
     for (int attempt = 0; attempt < 100; ++attempt) {
         temporary_ = prefix + RandomSuffix(random);
@@ -40,13 +120,20 @@ AtomicFile::AtomicFile(std::string targetPath) : target_(std::move(targetPath)) 
         if (errno != EEXIST) throw SystemFileError(errno, target_, "create file");
     }
     if (fd_ < 0) throw FileError(kAccessError, target_, "create file", "no free temporary name");
-    buffer_.reserve(kBufferBytes);
+    Register(temporary_.c_str());
 }
 
 AtomicFile::~AtomicFile() {
     if (committed_) return;
     if (fd_ >= 0) ::close(fd_);
+    if (direct_) return;
+    Unregister(temporary_.c_str());
     ::unlink(temporary_.c_str());
+}
+
+void AtomicFile::RemoveTemporaries() noexcept {
+    for (auto& slot : gTemporaries)
+        if (const char* path = slot.load()) ::unlink(path);
 }
 
 void AtomicFile::line(std::string_view text) {
@@ -77,13 +164,14 @@ void AtomicFile::flush() {
 
 void AtomicFile::commit() {
     flush();
-    if (::fsync(fd_) != 0) throw SystemFileError(errno, target_, "write file");
+    if (!direct_ && ::fsync(fd_) != 0) throw SystemFileError(errno, target_, "write file");
     const int fd = fd_;
     fd_ = -1;
     if (::close(fd) != 0) throw SystemFileError(errno, target_, "write file");
-    if (std::rename(temporary_.c_str(), target_.c_str()) != 0)
+    if (!direct_ && std::rename(temporary_.c_str(), renameTo_.c_str()) != 0)
         throw SystemFileError(errno, target_, "replace file");
     committed_ = true;
+    if (!direct_) Unregister(temporary_.c_str());
 }
 
 }  // namespace vellumark

@@ -11,9 +11,18 @@ namespace vellumark {
 /// file where a good one was. Every writer gets a temporary file of its own,
 /// created exclusively (".<target name>.XXXXXX", never through an existing path
 /// or link): two programs writing one target each commit a complete file, and
-/// the last rename wins.
+/// the last rename wins. A replaced file keeps its permission bits; a file
+/// with further hard links is replaced by a new one (the other names keep the
+/// old content). Nothing under /dev is ever created, replaced or removed.
 class AtomicFile {
 public:
+    /// What a symbolic link at the target path becomes. Replace: a file of its
+    /// own (the program's own folders, where a planted link must not lead a
+    /// write elsewhere). Follow: the link stays and the file it leads to is
+    /// replaced; a named pipe, a device or anything under /dev (as
+    /// /dev/stdout) is then written directly, with no temporary file.
+    enum class Links { Replace, Follow };
+
     /// The bytes the temporary name adds to the target's file name.
     static constexpr std::size_t kTemporaryNameExtra = 8;
     /// The longest file name the file systems of this platform hold.
@@ -24,7 +33,8 @@ public:
         return fileName.size() + kTemporaryNameExtra <= kMaxFileName;
     }
 
-    explicit AtomicFile(std::string targetPath);  ///< throws FileError
+    /// Throws FileError, naming `targetPath`.
+    explicit AtomicFile(std::string targetPath, Links links = Links::Replace);
     ~AtomicFile();
     AtomicFile(const AtomicFile&) = delete;
     AtomicFile& operator=(const AtomicFile&) = delete;
@@ -36,14 +46,21 @@ public:
     /// Throws FileError naming the target and the system's reason.
     void commit();
 
+    /// Removes the temporary files of every AtomicFile not yet committed;
+    /// safe to call from a signal handler that then ends the program.
+    static void RemoveTemporaries() noexcept;
+
 private:
     void flush();
+    void openTemporary(const std::string& path);
 
     std::string target_;
+    std::string renameTo_;  ///< the target, or the file its links lead to
     std::string temporary_;
     int fd_ = -1;
     std::string buffer_;
     bool committed_ = false;
+    bool direct_ = false;  ///< writing the target itself: a pipe or a device
 };
 
 }  // namespace vellumark

@@ -4,6 +4,7 @@
 #include <cctype>
 #include <charconv>
 #include <cmath>
+#include <limits>
 
 namespace vellumark {
 
@@ -12,6 +13,37 @@ namespace {
 bool IsDigit(char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; }
 
 char AsciiLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
+/// For a number of the syntax below that a double cannot hold: true when it
+/// lies below 1 (its first significant digit stands after the point, counting
+/// the exponent), false when it is too large.
+bool Underflows(const std::string& s) {
+    long long order = 0;  // the power of ten of the first significant digit
+    bool significant = false;
+    bool point = false;
+    std::size_t i = s[0] == '+' || s[0] == '-' ? 1 : 0;
+    for (; i < s.size() && (IsDigit(s[i]) || s[i] == '.'); ++i) {
+        if (s[i] == '.') {
+            point = true;
+        } else if (!significant && s[i] != '0') {
+            significant = true;
+            if (point) --order;
+        } else if (!point && significant) {
+            ++order;
+        } else if (point && !significant) {
+            --order;
+        }
+    }
+    long long exponent = 0;
+    bool negative = false;
+    if (i < s.size()) {  // 'e' or 'E'
+        ++i;
+        negative = s[i] == '-';
+        if (s[i] == '+' || s[i] == '-') ++i;
+        for (; i < s.size(); ++i) exponent = std::min(exponent * 10 + (s[i] - '0'), 1000000LL);
+    }
+    return order + (negative ? -exponent : exponent) < 0;
+}
 
 }  // namespace
 
@@ -39,7 +71,12 @@ std::optional<double> ParseNumber(const std::string& text) {
     const std::size_t start = s[0] == '+' ? 1 : 0;
     double value = 0;
     const auto [end, error] = std::from_chars(s.data() + start, s.data() + s.size(), value);
-    if (error == std::errc::result_out_of_range) return s[start] == '-' ? -HUGE_VAL : HUGE_VAL;
+    if (error == std::errc::result_out_of_range) {
+        // Too small for a double is a fraction, not a large number: 1e-400.
+        const double magnitude =
+            Underflows(s) ? std::numeric_limits<double>::denorm_min() : HUGE_VAL;
+        return s[start] == '-' ? -magnitude : magnitude;
+    }
     return value;
 }
 

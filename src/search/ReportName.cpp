@@ -22,7 +22,10 @@ ReportName CleanReportName(const std::string& typed, const std::string& emptyMes
     }
     if (EndsWith(result.name, ".html")) result.name.resize(result.name.size() - 5);
     if (EndsWith(result.name, ".htm")) result.name.resize(result.name.size() - 4);
-    if (result.name.find_first_of("/\\") != std::string::npos) {
+    if (result.name.find_first_not_of('.') == std::string::npos) {
+        // "", "." and ".." would be a hidden file or a folder's name.
+        result.message = "A report name needs at least one character that is not a dot.";
+    } else if (result.name.find_first_of("/\\") != std::string::npos) {
         result.message =
             "A report name cannot contain \"/\" or \"\\\": reports are kept in the Report folder.";
     } else if (!AtomicFile::NameFits(result.name + ".html")) {

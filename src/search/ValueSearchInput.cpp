@@ -13,23 +13,29 @@
 
 namespace vellumark {
 
+std::string SearchValueMessage(WholeNumber number, const std::string& shown) {
+    switch (number) {
+        case WholeNumber::NotANumber:
+            return "Please enter a valid numeric search value.";
+        case WholeNumber::NotPositive:
+            return "Numeric value must be greater than zero";
+        case WholeNumber::NotWhole:
+            return "Decimal search values are not permitted";
+        case WholeNumber::TooLarge:
+            return "The search value " + shown + " is too large; the largest is 2147483647.";
+        default:
+            return {};
+    }
+}
+
 ValueSearchCheck CheckValueSearch(const ValueSearchFields& fields, const std::string& appPath) {
     ValueSearchCheck check;
     std::int32_t value = 0;
     const WholeNumber number =
         CheckWholeNumber(fields.value, std::numeric_limits<std::int32_t>::max(), value);
-    switch (number) {
-        case WholeNumber::NotANumber:
-            check.message = "Please enter a valid numeric search value.";
-            return check;
-        case WholeNumber::NotPositive:
-            check.message = "Numeric value must be greater than zero";
-            return check;
-        case WholeNumber::NotWhole:
-            check.message = "Decimal search values are not permitted";
-            return check;
-        default:
-            break;
+    if (number != WholeNumber::Valid && number != WholeNumber::TooLarge) {
+        check.message = SearchValueMessage(number, fields.value);
+        return check;
     }
     const ReportName name =
         CleanReportName(fields.reportName, "Please enter a name for the report");
@@ -40,8 +46,7 @@ ValueSearchCheck CheckValueSearch(const ValueSearchFields& fields, const std::st
         return check;
     }
     if (number == WholeNumber::TooLarge) {
-        check.message =
-            "The search value " + fields.value + " is too large; the largest is 2147483647.";
+        check.message = SearchValueMessage(number, fields.value);
         return check;
     }
     if (!TrimSpaces(fields.reportHeader).empty() &&

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/TextInput.h"
 #include "data/VerseRange.h"
 #include "search/Searches.h"
 
@@ -39,5 +40,9 @@ struct ValueSearchCheck {
 /// request's scope then holds its verses). The first failing check gives the
 /// message; nothing is written.
 ValueSearchCheck CheckValueSearch(const ValueSearchFields& fields, const std::string& appPath);
+
+/// The message of CheckValueSearch for a value that CheckWholeNumber found to
+/// be `number`, `shown` standing for the value as typed; empty for a valid one.
+std::string SearchValueMessage(WholeNumber number, const std::string& shown);
 
 }  // namespace vellumark

@@ -2,16 +2,22 @@
 // the window's to the byte, its exports parse back to the report's hits, and
 // bad input gives the window's message, status 2 and no file.
 #include "cli/CliInput.h"
+#include "filter/ReportFilter.h"
 #include "search/Searches.h"
 #include "support/Fixtures.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#include <chrono>
+#include <csignal>
 #include <cstdlib>
 #include <filesystem>
+#include <thread>
 
+#include <sys/stat.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 using namespace vellumark;
 using testing_support::ReadFile;
@@ -31,8 +37,9 @@ struct CliRun {
 };
 
 /// Runs the program with `args`, each quoted for the shell; standard input
-/// comes from `input`.
-CliRun RunCli(const std::vector<std::string>& args, const std::string& input = {}) {
+/// comes from `input`, standard output goes to `stdoutTo` when it is given.
+CliRun RunCli(const std::vector<std::string>& args, const std::string& input = {},
+              const std::string& stdoutTo = {}) {
     TempDir io;
     WriteFile(io.file("in"), input);
     std::string command = VELLUMARK_CLI;
@@ -41,7 +48,8 @@ CliRun RunCli(const std::vector<std::string>& args, const std::string& input = {
         for (const char c : arg) command += c == '\'' ? std::string("'\\''") : std::string(1, c);
         command += '\'';
     }
-    command += " <" + io.file("in") + " >" + io.file("out") + " 2>" + io.file("err");
+    command += " <" + io.file("in") + " >" + (stdoutTo.empty() ? io.file("out") : stdoutTo) +
+               " 2>" + io.file("err");
     const int status = std::system(command.c_str());
     return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadFile(io.file("out")),
             ReadFile(io.file("err"))};
@@ -224,6 +232,16 @@ const StatusCase kStatusCases[] = {
     {"slash", {"--value", "8", "--report", "a/b"}, 2, "A report name cannot contain \"/\""},
     {"htmlWithoutName", {"--value", "8", "--format", "html"}, 2, "--report NAME"},
     {"measureOfWords", {"--value", "8", "--measure", "letters"}, 2, "--measure"},
+    {"matchAnyCase", {"--value", "16", "--match", "Verses"}, 0, ""},
+    {"rangeLineBreak", {"--value", "8", "--range", "Gen 1:1-\nExo 1:1"}, 2, "is not a book"},
+    {"valueAndValuesFrom", {"--value", "8", "--values-from", "-"}, 2, "--value excludes"},
+    {"startVerseMissing", {"--value", "8", "--range", "Gen 1:9-Exo 1:1"}, 2, "Genesis 1:9 was"},
+    {"hebrewOfWords", {"--value", "אב", "--measure", "words"}, 2, "--measure letters and"},
+    {"digitsAndHebrew", {"--value", "26א"}, 2, "holds Hebrew letters and digits"},
+    {"hebrewAndDigits", {"--value", "1א2"}, 2, "holds Hebrew letters and digits"},
+    {"belowDoubles", {"--value", "1e-400"}, 2, "Decimal search values are not permitted"},
+    {"dotsOnly", {"--value", "8", "--report", ".html"}, 2, "at least one character that is"},
+    {"outputFolder", {"--value", "8", "--output", "@/Report/"}, 3, "it is a folder"},
 };
 
 class CliStatusTest : public CliTest, public ::testing::WithParamInterface<StatusCase> {};
@@ -231,10 +249,16 @@ class CliStatusTest : public CliTest, public ::testing::WithParamInterface<Statu
 TEST_P(CliStatusTest, statusMessageAndNoFile) {
     const StatusCase& c = GetParam();
     std::vector<std::string> args = {"search", "--match", "words"};
-    const bool html = std::find(c.args.begin(), c.args.end(), "--report") != c.args.end() ||
-                      std::find(c.args.begin(), c.args.end(), "--format") != c.args.end();
+    const auto has = [&c](const char* option) {
+        return std::find(c.args.begin(), c.args.end(), option) != c.args.end();
+    };
+    const bool html = has("--report") || has("--format") || has("--output");
     if (!html) args.insert(args.end(), {"--format", "csv", "--output", app.file("out.csv")});
-    args.insert(args.end(), c.args.begin(), c.args.end());
+    for (const std::string& arg : c.args)  // "@/x": x in the program folder
+        args.push_back(arg.starts_with("@/") ? app.file(arg.substr(2)) : arg);
+    std::size_t matches = 0;
+    for (std::size_t k = 0; k + 1 < args.size(); ++k) matches += args[k] == "--match";
+    if (matches > 1) args.erase(args.begin() + 1, args.begin() + 3);
     const CliRun run = cli(args);
     EXPECT_EQ(run.status, c.status) << run.err;
     if (c.status < 2) {
@@ -280,6 +304,15 @@ TEST_F(CliTest, reportChangedOnlyWithYes) {
     EXPECT_EQ(cli({"search", "--value", "8", "--match", "words", "--report", "v", "--yes"}).status,
               0);
     EXPECT_EQ(Count(ReadFile(app.file("Report/v.html")), "<b><i>"), 3u);
+
+    // A verse-runs report filtered with --yes is the window's filtered copy.
+    ASSERT_EQ(cli({"search", "--value", "24", "--match", "verse-runs", "--report", "runs"}).status,
+              0);
+    fs::copy_file(app.file("Report/runs.html"), app.file("Report/window.html"));
+    FilterReport(app.path(), "window", "A", "", [] { return true; });
+    const CliRun runs = cli({"filter", "--report", "runs", "--text", "A", "--yes"});
+    EXPECT_EQ(runs.out, "0 of 2 entries kept in " + app.file("Report/runs.html") + "\n");
+    EXPECT_EQ(ReadFile(app.file("Report/runs.html")), ReadFile(app.file("Report/window.html")));
 }
 
 TEST_F(CliTest, valuesFrom_oneOutputWithAValueColumn) {
@@ -293,13 +326,34 @@ TEST_F(CliTest, valuesFrom_oneOutputWithAValueColumn) {
     EXPECT_EQ(values, (std::vector<std::string>{"8", "8", "8", "13", "16", "16"}))
         << "8: B, D, F G (E's alternate is below its value); 13: A B; 16: A B C, Exo 1:1 H";
 
-    // Standard input, and a refused value: its line named, nothing written.
-    const CliRun bad =
-        cli({"search", "--values-from", "-", "--match", "words", "--output", app.file("out.txt")},
-            "8\n0\n");
-    EXPECT_EQ(bad.status, 2);
-    EXPECT_EQ(bad.err, "vellumark-cli: -, line 2 (0): Numeric value must be greater than zero\n");
-    EXPECT_FALSE(fs::exists(app.file("out.txt")));
+    // Standard input under both its names; a byte-order mark and tabs are white
+    // space; a refused value is named by its real line, at most 40 characters of
+    // it shown, a NUL escaped; nothing is written.
+    const std::string bom = "\xEF\xBB\xBF";
+    const std::string nul(
+        "1\0"
+        "2",
+        3);
+    const struct {
+        std::string input, err;
+    } refused[] = {
+        {bom + "8\t\n\n \t\n0\n", "line 4 (0): Numeric value must be greater than zero"},
+        {"8\n" + nul + "\n", "line 2 (1\\02): Please enter a valid numeric search value."},
+        {std::string(50, '9') + "\n", "line 1 (" + std::string(40, '9') +
+                                          "...): The search value " + std::string(40, '9') +
+                                          "... is too large"},
+    };
+    for (const char* source : {"-", "/dev/stdin"}) {
+        for (const auto& c : refused) {
+            const CliRun bad = cli({"search", "--values-from", source, "--match", "words",
+                                    "--output", app.file("out.txt")},
+                                   c.input);
+            EXPECT_EQ(bad.status, 2);
+            EXPECT_NE(bad.err.find(std::string(source) + ", " + c.err), std::string::npos)
+                << bad.err;
+            EXPECT_FALSE(fs::exists(app.file("out.txt")));
+        }
+    }
 }
 
 TEST_F(CliTest, totalsAndValue) {
@@ -314,6 +368,120 @@ TEST_F(CliTest, totalsAndValue) {
     ASSERT_EQ(value.status, 0) << value.err;
     ExpectFields(value.out, R"({"words": 3, "values": {"standard": 321, "final": 801}})");
     EXPECT_EQ(RunCli({"value", "abc"}).status, 2);
+
+    // The text forms, whole.
+    EXPECT_EQ(RunCli({"value", "אלהים"}).out,
+              "Words: 1\nLetters: 5\nStandard and final letters: 86, final-letter value 646\n"
+              "Standard: 86\nFinal letters: 646\nOrdinal: 41\nReduced: 14\nAtbash: 560\n");
+    EXPECT_EQ(cli({"totals", "--range", "Gen 1:2-Gen 1:3", "--method", "ordinal"}).out,
+              "Word count: 4\nLetter count: 10\nGematria: 24\nAlternative gematria: 36\n"
+              "Ordinal: 0\n");
+    EXPECT_EQ(cli({"search", "--value", "24", "--match", "verse-runs"}).out,
+              "Gen 1:2-Gen 1:3  D E F G  24\n");
+    const CliRun bogus = RunCli({"bogus"});
+    EXPECT_EQ(bogus.status, 2);
+    EXPECT_EQ(bogus.err,
+              "vellumark-cli: \"bogus\" is not a command; the commands are value, search, totals "
+              "and filter.\n");
+    // A full disk under standard output is a failure, as for the searches.
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{"--version"}, {"--help"}, {"value", "א"}}) {
+        const CliRun full = RunCli(args, {}, "/dev/full");
+        EXPECT_EQ(full.status, 3) << args[0];
+        EXPECT_NE(full.err.find("No space left on device"), std::string::npos) << full.err;
+    }
+}
+
+// --output writes the bytes of standard output, through a link (kept) and into
+// a named pipe; a program beside its Data folder needs no --app-folder.
+TEST_F(CliTest, outputThroughLinkAndPipe_sameBytesAsStandardOutput) {
+    std::string values;
+    for (int k = 0; k < 2000; ++k) values += "8\n16\n";
+    WriteFile(app.file("values.txt"), values);
+    const std::vector<std::string> search = {
+        "search", "--values-from", app.file("values.txt"), "--match", "words", "--format", "csv"};
+    const std::string expected = cli(search).out;
+    ASSERT_GT(expected.size(), 1u << 16);
+
+    fs::create_symlink("real.csv", app.file("link.csv"));
+    auto toLink = search;
+    toLink.insert(toLink.end(), {"--output", app.file("link.csv")});
+    EXPECT_EQ(cli(toLink).status, 0);
+    EXPECT_EQ(ReadFile(app.file("real.csv")), expected);
+    EXPECT_TRUE(fs::is_symlink(app.file("link.csv")));
+
+    ASSERT_EQ(::mkfifo(app.file("pipe").c_str(), 0600), 0);
+    std::string piped;
+    {
+        std::jthread reader([&] { piped = ReadFile(app.file("pipe")); });
+        auto toPipe = search;
+        toPipe.insert(toPipe.end(), {"--output", app.file("pipe")});
+        EXPECT_EQ(cli(toPipe).status, 0);
+    }
+    EXPECT_EQ(piped, expected);
+    EXPECT_TRUE(fs::is_fifo(app.file("pipe")));
+
+    fs::copy_file(VELLUMARK_CLI, app.file("vellumark-cli"));
+    fs::permissions(app.file("vellumark-cli"), fs::perms::owner_exec, fs::perm_options::add);
+    const std::string own = app.file("vellumark-cli") + " search --value 16 --match verses >" +
+                            app.file("own.txt") + " 2>&1";
+    EXPECT_EQ(WEXITSTATUS(std::system(own.c_str())), 0) << ReadFile(app.file("own.txt"));
+    EXPECT_EQ(ReadFile(app.file("own.txt")),
+              "Gen 1:1  A B C  16\nGen 1:2  D E  16\nExo 1:1  H  16\n");
+}
+
+// SIGINT, SIGTERM and SIGHUP stop a batch: a complete output of the hits so far,
+// status 130, no progress on a redirected standard error; a second signal ends
+// the program at once and takes the temporary output with it.
+TEST_F(CliTest, signalsStopTheSearchWithACompleteOutput) {
+    std::string values = "24\n";
+    for (int k = 0; k < 5000000; ++k) values += "9999\n";
+    WriteFile(app.file("values.txt"), values);
+    const auto temporaries = [this] {
+        std::vector<std::string> found;
+        for (const auto& entry : fs::directory_iterator(app.path()))
+            if (entry.path().filename().string().starts_with(".out.json."))
+                found.push_back(entry.path());
+        return found;
+    };
+    const std::vector<std::vector<int>> cases = {{SIGINT}, {SIGTERM}, {SIGHUP}, {SIGINT, SIGTERM}};
+    for (const std::vector<int>& signals : cases) {
+        fs::remove(app.file("out.json"));
+        const std::string args[] = {VELLUMARK_CLI,   "search",
+                                    "--values-from", app.file("values.txt"),
+                                    "--match",       "verse-runs",
+                                    "--format",      "json",
+                                    "--output",      app.file("out.json"),
+                                    "--app-folder",  app.path()};
+        const pid_t pid = fork();
+        if (pid == 0) {
+            std::freopen(app.file("err").c_str(), "w", stderr);
+            std::vector<char*> argv;
+            for (const std::string& arg : args) argv.push_back(const_cast<char*>(arg.c_str()));
+            argv.push_back(nullptr);
+            ::execv(argv[0], argv.data());
+            std::_Exit(127);
+        }
+        // The temporary output is made once every value passed and the handler is set.
+        for (int wait = 0; wait < 3000 && temporaries().empty(); ++wait)
+            std::this_thread::sleep_for(std::chrono::milliseconds(2));
+        ::kill(pid, SIGSTOP);  // the signals arrive together
+        for (const int signal : signals) ::kill(pid, signal);
+        ::kill(pid, SIGCONT);
+        int status = 0;
+        ::waitpid(pid, &status, 0);
+        EXPECT_TRUE(temporaries().empty());
+        if (signals.size() > 1) {
+            EXPECT_TRUE(WIFSIGNALED(status));
+            EXPECT_FALSE(fs::exists(app.file("out.json")));
+            continue;
+        }
+        ASSERT_TRUE(WIFEXITED(status)) << signals[0];
+        EXPECT_EQ(WEXITSTATUS(status), 130);
+        EXPECT_TRUE(nlohmann::json::parse(ReadFile(app.file("out.json"))).is_array());
+        EXPECT_EQ(ReadFile(app.file("err")),
+                  "vellumark-cli: stopped by Ctrl+C; the output holds the hits found so far.\n");
+    }
 }
 
 // A method and a range reach the core: letters counted by Ordinal, hits kept

@@ -67,6 +67,49 @@ TEST(AtomicFile, plantedLinksAreNotFollowed) {
         0666 & ~mask);
 }
 
+/// A path the user names: a link is followed and kept, a pipe written as it is,
+/// a replaced file keeps its mode, a long name fits, and nothing is made under /dev.
+TEST(AtomicFile, userPathsFollowLinksAndWritePipes) {
+    namespace fs = std::filesystem;
+    TempDir dir;
+    const auto write = [](const std::string& path, const std::string& text,
+                          AtomicFile::Links links = AtomicFile::Links::Follow) {
+        AtomicFile file(path, links);
+        file.write(text);
+        file.commit();
+    };
+    WriteFile(dir.file("real.csv"), "old");
+    fs::permissions(dir.file("real.csv"), fs::perms::owner_read | fs::perms::owner_write);
+    fs::create_symlink("real.csv", dir.file("link.csv"));
+    write(dir.file("link.csv"), "new");
+    EXPECT_TRUE(fs::is_symlink(dir.file("link.csv")));
+    EXPECT_EQ(ReadFile(dir.file("real.csv")), "new");
+    EXPECT_EQ(fs::status(dir.file("real.csv")).permissions(), fs::perms(0600));
+    write(dir.file("real.csv"), "report", AtomicFile::Links::Replace);
+    EXPECT_EQ(fs::status(dir.file("real.csv")).permissions(), fs::perms(0600)) << "a report too";
+
+    ASSERT_EQ(::mkfifo(dir.file("pipe").c_str(), 0600), 0);
+    std::string piped;
+    {
+        std::jthread reader([&] { piped = ReadFile(dir.file("pipe")); });
+        write(dir.file("pipe"), std::string(100000, 'p'));
+    }
+    EXPECT_EQ(piped.size(), 100000u);
+    EXPECT_TRUE(fs::is_fifo(dir.file("pipe")));
+
+    const std::string longName = dir.file(std::string(250, 'n'));
+    write(longName, "long");
+    EXPECT_EQ(ReadFile(longName), "long");
+    EXPECT_EQ(FilesIn(dir.path()), 4u) << "no temporary left";
+
+    fs::create_symlink("/dev/vellumark-absent", dir.file("device"));
+    EXPECT_THAT(ErrorText<FileError>([&] { write(dir.file("device"), "x"); }),
+                HasSubstr("under /dev"));
+    EXPECT_THAT(ErrorText<FileError>([&] { write(dir.path() + "/", "x"); }),
+                HasSubstr("it is a folder"));
+    EXPECT_EQ(FilesIn(dir.path()), 5u);
+}
+
 TEST(AppPaths, programFolderIsTheExecutablesRealFolder) {
     std::string error;
     EXPECT_EQ(ProgramFolder(error), std::filesystem::canonical("/proc/self/exe").parent_path());

@@ -19,6 +19,8 @@ const std::string kLongHeader =
 const std::string kLongName =
     "The report name is too long: a name can hold at most 242 bytes (a Hebrew letter takes two).";
 
+const std::string kDots = "A report name needs at least one character that is not a dot.";
+
 std::string Hebrew(int letters) {
     std::string text;
     for (int i = 0; i < letters; ++i) text += "א";
@@ -47,7 +49,9 @@ TEST(ValueSearchInput, messagesAndCleanedName) {
         {"header filling a line", "26", "r", std::string(32758, 'h'), "", "r"},
         {"header one over", "26", "r", std::string(32759, 'h'), kLongHeader, "r"},
         {"cleaned", "  2.6e1 ", " Psalm study.htm.html ", "", "", "Psalm study"},
-        {"nothing left", "26", ".html", "", "", ""},
+        {"nothing left", "26", ".html", "", kDots, ""},
+        {"only dots", "26", "..", "", kDots, ".."},
+        {"value below doubles", "1e-400", "r", "", "Decimal search values are not permitted", ""},
         {"capital HTML stays", "26", "notes.HTML", "", "", "notes.HTML"},
     };
     // clang-format on

@@ -5,9 +5,9 @@
 #include "cli/CliInput.h"
 #include "cli/HitRows.h"
 #include "cli/Interrupt.h"
+#include "cli/SearchValues.h"
 #include "data/AppPaths.h"
 #include "data/FileErrors.h"
-#include "data/FileReading.h"
 #include "filter/ReportFilter.h"
 #include "search/SearchData.h"
 #include "search/ValueSearchInput.h"
@@ -18,8 +18,6 @@
 
 #include <cstdio>
 #include <filesystem>
-#include <iostream>
-#include <iterator>
 
 namespace vellumark::cli {
 
@@ -60,28 +58,6 @@ CheckedRange CheckRange(const std::string& text, const std::string& app) {
              {parsed.range.endBook, check.endChapter, check.endVerse}}};
 }
 
-/// The lines of --values-from: blank lines are passed over.
-std::vector<std::string> ReadValues(const std::string& source) {
-    std::string text;
-    if (source == "-") {
-        text.assign(std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>());
-    } else {
-        const FileContent content = ReadWholeFile(source);
-        text.assign(content.text());
-    }
-    std::vector<std::string> values;
-    for (std::size_t start = 0; start < text.size();) {
-        std::size_t end = text.find('\n', start);
-        if (end == std::string::npos) end = text.size();
-        std::string line = text.substr(start, end - start);
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        if (line.find_first_not_of(" \t") != std::string::npos) values.push_back(line);
-        start = end + 1;
-    }
-    if (values.empty()) throw UsageError(source + " holds no search values.");
-    return values;
-}
-
 void CheckCombination(const SearchOptions& o, Format format) {
     if (format == Format::Html) {
         if (!o.report) throw UsageError("--format html writes a report: give its --report NAME.");
@@ -97,50 +73,51 @@ void CheckCombination(const SearchOptions& o, Format format) {
     }
 }
 
-/// The checked requests of the search, one per value; nothing runs before
-/// every value passed.
-std::vector<SearchRequest> CheckedRequests(const SearchOptions& o, Format format,
-                                           const std::string& app, bool& reportExists) {
+/// The checked search and its values, one a request; nothing runs before
+/// every value passed. The range is checked once for them all.
+struct CheckedSearch {
+    SearchRequest request;
+    std::vector<std::int32_t> values;
+};
+
+CheckedSearch CheckedRequests(const SearchOptions& o, Format format, const std::string& app,
+                              bool& reportExists) {
     std::optional<CheckedRange> range;
     if (o.range) range = CheckRange(*o.range, app);
-    const bool batch = o.valuesFrom.has_value();
-    const std::vector<std::string> values =
-        batch ? ReadValues(*o.valuesFrom) : std::vector<std::string>{*o.value};
-    std::vector<SearchRequest> requests;
-    for (std::size_t k = 0; k < values.size(); ++k) {
-        ValueSearchFields fields;
-        fields.value = SearchValueText(values[k], o.method, o.measure);
-        // Exports have no report: a stand-in name lets the value and header pass
-        // the window's checks alone.
-        fields.reportName = format == Format::Html ? *o.report : "export";
-        fields.reportHeader = o.header;
-        fields.method = o.method;
-        if (range) fields.range = range->input;
-        ValueSearchCheck check = CheckValueSearch(fields, app);
-        if (!check.passed()) {
-            throw UsageError(batch ? *o.valuesFrom + ", line " + std::to_string(k + 1) + " (" +
-                                         values[k] + "): " + check.message
-                                   : check.message);
-        }
-        reportExists = check.reportExists;
-        SearchRequest& request = check.request;
-        request.match = o.match;
-        request.searchType = o.match == Match::Verses || o.match == Match::VerseRuns
-                                 ? o.measure
-                                 : static_cast<std::int16_t>(kGematria);
-        request.method = o.method;
-        if (range) request.scope = range->scope;
-        requests.push_back(std::move(request));
-    }
-    return requests;
+    CheckedSearch search;
+    if (o.valuesFrom) search.values = ReadSearchValues(*o.valuesFrom, o.method, o.measure);
+    ValueSearchFields fields;
+    fields.value = o.valuesFrom ? std::to_string(search.values.front())
+                                : SearchValueText(*o.value, o.method, o.measure);
+    // Exports have no report: a stand-in name lets the value and header pass
+    // the window's checks alone.
+    fields.reportName = format == Format::Html ? *o.report : "export";
+    fields.reportHeader = o.header;
+    fields.method = o.method;
+    ValueSearchCheck check = CheckValueSearch(fields, app);
+    if (!check.passed()) throw UsageError(check.message);
+    reportExists = check.reportExists;
+    search.request = std::move(check.request);
+    SearchRequest& request = search.request;
+    request.match = o.match;
+    request.searchType = o.match == Match::Verses || o.match == Match::VerseRuns
+                             ? o.measure
+                             : static_cast<std::int16_t>(kGematria);
+    request.method = o.method;
+    if (range) request.scope = range->scope;
+    if (!o.valuesFrom) search.values = {request.value};
+    return search;
 }
 
 /// The exit status of a search that found `hits`; a search stopped by Ctrl+C
-/// says so, as its output holds only the hits found until then.
+/// says so, as its output holds only the hits found until then, and ends with
+/// the status of an interrupted program.
 int Status(long hits) {
-    if (Interrupted())
+    if (Interrupted()) {
         std::fputs("vellumark-cli: stopped by Ctrl+C; the output holds the hits found so far.\n",
                    stderr);
+        return kInterrupted;
+    }
     return hits > 0 ? kFound : kNone;
 }
 
@@ -158,7 +135,7 @@ int WriteHtml(const SearchRequest& request, const std::string& app) {
     return Status(result.hits);
 }
 
-int WriteRows(const std::vector<SearchRequest>& requests, Format format, const std::string& target,
+int WriteRows(const CheckedSearch& search, Format format, const std::string& target,
               const std::string& app) {
     Output out(target);
     const std::unique_ptr<RowWriter> writer = MakeRowWriter(format, out);
@@ -168,8 +145,10 @@ int WriteRows(const std::vector<SearchRequest>& requests, Format format, const s
     TerminalObserver observer;
     long hits = 0;
     writer->begin();
-    for (const SearchRequest& request : requests) {
+    SearchRequest request = search.request;
+    for (const std::int32_t value : search.values) {
         if (Interrupted()) break;
+        request.value = value;
         sink.setRequest(request);
         hits += RunSearch(request, data, sink, observer).hits;
     }
@@ -188,20 +167,6 @@ std::int64_t MethodTotal(const std::string& app, const VerseScope& scope, const 
 
 }  // namespace
 
-std::string SearchValueText(const std::string& typed, Method method, std::int16_t measure) {
-    const HebrewWords words = WordsOf(typed);
-    if (words.letters == 0) return typed;
-    std::int64_t value = 0;
-    if (measure == kWordCount) {
-        value = static_cast<std::int64_t>(words.words.size());
-    } else if (measure == kLetterCount) {
-        value = static_cast<std::int64_t>(words.letters);
-    } else {
-        for (const std::string& word : words.words) value += TextValue(word, method);
-    }
-    return std::to_string(value);
-}
-
 int RunValueCommand(const ValueOptions& o) {
     std::string text;
     for (const std::string& piece : o.text) text += (text.empty() ? "" : " ") + piece;
@@ -211,17 +176,25 @@ int RunValueCommand(const ValueOptions& o) {
         {"text", text}, {"words", words.words.size()}, {"letters", words.letters}};
     std::string lines = "Words: " + std::to_string(words.words.size()) +
                         "\nLetters: " + std::to_string(words.letters) + "\n";
-    for (const Method method : kMethods) {
+    const auto total = [&words](Method method) {
         std::int64_t value = 0;
         for (const std::string& word : words.words) value += TextValue(word, method);
+        return value;
+    };
+    for (const Method method : kMethods) {
+        const std::int64_t value = total(method);
         json["values"][MethodKey(method)] = value;
-        lines += std::string(MethodName(method)) + ": " + std::to_string(value) + "\n";
+        lines += std::string(MethodName(method)) + ": " + std::to_string(value);
+        // The default method finds either value: both stand on its line.
+        if (method == Method::StandardAndFinal)
+            lines += ", final-letter value " + std::to_string(total(Method::Final));
+        lines += "\n";
     }
     const std::string out =
         o.format == Format::Json
             ? json.dump(2, ' ', false, nlohmann::json::error_handler_t::replace) + "\n"
             : lines;
-    std::fwrite(out.data(), 1, out.size(), stdout);
+    WriteOut(out);
     return kFound;
 }
 
@@ -231,14 +204,14 @@ int RunSearchCommand(const SearchOptions& o) {
     const std::string app = AppFolder(o.appFolder);
     CheckDataFiles(app);
     bool reportExists = false;
-    const std::vector<SearchRequest> requests = CheckedRequests(o, format, app, reportExists);
+    const CheckedSearch search = CheckedRequests(o, format, app, reportExists);
     InstallInterruptHandler();
-    if (format != Format::Html) return WriteRows(requests, format, o.output.value_or("-"), app);
+    if (format != Format::Html) return WriteRows(search, format, o.output.value_or("-"), app);
     if (reportExists && !o.yes) {
-        throw UsageError("Report file " + requests.front().reportName +
+        throw UsageError("Report file " + search.request.reportName +
                          ".html already exists: give --yes to overwrite it.");
     }
-    return WriteHtml(requests.front(), app);
+    return WriteHtml(search.request, app);
 }
 
 int RunTotalsCommand(const TotalsOptions& o) {
@@ -281,7 +254,7 @@ int RunTotalsCommand(const TotalsOptions& o) {
             out += std::string(MethodName(o.method)) + ": " + std::to_string(methodTotal) + "\n";
         }
     }
-    std::fwrite(out.data(), 1, out.size(), stdout);
+    WriteOut(out);
     return kFound;
 }
 
@@ -296,8 +269,8 @@ int RunFilterCommand(const FilterOptions& o) {
                          ".html highlights nothing, so filtering it removes every entry: give "
                          "--yes to filter it anyway.");
     }
-    std::printf("%d of %d entries kept in %s\n", result.kept, result.entries,
-                ReportPath(app, check.reportName).c_str());
+    WriteOut(std::to_string(result.kept) + " of " + std::to_string(result.entries) +
+             " entries kept in " + ReportPath(app, check.reportName) + "\n");
     return kFound;
 }
 

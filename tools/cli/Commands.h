@@ -11,9 +11,9 @@
 
 namespace vellumark::cli {
 
-/// Exit statuses, as grep has them: hits, none, a usage error; and a data or
-/// file error.
-enum ExitStatus { kFound = 0, kNone = 1, kUsage = 2, kDataFailure = 3 };
+/// Exit statuses, as grep has them: hits, none, a usage error; a data or
+/// file error; and a search stopped by Ctrl+C, SIGTERM or SIGHUP (128 + SIGINT).
+enum ExitStatus { kFound = 0, kNone = 1, kUsage = 2, kDataFailure = 3, kInterrupted = 130 };
 
 /// Input the window would refuse, or options that do not go together: status 2.
 class UsageError : public std::runtime_error {
@@ -71,10 +71,5 @@ int RunValueCommand(const ValueOptions& options);
 int RunSearchCommand(const SearchOptions& options);
 int RunTotalsCommand(const TotalsOptions& options);
 int RunFilterCommand(const FilterOptions& options);
-
-/// The value text of a search as the window's value field would hold it: a
-/// number as typed, or for text with Hebrew letters its gematria by `method`,
-/// its letter count or its word count, after the measure.
-std::string SearchValueText(const std::string& typed, Method method, std::int16_t measure);
 
 }  // namespace vellumark::cli

@@ -1,5 +1,7 @@
 #include "cli/Interrupt.h"
 
+#include "data/AtomicFile.h"
+
 #include <csignal>
 #include <cstdio>
 
@@ -13,6 +15,9 @@ volatile std::sig_atomic_t gInterrupted = 0;
 
 extern "C" void OnInterrupt(int signal) {
     if (gInterrupted) {
+        // The second signal ends the program as the signal does, and leaves no
+        // temporary output behind.
+        AtomicFile::RemoveTemporaries();
         std::signal(signal, SIG_DFL);
         std::raise(signal);
         return;
@@ -22,7 +27,13 @@ extern "C" void OnInterrupt(int signal) {
 
 }  // namespace
 
-void InstallInterruptHandler() { std::signal(SIGINT, OnInterrupt); }
+void InstallInterruptHandler() {
+    struct sigaction action {};
+    action.sa_handler = OnInterrupt;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    for (const int signal : {SIGINT, SIGTERM, SIGHUP}) ::sigaction(signal, &action, nullptr);
+}
 
 bool Interrupted() { return gInterrupted != 0; }
 

@@ -4,9 +4,10 @@
 
 namespace vellumark::cli {
 
-/// Ctrl+C (SIGINT) as Kill Process: once installed, the first SIGINT sets a
-/// flag that the searches read, so a search ends early with complete output;
-/// a second one ends the program at once.
+/// Ctrl+C (SIGINT) as Kill Process: once installed, the first SIGINT, SIGTERM
+/// or SIGHUP sets a flag that the searches read, so a search ends early with
+/// complete output; a second one removes the temporary output and ends the
+/// program at once.
 void InstallInterruptHandler();
 bool Interrupted();
 

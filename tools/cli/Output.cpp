@@ -16,7 +16,7 @@ constexpr std::size_t kFlushSize = 1 << 16;
 }  // namespace
 
 Output::Output(const std::string& target) {
-    if (target != "-") file_ = std::make_unique<AtomicFile>(target);
+    if (target != "-") file_ = std::make_unique<AtomicFile>(target, AtomicFile::Links::Follow);
 }
 
 Output::~Output() = default;
@@ -40,6 +40,12 @@ void Output::commit() {
         throw SystemFileError(errno, "standard output", "write file");
     buffer_.clear();
     if (std::fflush(stdout) != 0) throw SystemFileError(errno, "standard output", "write file");
+}
+
+void WriteOut(std::string_view bytes) {
+    Output out("-");
+    out.write(bytes);
+    out.commit();
 }
 
 }  // namespace vellumark::cli

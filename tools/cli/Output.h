@@ -27,4 +27,8 @@ private:
     std::string buffer_;
 };
 
+/// Writes `bytes` to standard output and flushes it; throws FileError
+/// ("standard output ...: No space left on device") when that fails.
+void WriteOut(std::string_view bytes);
+
 }  // namespace vellumark::cli

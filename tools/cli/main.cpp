@@ -2,14 +2,16 @@
 // the values of Hebrew text. Run `vellumark-cli --help` for the commands.
 #include "cli/CliInput.h"
 #include "cli/Commands.h"
+#include "cli/Output.h"
 #include "data/AppPaths.h"
 #include "data/Errors.h"
 
 #include <CLI/CLI.hpp>
 
+#include <algorithm>
 #include <cctype>
 #include <cstdio>
-#include <iostream>
+#include <sstream>
 
 namespace {
 
@@ -55,6 +57,35 @@ int Fail(const std::string& message, int status) {
     return status;
 }
 
+/// The help or version text CLI11 has for `error`, written with every write
+/// checked: a full disk or a closed pipe is status 3.
+int Exit(const CLI::App& app, const CLI::Error& error) {
+    std::ostringstream out;
+    std::ostringstream err;
+    const int status = app.exit(error, out, err);
+    std::fputs(err.str().c_str(), stderr);
+    try {
+        WriteOut(out.str());
+    } catch (const std::exception& failure) {
+        return Fail(failure.what(), kDataFailure);
+    }
+    return status;
+}
+
+/// The first word that is not an option, nor the folder of --app-folder: the
+/// command, when one was given.
+std::string CommandWord(int argc, char** argv) {
+    for (int k = 1; k < argc; ++k) {
+        const std::string arg = argv[k];
+        if (arg == "--app-folder") {
+            ++k;
+        } else if (arg.empty() || arg[0] != '-') {
+            return arg;
+        }
+    }
+    return {};
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -93,6 +124,7 @@ int main(int argc, char** argv) {
     CLI::Option* measure = searchCommand
                                ->add_option("--measure", search.measure,
                                             "gematria, letters or words (verses and verse-runs)")
+                               ->type_name("gematria|letters|words")
                                ->transform(Names(kMeasureNames));
     searchCommand
         ->add_option("--method", search.method,
@@ -106,7 +138,10 @@ int main(int argc, char** argv) {
     searchCommand->add_option("--report", search.report, "The report's name in the Report folder");
     searchCommand->add_option("--output", search.output,
                               "The file for csv, json and text (- or "
-                              "none: standard output)");
+                              "none: standard output). A link is followed and the file it "
+                              "leads to replaced; a pipe or device is written directly; a file "
+                              "with further hard links is replaced by a new file, the other "
+                              "names keeping the old content");
     searchCommand->add_option("--header", search.header, "The report's heading");
     searchCommand->add_flag("--yes", search.yes, "Replace a report of the same name");
     AddAppFolder(*searchCommand, search.appFolder);
@@ -134,12 +169,22 @@ int main(int argc, char** argv) {
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp& e) {
-        return app.exit(e);
+        return Exit(app, e);
     } catch (const CLI::CallForAllHelp& e) {
-        return app.exit(e);
+        return Exit(app, e);
     } catch (const CLI::CallForVersion& e) {
-        return app.exit(e);
+        return Exit(app, e);
     } catch (const CLI::ParseError& e) {
+        const std::string command = CommandWord(argc, argv);
+        const auto commands = app.get_subcommands({});
+        if (!command.empty() &&
+            std::none_of(commands.begin(), commands.end(),
+                         [&command](const CLI::App* c) { return c->get_name() == command; })) {
+            return Fail("\"" + command +
+                            "\" is not a command; the commands are value, search, totals and "
+                            "filter.",
+                        kUsage);
+        }
         return Fail(e.what(), kUsage);
     }
     for (std::string* folder :
