@@ -242,6 +242,9 @@ const StatusCase kStatusCases[] = {
     {"belowDoubles", {"--value", "1e-400"}, 2, "Decimal search values are not permitted"},
     {"dotsOnly", {"--value", "8", "--report", ".html"}, 2, "at least one character that is"},
     {"outputFolder", {"--value", "8", "--output", "@/Report/"}, 3, "it is a folder"},
+    {"namedScope", {"--value", "8", "--scope", "Gen 1, Exodus"}, 0, ""},
+    {"scopeWithoutHits", {"--value", "8", "--scope", "Exodus"}, 1, ""},
+    {"unknownScope", {"--value", "8", "--scope", "Genisis"}, 2, "nearest names: Genesis,"},
 };
 
 class CliStatusTest : public CliTest, public ::testing::WithParamInterface<StatusCase> {};

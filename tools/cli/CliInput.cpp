@@ -32,14 +32,6 @@ std::string KeyOf(const Map& names, Value value) {
     return {};
 }
 
-/// Lower-case ASCII, spaces dropped: "1 Sam " gives "1sam".
-std::string Folded(std::string_view text) {
-    std::string folded;
-    for (char c : text)
-        if (c != ' ') folded += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return folded;
-}
-
 /// "Gen 1:1" split into its book (possibly empty) and chapter and verse texts.
 struct VerseText {
     std::string book, chapter, verse;
@@ -66,25 +58,7 @@ std::optional<VerseText> SplitVerse(const std::string& typed) {
 std::string MethodKey(Method method) { return KeyOf(kMethodNames, method); }
 std::string MatchKey(Match match) { return KeyOf(kMatchNames, match); }
 
-std::int16_t FindBook(const std::string& typed) {
-    const std::string wanted = Folded(typed);
-    if (wanted.empty()) return 0;
-    std::int16_t prefixOf = 0;
-    int prefixes = 0;
-    for (std::int16_t book = 1; book <= kBookCount; ++book) {
-        const std::string names[] = {Folded(GetBookAbbrev(book)), Folded(kBookNames[book - 1])};
-        bool begins = false;
-        for (const std::string& name : names) {
-            if (name == wanted) return book;
-            begins = begins || name.starts_with(wanted);
-        }
-        if (begins) {
-            prefixOf = book;
-            ++prefixes;
-        }
-    }
-    return prefixes == 1 ? prefixOf : 0;
-}
+std::int16_t FindBook(const std::string& typed) { return vellumark::FindBook(typed); }
 
 ParsedRange ParseRange(const std::string& text) {
     ParsedRange parsed;

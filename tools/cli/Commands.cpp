@@ -8,6 +8,7 @@
 #include "cli/SearchValues.h"
 #include "data/AppPaths.h"
 #include "data/FileErrors.h"
+#include "data/Scope.h"
 #include "filter/ReportFilter.h"
 #include "search/SearchData.h"
 #include "search/ValueSearchInput.h"
@@ -58,6 +59,22 @@ CheckedRange CheckRange(const std::string& text, const std::string& app) {
              {parsed.range.endBook, check.endChapter, check.endVerse}}};
 }
 
+/// The scope of a search as typed: a range as Range Totals takes it
+/// ("Gen 1:1-Deut 34:12", checked with the window's messages), or names and
+/// ranges separated by commas ("Torah", "Gen 1-3, Ex 20"). None: the whole text.
+std::optional<Scope> CheckScope(const std::string& text, const std::string& app) {
+    const bool several = text.find(',') != std::string::npos;
+    const ParsedRange range = ParseRange(text);
+    if (!several && range.message.empty()) return CheckRange(text, app).scope;
+    const ParsedScope scope = ParseScope(text);
+    if (!scope.passed()) {
+        const bool typedRange = !several && text.find(':') != std::string::npos;
+        throw UsageError(typedRange ? range.message : scope.message);
+    }
+    if (scope.whole) return std::nullopt;
+    return scope.scope;
+}
+
 void CheckCombination(const SearchOptions& o, Format format) {
     if (format == Format::Html) {
         if (!o.report) throw UsageError("--format html writes a report: give its --report NAME.");
@@ -82,8 +99,8 @@ struct CheckedSearch {
 
 CheckedSearch CheckedRequests(const SearchOptions& o, Format format, const std::string& app,
                               bool& reportExists) {
-    std::optional<CheckedRange> range;
-    if (o.range) range = CheckRange(*o.range, app);
+    std::optional<Scope> scope;
+    if (o.range) scope = CheckScope(*o.range, app);
     CheckedSearch search;
     if (o.valuesFrom) search.values = ReadSearchValues(*o.valuesFrom, o.method, o.measure);
     ValueSearchFields fields;
@@ -104,7 +121,7 @@ CheckedSearch CheckedRequests(const SearchOptions& o, Format format, const std::
                              ? o.measure
                              : static_cast<std::int16_t>(kGematria);
     request.method = o.method;
-    if (range) request.scope = range->scope;
+    request.scope = scope;
     if (!o.valuesFrom) search.values = {request.value};
     return search;
 }

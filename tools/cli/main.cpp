@@ -130,7 +130,10 @@ int main(int argc, char** argv) {
         ->add_option("--method", search.method,
                      "standard-final, standard, final, ordinal, reduced or atbash")
         ->transform(Names(kMethodNames));
-    searchCommand->add_option("--range", search.range, "Only these verses: \"Gen 1:1-Deut 34:12\"");
+    searchCommand->add_option("--scope,--range", search.range,
+                              "Only these verses: a section, book, chapter, portion or range, "
+                              "several separated by commas: \"Torah\", \"Vayetze\", \"Gen 1-3, "
+                              "Ex 20\", \"Gen 1:1-Deut 34:12\"");
     searchCommand
         ->add_option("--format", search.format,
                      "html (with --report), csv, json or text (default: text, html with --report)")
