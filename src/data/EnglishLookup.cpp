@@ -120,6 +120,18 @@ EnglishVerse LookUpEnglishVerse(TextStream& english, std::int16_t book, std::int
                      [&] { return english.path() + ", " + VerseName(book, chapter, verse); });
 }
 
+EnglishVerse CutEnglishVerse(std::string_view line, std::size_t keySize,
+                             const std::function<std::string()>& where) {
+    const std::size_t p1 = line.find('>');
+    const std::size_t p2 = p1 == std::string_view::npos ? p1 : line.find('>', p1 + 1);
+    const std::size_t anchorStart = keySize + 8;
+    if (p2 == std::string_view::npos || p2 < anchorStart)
+        throw DataError(where() + ": the verse line has no anchor number closed by \">\".");
+    const EnglishLine cut{line.substr(anchorStart, p2 - anchorStart), line.substr(p2 + 1)};
+    if (cut.anchor.find('#') != std::string_view::npos) ThrowBadAnchor(where(), cut.anchor);
+    return MakeVerse(cut, where);
+}
+
 EnglishVerse NextEnglishVerse(TextStream& english, const std::string& runStart, int position) {
     return MakeVerse(FindEnglishLine(english, 0, 0, 0), [&] {
         return english.path() + ", verse " + std::to_string(position) + " of the run from " +

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
+#include <string_view>
 
 namespace vellumark {
 
@@ -34,6 +36,11 @@ EnglishVerse SplitEnglishVerse(const std::string& result, const std::string& whe
 /// block, failures naming the file and the verse.
 EnglishVerse LookUpEnglishVerse(TextStream& english, std::int16_t book, std::int16_t chapter,
                                 std::int16_t verse);
+/// The anchor and block of verse line `line` whose key fills its first
+/// `keySize` characters, cut as LookUpEnglishVerse cuts it. Failures are
+/// DataErrors whose text begins with `where()` («EnglishOT.html, Gen 1:1»).
+EnglishVerse CutEnglishVerse(std::string_view line, std::size_t keySize,
+                             const std::function<std::string()>& where);
 /// The next-line form for verse `position` (2, 3, ...) of the run from `runStart`.
 EnglishVerse NextEnglishVerse(TextStream& english, const std::string& runStart, int position);
 

@@ -2,29 +2,12 @@
 
 #include "data/AppPaths.h"
 #include "data/Books.h"
-#include "data/EnglishLookup.h"
 #include "data/Errors.h"
 #include "search/ReportFormat.h"
 
 namespace vellumark {
 
 namespace {
-
-std::string_view TrimView(std::string_view text) {
-    const std::size_t first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos) return {};
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
-/// The Hebrew text after the verse key, searching forward (and with `wrap`
-/// starting over at the end of the file).
-std::string_view FindHebrewText(TextStream& hebrew, const VerseId& id, const std::string& key,
-                                bool wrap) {
-    const std::string_view line = FindLine(
-        hebrew, [&key](std::string_view l) { return l.substr(0, key.size()) == key; }, wrap,
-        [&] { return VerseName(id.book, id.chapter, id.verse); });
-    return line.substr(key.size());
-}
 
 /// «<p><a href=...><b>Gen 1:1 </b></a> W1 W2», with "(W1 W2)" for an alternate match.
 std::string LineEntry(std::int16_t anchor, std::string_view boldPart, std::string_view hebrew,
@@ -39,23 +22,25 @@ std::string LineEntry(std::int16_t anchor, std::string_view boldPart, std::strin
 }  // namespace
 
 struct HtmlReport::Files {
-    explicit Files(const SearchRequest& request)
-        : hebrew(DataPath(request.appPath, kHebrewFile)),
-          english(DataPath(request.appPath, kEnglishFile)),
+    Files(const SearchRequest& request, const VerseTexts* given)
+        : owned(given ? nullptr : std::make_unique<VerseTexts>(request.appPath)),
+          texts(given ? *given : *owned),
           report(ReportPath(request.appPath, request.reportName)) {}
 
-    TextStream hebrew;
-    TextStream english;
+    std::unique_ptr<VerseTexts> owned;
+    const VerseTexts& texts;
     AtomicFile report;
 };
 
 HtmlReport::HtmlReport(const SearchRequest& request) : request_(request) {}
+HtmlReport::HtmlReport(const SearchRequest& request, const VerseTexts& texts)
+    : request_(request), texts_(&texts) {}
 HtmlReport::~HtmlReport() = default;
 
 std::string HtmlReport::path() const { return ReportPath(request_.appPath, request_.reportName); }
 
 void HtmlReport::begin() {
-    files_ = std::make_unique<Files>(request_);
+    files_ = std::make_unique<Files>(request_, texts_);
     WriteReportHead(files_->report, request_.reportHeader);
     if (const std::string searched = SearchedLine(request_); !searched.empty())
         files_->report.line(searched);
@@ -76,10 +61,10 @@ void HtmlReport::add(const Hit& hit) {
 
 void HtmlReport::addVerse(const Hit& hit) {
     const VerseId& id = hit.verse;
-    const EnglishVerse english = LookUpEnglishVerse(files_->english, id.book, id.chapter, id.verse);
-    const std::string key = VerseKey(id.book, id.chapter, id.verse);
-    const std::string_view hebrew = FindHebrewText(files_->hebrew, id, key, false);
-    files_->report.line(LineEntry(english.anchor, key, hebrew, hit.alternate));
+    const EnglishVerse english = files_->texts.english(id);
+    const std::string_view hebrew = files_->texts.hebrewText(id);
+    files_->report.line(
+        LineEntry(english.anchor, VerseKey(id.book, id.chapter, id.verse), hebrew, hit.alternate));
     files_->report.line(english.block);
 }
 
@@ -91,27 +76,17 @@ void HtmlReport::addRun(const Hit& hit) {
                               hit.runEnd.verse));
         return;
     }
-    // A first verse behind the read position is found by starting Hebrew.txt over.
-    const std::string key = VerseKey(id.book, id.chapter, id.verse);
-    const std::string_view hebrew = FindHebrewText(files_->hebrew, id, key, true);
-    EnglishVerse english = LookUpEnglishVerse(files_->english, id.book, id.chapter, id.verse);
-    report.line(LineEntry(english.anchor, key, hebrew, hit.alternate));
+    const VerseTexts& texts = files_->texts;
+    const std::string_view hebrew = texts.hebrewText(id);
+    EnglishVerse english = texts.english(id);
+    report.line(
+        LineEntry(english.anchor, VerseKey(id.book, id.chapter, id.verse), hebrew, hit.alternate));
     report.line(english.block);
-
-    const std::string name = VerseName(id.book, id.chapter, id.verse);
+    // The later verses are the lines that follow the first in each file.
     for (int k = 1; k <= hit.furtherVerses; ++k) {
-        english = NextEnglishVerse(files_->english, name, k + 1);
-        const std::string_view line =
-            files_->hebrew.readLineOrFail("the file ends inside the run from " + name + ".");
-        const std::size_t colon = line.find(':');
-        const std::size_t space = colon == std::string::npos ? colon : line.find(' ', colon + 1);
-        if (space == std::string::npos) {
-            throw DataError(files_->hebrew.path() + ", verse " + std::to_string(k + 1) +
-                            " of the run from " + name +
-                            ": the line has no space after its verse reference.");
-        }
-        report.line(
-            LineEntry(english.anchor, line.substr(0, space), line.substr(space), hit.alternate));
+        english = texts.english(id, k);
+        const VerseTexts::RunLine line = texts.hebrewRunLine(id, k);
+        report.line(LineEntry(english.anchor, line.reference, line.text, hit.alternate));
         report.line(english.block);
     }
     report.line(kRunSeparator);
@@ -120,11 +95,10 @@ void HtmlReport::addRun(const Hit& hit) {
 const std::vector<std::string_view>& HtmlReport::wordsOf(const Hit& hit) {
     if (kept_ && keptVerse_ == hit.verse) return keptWords_;
     const VerseId& id = hit.verse;
-    const EnglishVerse english = LookUpEnglishVerse(files_->english, id.book, id.chapter, id.verse);
+    EnglishVerse english = files_->texts.english(id);
     keptAnchor_ = english.anchor;
-    keptBlock_ = english.block;
-    const std::string key = VerseKey(id.book, id.chapter, id.verse);
-    const std::string_view text = TrimView(FindHebrewText(files_->hebrew, id, key, false));
+    keptBlock_ = std::move(english.block);
+    const std::string_view text = files_->texts.hebrewWords(id);
     keptWords_.clear();
     if (!text.empty()) {
         for (std::size_t start = 0;;) {
@@ -138,8 +112,9 @@ const std::vector<std::string_view>& HtmlReport::wordsOf(const Hit& hit) {
     kept_ = true;
     // The Hebrew line must hold every word the word record file has.
     if (keptWords_.size() < static_cast<std::size_t>(hit.wordCount)) {
-        throw DataError(files_->hebrew.path() + ", " + VerseName(id.book, id.chapter, id.verse) +
-                        ": the line has " + std::to_string(keptWords_.size()) + " words, word " +
+        throw DataError(files_->texts.hebrewPath() + ", " +
+                        VerseName(id.book, id.chapter, id.verse) + ": the line has " +
+                        std::to_string(keptWords_.size()) + " words, word " +
                         std::to_string(keptWords_.size() + 1) + " is wanted.");
     }
     return keptWords_;

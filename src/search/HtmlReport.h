@@ -1,7 +1,7 @@
 #pragma once
 
 #include "data/AtomicFile.h"
-#include "data/TextStream.h"
+#include "data/VerseTexts.h"
 #include "search/Hit.h"
 #include "search/Searches.h"
 
@@ -12,15 +12,17 @@
 
 namespace vellumark {
 
-/// The HTML report of a search, as a sink of its hits. begin() opens Hebrew.txt,
-/// EnglishOT.html and the report under a temporary name and writes the head;
-/// each hit becomes its entry lines, with the verse's Hebrew text (matched words
-/// highlighted) and its English block; finish() writes the tail and puts the
-/// report in place. The text streams go on from where the previous lookup
-/// stopped: hits come in file order, so each text file is read about once.
+/// The HTML report of a search, as a sink of its hits. begin() opens the
+/// report under a temporary name and writes the head; each hit becomes its
+/// entry lines, with the verse's Hebrew text (matched words highlighted) and
+/// its English block, both taken from the verse texts; finish() writes the
+/// tail and puts the report in place.
 class HtmlReport : public HitSink {
 public:
+    /// Reads the texts of `request.appPath` (checked in begin()).
     explicit HtmlReport(const SearchRequest& request);
+    /// Takes the texts from `texts`, which must outlive the report.
+    HtmlReport(const SearchRequest& request, const VerseTexts& texts);
     ~HtmlReport() override;
 
     void begin() override;
@@ -40,6 +42,7 @@ private:
     const std::vector<std::string_view>& wordsOf(const Hit& hit);
 
     const SearchRequest request_;
+    const VerseTexts* texts_ = nullptr;
     std::unique_ptr<Files> files_;
     VerseId keptVerse_;
     bool kept_ = false;

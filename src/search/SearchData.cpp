@@ -5,6 +5,7 @@
 #include "data/Errors.h"
 #include "data/HebrewText.h"
 #include "data/RecordFiles.h"
+#include "data/VerseTexts.h"
 
 #include <filesystem>
 
@@ -50,6 +51,12 @@ const MethodValues& SearchData::values(Method method) const {
     std::unique_ptr<MethodValues>& slot = values_[static_cast<std::size_t>(method)];
     if (!slot) slot = std::make_unique<MethodValues>(ComputeMethodValues(*this, method));
     return *slot;
+}
+
+const VerseTexts& SearchData::texts() const {
+    const std::lock_guard<std::mutex> lock(mutex_);
+    if (!texts_) texts_ = std::make_unique<VerseTexts>(appPath_);
+    return *texts_;
 }
 
 std::optional<std::size_t> SearchData::find(const VerseId& id, std::size_t from) const {

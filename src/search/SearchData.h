@@ -13,6 +13,8 @@
 
 namespace vellumark {
 
+class VerseTexts;
+
 /// A word's values as the searches compare them: its method's value and, under
 /// StandardAndFinal, its final-letter value; `pair` when WordMatrix.dat holds
 /// the two apart. Without a pair `alternate` equals `primary`.
@@ -62,6 +64,11 @@ public:
     /// and words is a DataError naming it and the verse.
     const MethodValues& values(Method method) const;
 
+    /// The verse texts of the program folder, opened at the first call (a
+    /// FileError when a text file is missing) and kept: searches that write
+    /// reports or rows take them here instead of reading the files again.
+    const VerseTexts& texts() const;
+
     /// The position of verse `id` at or after `from`, if there is one.
     std::optional<std::size_t> find(const VerseId& id, std::size_t from = 0) const;
 
@@ -74,6 +81,7 @@ private:
     std::vector<std::uint32_t> firstWords_;
     mutable std::mutex mutex_;
     mutable std::array<std::unique_ptr<MethodValues>, kMethods.size()> values_;
+    mutable std::unique_ptr<VerseTexts> texts_;
 };
 
 /// Computes the values of `method` from the letters of Hebrew.txt for the

@@ -112,7 +112,7 @@ SearchResult RunSearch(const SearchRequest& request, const SearchData& data, Hit
 
 SearchResult RunSearch(const SearchRequest& request, const SearchData& data,
                        SearchObserver& observer) {
-    HtmlReport report(request);
+    HtmlReport report(request, data.texts());
     SearchResult result = RunSearch(request, data, report, observer);
     result.reportPath = report.path();
     return result;

@@ -58,7 +58,9 @@ class SearchData;
 /// scope that holds no verse of the data.
 SearchResult RunSearch(const SearchRequest& request, const SearchData& data, HitSink& sink,
                        SearchObserver& observer);
-/// The same, writing the HTML report as RunSearch(request, observer) does.
+/// The same, writing the HTML report as RunSearch(request, observer) does,
+/// with the verse texts the data keeps (data.texts()): a second search does
+/// not read Hebrew.txt or EnglishOT.html again.
 SearchResult RunSearch(const SearchRequest& request, const SearchData& data,
                        SearchObserver& observer);
 

@@ -37,13 +37,15 @@ ValueSearchCheck CheckValueSearch(const ValueSearchFields& fields, const std::st
         check.message = SearchValueMessage(number, fields.value);
         return check;
     }
-    const ReportName name =
-        CleanReportName(fields.reportName, "Please enter a name for the report");
-    check.nameCleaned = true;
-    check.request.reportName = name.name;
-    if (!name.message.empty()) {
-        check.message = name.message;
-        return check;
+    if (fields.reportName) {
+        const ReportName name =
+            CleanReportName(*fields.reportName, "Please enter a name for the report");
+        check.nameCleaned = true;
+        check.request.reportName = name.name;
+        if (!name.message.empty()) {
+            check.message = name.message;
+            return check;
+        }
     }
     if (number == WholeNumber::TooLarge) {
         check.message = SearchValueMessage(number, fields.value);
@@ -78,7 +80,9 @@ ValueSearchCheck CheckValueSearch(const ValueSearchFields& fields, const std::st
     check.request.value = value;
     check.request.method = fields.method;
     struct stat status {};
-    check.reportExists = ::stat(ReportPath(appPath, name.name).c_str(), &status) == 0;
+    check.reportExists =
+        fields.reportName &&
+        ::stat(ReportPath(appPath, check.request.reportName).c_str(), &status) == 0;
     return check;
 }
 

@@ -4,6 +4,7 @@
 #include "data/VerseRange.h"
 #include "search/Searches.h"
 
+#include <optional>
 #include <string>
 
 namespace vellumark {
@@ -11,7 +12,9 @@ namespace vellumark {
 /// The Value Search fields as typed.
 struct ValueSearchFields {
     std::string value;
-    std::string reportName;
+    /// None for a search that writes no report (rows, a search in the window's
+    /// Results): no name is checked, and the request has none.
+    std::optional<std::string> reportName;
     std::string reportHeader;
     Method method = Method::StandardAndFinal;
     /// "Search only within the range": the range fields as typed; none when
@@ -24,7 +27,7 @@ struct ValueSearchFields {
 struct ValueSearchCheck {
     std::string message;
     /// The report name as cleaned, for the window to show; set once the value
-    /// passed (the name is checked after the value).
+    /// passed (the name is checked after the value) when there is a name.
     bool nameCleaned = false;
     SearchRequest request;
     /// A report of that name exists: the user is asked before it is replaced.
@@ -34,7 +37,8 @@ struct ValueSearchCheck {
 };
 
 /// Checks, in order: the value (a number, greater than 0, whole), the report
-/// name (not empty; cleaned; no path separator; not too long), the value's
+/// name when there is one (not empty; cleaned; no path separator; not too
+/// long), the value's
 /// size (at most 2,147,483,647), the header (it fits one report line) and,
 /// when it is set, the range (as ValidateRange checks it for Range Totals; the
 /// request's scope then holds its verses). The first failing check gives the

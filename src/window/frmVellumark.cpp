@@ -77,7 +77,7 @@ QFrame* MakeLine(QWidget* parent, const char* name) {
 }  // namespace
 
 frmVellumark::frmVellumark(std::string appPath, QWidget* parent)
-    : QWidget(parent), strAppPath(std::move(appPath)) {
+    : QWidget(parent), strAppPath(std::move(appPath)), searchData_(strAppPath) {
     setObjectName(QStringLiteral("frmVellumark"));
     setWindowTitle(MessageBox::kAppTitle);
     body_ = new QWidget(this);

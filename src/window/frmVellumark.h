@@ -1,8 +1,11 @@
 #pragma once
 
+#include "search/SearchDataCache.h"
+
 #include <QWidget>
 
 #include <cstdint>
+#include <memory>
 #include <string>
 
 class QCheckBox;
@@ -74,6 +77,10 @@ private:
     void setTabOrder();
     void drpStartBook_LostFocus();
     void runSearch(vellumark::SearchRequest request);
+    /// The search data, read once and kept while the data files stay as they
+    /// were; none when they cannot be read whole (a search then reads them
+    /// itself and reports what is wrong).
+    std::shared_ptr<const vellumark::SearchData> loadedSearchData();
     void hideSearchProgress();
     /// The Start and End fields as typed.
     vellumark::RangeInput rangeInput() const;
@@ -83,6 +90,7 @@ private:
     void openFile(const std::string& path, const QString& fragment = {});
 
     std::string strAppPath;
+    vellumark::SearchDataCache searchData_;
     bool boolKill = false;
     bool searchRunning_ = false;
     bool closeAfterSearch_ = false;

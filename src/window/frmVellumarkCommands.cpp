@@ -108,7 +108,9 @@ void frmVellumark::runSearch(vellumark::SearchRequest request) {
     searchRunning_ = true;
     vellumark::SearchResult result;
     try {
-        result = vellumark::RunSearch(request, progress);
+        const std::shared_ptr<const vellumark::SearchData> data = loadedSearchData();
+        result = data ? vellumark::RunSearch(request, *data, progress)
+                      : vellumark::RunSearch(request, progress);
     } catch (const std::exception& error) {
         searchRunning_ = false;
         boolKill = false;
@@ -137,6 +139,14 @@ void frmVellumark::runSearch(vellumark::SearchRequest request) {
         return;
     }
     MessageBox::information(this, QStringLiteral("Done"));
+}
+
+std::shared_ptr<const vellumark::SearchData> frmVellumark::loadedSearchData() {
+    try {
+        return searchData_.get();
+    } catch (const std::exception&) {
+        return nullptr;
+    }
 }
 
 void frmVellumark::hideSearchProgress() {

@@ -201,7 +201,7 @@ TEST_F(CliTest, jsonFieldsOfWordsAndRuns_andTextWithAHebrewValue) {
                                 "first_word": null}])");
 
     const CliRun text = cli({"search", "--value", "יג", "--match", "phrases"});
-    EXPECT_EQ(text.out, "Gen 1:1  A B  13\n") << "י 10 + ג 3: the phrase of 5 and 8";
+    EXPECT_EQ(text.out, "Gen 1:1, words 1-2  A B  13\n") << "י 10 + ג 3: the phrase of 5 and 8";
     EXPECT_EQ(text.status, 0);
 }
 

@@ -6,6 +6,7 @@
 #include "data/Portions.h"
 #include "data/TextStream.h"
 #include "data/VerseRecordFile.h"
+#include "data/VerseTexts.h"
 #include "data/WordRecordFile.h"
 #include "databuilder/DataBuilder.h"
 #include "databuilder/Sources.h"
@@ -93,15 +94,17 @@ TEST_F(RealDataTest, recordsAgreeWithWordBlocksAndHebrewLines) {
     EXPECT_FALSE(words.next(block));
 }
 
-// Every verse is looked up in order and has its text; every verse that the versification
-// map moves names its KJV verse, a line that names one KJV verse (or none) shows that
-// verse's text unchanged, and exactly eight pairs of lines share their KJV verse.
+// Every verse is looked up in order and has its text, the same through the verse texts'
+// index; every verse that the versification map moves names its KJV verse, a line that
+// names one KJV verse (or none) shows that verse's text unchanged, and exactly eight
+// pairs of lines share their KJV verse.
 TEST_F(RealDataTest, englishShowsEveryVerseAndNamesTheKjvVerses) {
     const databuilder::EnglishText kjv = databuilder::ReadKjv(VELLUMARK_SOURCES "/kjv.xml");
     const auto verseMap = databuilder::ReadVerseMap(VELLUMARK_SOURCES "/morphhb/VerseMap.xml");
     VerseRecordFile records(data("LineData.dat"));
     TextStream english(data("EnglishOT.html"));
     TextStream lines(data("EnglishOT.html"));
+    const VerseTexts texts(app->path());
     VerseRecord record;
     std::string_view line;
     std::set<std::string> shared;
@@ -112,6 +115,7 @@ TEST_F(RealDataTest, englishShowsEveryVerseAndNamesTheKjvVerses) {
         const EnglishVerse shown =
             SplitEnglishVerse(GetEnglishVerse(english, id.book, id.chapter, id.verse), "x");
         ASSERT_EQ(shown.anchor, ++anchor);
+        ASSERT_EQ(texts.english(id).block, shown.block) << name;
         ASSERT_GT(shown.block.size(), 60u) << name;
         do {
             ASSERT_TRUE(lines.readLine(line));
@@ -157,6 +161,23 @@ TEST_F(RealDataTest, englishShowsEveryVerseAndNamesTheKjvVerses) {
         EXPECT_NE(text.find("'blue'> " + first), std::string::npos) << text;
         EXPECT_NE(text.find(last + "</font>"), std::string::npos) << text;
     }
+}
+
+// The verse texts in any order: the last verse first, a KJV note, a shared KJV verse,
+// markup dropped, a run's next verse.
+TEST_F(RealDataTest, verseTextsInAnyOrder) {
+    const VerseTexts texts(app->path());
+    EXPECT_EQ(texts.english({39, 3, 24}).anchor, 23213);
+    EXPECT_EQ(texts.hebrewWords({1, 1, 1}), "בראשית ברא אלהים את השמים ואת הארץ");
+    EXPECT_TRUE(texts.plainEnglish({1, 32, 1}).starts_with("(KJV 31:55) And early in the morning"));
+    EXPECT_TRUE(texts.plainEnglish({4, 25, 19})
+                    .starts_with("(KJV 26:1, shared with Hebrew 26:1) And it came to pass after"));
+    const auto afterNote = [](std::string_view text) { return text.substr(text.find(") ") + 2); };
+    EXPECT_EQ(afterNote(texts.plainEnglish({4, 26, 1})),
+              afterNote(texts.plainEnglish({4, 25, 19})));
+    EXPECT_NE(texts.plainEnglish({1, 1, 2}).find(" and darkness was upon"), std::string::npos);
+    EXPECT_EQ(texts.plainEnglish({1, 1, 31}, 1), texts.plainEnglish({1, 2, 1}));
+    EXPECT_EQ(texts.hebrewRunLine({1, 1, 31}, 1).reference, "Gen 2:1");
 }
 
 TEST_F(RealDataTest, totalsOfGenesisOneOneAndOfEverything) {

@@ -31,7 +31,7 @@ std::string Hebrew(int letters) {
 TEST(ValueSearchInput, messagesAndCleanedName) {
     TempDir dir;
     // clang-format off
-    const struct { const char* name; std::string value, reportName, header, message, nameAfter; } cases[] = {
+    const struct { const char* name; std::string value; std::optional<std::string> reportName; std::string header, message, nameAfter; } cases[] = {
         {"empty", "", "r", "", kNotANumber, ""},
         {"letters", "abc", "r", "", kNotANumber, ""},
         {"zero", "0", "", "", "Numeric value must be greater than zero", ""},
@@ -53,6 +53,9 @@ TEST(ValueSearchInput, messagesAndCleanedName) {
         {"only dots", "26", "..", "", kDots, ".."},
         {"value below doubles", "1e-400", "r", "", "Decimal search values are not permitted", ""},
         {"capital HTML stays", "26", "notes.HTML", "", "", "notes.HTML"},
+        {"no report", "26", std::nullopt, "", "", ""},
+        {"no report, no number", "abc", std::nullopt, "", kNotANumber, ""},
+        {"no report, too large", "1e10", std::nullopt, "", "The search value 1e10 is too large; the largest is 2147483647.", ""},
     };
     // clang-format on
     for (const auto& c : cases) {

@@ -71,6 +71,7 @@ private slots:
     void calculator();
     void installedLayoutWritesToTheDocumentsFolder();
     void methodAndRangeReachTheSearch();
+    void searchDataKeptUntilAFileChanges();
 
 private:
     template <typename T>
@@ -649,6 +650,33 @@ void tst_frmVellumark::methodAndRangeReachTheSearch() {
     QCOMPARE(MessageBox::takeShown().last(), kDone.first());
     QVERIFY(report().find("Method:") == std::string::npos);
     QCOMPARE(status(), QStringLiteral("2 hits written to Report/r.html"));
+}
+
+void tst_frmVellumark::searchDataKeptUntilAFileChanges() {
+    // The words 26 of Gen 1:2 and Exo 1:1; the same bytes but for Gen 1:2's 26
+    // (now 25) under the same size and time are not read again.
+    search("26", "first");
+    QCOMPARE(MessageBox::takeShown(), kDone);
+    QCOMPARE(status(), QStringLiteral("2 hits written to Report/first.html"));
+    const std::string words = dir->file("Data/WordMatrix.dat");
+    const auto written = std::filesystem::last_write_time(words);
+    WriteFile(words, WordFields({0, 1, 1, 1, 13, 13, 0, 1, 1, 2, 25, 1, 2, 0, 2, 1, 1, -26, 626}));
+    std::filesystem::last_write_time(words, written);
+    search("26", "kept");
+    QCOMPARE(MessageBox::takeShown(), kDone);
+    QCOMPARE(status(), QStringLiteral("2 hits written to Report/kept.html"));
+
+    std::filesystem::last_write_time(words, written + std::chrono::seconds(1));
+    search("26", "changed");
+    QCOMPARE(MessageBox::takeShown(), kDone);
+    QCOMPARE(status(), QStringLiteral("1 hit written to Report/changed.html"));
+
+    WriteFile(words, WordFields({0, 1, 1, 1, 13}));
+    search("26", "damaged");
+    const QStringList shown = MessageBox::takeShown();
+    QCOMPARE(shown.size(), 1);
+    QVERIFY2(shown[0].contains("WordMatrix.dat"), qPrintable(shown[0]));
+    QCOMPARE(status(), QStringLiteral("The search stopped: Report/damaged.html was not written"));
 }
 
 QTEST_MAIN(tst_frmVellumark)

@@ -25,13 +25,6 @@ const std::map<std::string, std::int16_t> kMeasureNames = {
 
 namespace {
 
-template <typename Map, typename Value>
-std::string KeyOf(const Map& names, Value value) {
-    for (const auto& [key, v] : names)
-        if (v == value) return key;
-    return {};
-}
-
 /// "Gen 1:1" split into its book (possibly empty) and chapter and verse texts.
 struct VerseText {
     std::string book, chapter, verse;
@@ -54,9 +47,6 @@ std::optional<VerseText> SplitVerse(const std::string& typed) {
 }
 
 }  // namespace
-
-std::string MethodKey(Method method) { return KeyOf(kMethodNames, method); }
-std::string MatchKey(Match match) { return KeyOf(kMatchNames, match); }
 
 std::int16_t FindBook(const std::string& typed) { return vellumark::FindBook(typed); }
 

@@ -15,10 +15,6 @@ extern const std::map<std::string, Method> kMethodNames;
 extern const std::map<std::string, Match> kMatchNames;
 extern const std::map<std::string, std::int16_t> kMeasureNames;
 
-/// The command line's name of a method or match: "standard-final", "verse-runs".
-std::string MethodKey(Method method);
-std::string MatchKey(Match match);
-
 /// The book of a name as typed: an abbreviation as reports write it ("Gen",
 /// "1 Sam", "1Sam") or a name of the book lists ("Genesis", "1 samuel"),
 /// letter case and spaces ignored; failing those, the one book whose

@@ -3,13 +3,13 @@
 #include "cli/Commands.h"
 
 #include "cli/CliInput.h"
-#include "cli/HitRows.h"
 #include "cli/Interrupt.h"
 #include "cli/SearchValues.h"
 #include "data/AppPaths.h"
 #include "data/FileErrors.h"
 #include "data/Scope.h"
 #include "filter/ReportFilter.h"
+#include "search/HitRows.h"
 #include "search/SearchData.h"
 #include "search/ValueSearchInput.h"
 #include "totals/RangeTotals.h"
@@ -106,9 +106,7 @@ CheckedSearch CheckedRequests(const SearchOptions& o, Format format, const std::
     ValueSearchFields fields;
     fields.value = o.valuesFrom ? std::to_string(search.values.front())
                                 : SearchValueText(*o.value, o.method, o.measure);
-    // Exports have no report: a stand-in name lets the value and header pass
-    // the window's checks alone.
-    fields.reportName = format == Format::Html ? *o.report : "export";
+    if (format == Format::Html) fields.reportName = *o.report;
     fields.reportHeader = o.header;
     fields.method = o.method;
     ValueSearchCheck check = CheckValueSearch(fields, app);
@@ -155,13 +153,13 @@ int WriteHtml(const SearchRequest& request, const std::string& app) {
 int WriteRows(const CheckedSearch& search, Format format, const std::string& target,
               const std::string& app) {
     Output out(target);
-    const std::unique_ptr<RowWriter> writer = MakeRowWriter(format, out);
-    RowSink sink(app, [&writer](const HitRow& row) { writer->row(row); });
+    RowOutput writer(format, out);
     // The record files are read and decoded once for every value of a batch.
     const SearchData data(app);
+    RowSink sink(data, [&writer](const HitRow& row) { writer.row(row); });
     TerminalObserver observer;
     long hits = 0;
-    writer->begin();
+    writer.begin();
     SearchRequest request = search.request;
     for (const std::int32_t value : search.values) {
         if (Interrupted()) break;
@@ -169,7 +167,7 @@ int WriteRows(const CheckedSearch& search, Format format, const std::string& tar
         sink.setRequest(request);
         hits += RunSearch(request, data, sink, observer).hits;
     }
-    writer->finish();
+    writer.finish();
     out.commit();
     return Status(hits);
 }

@@ -1,0 +1,88 @@
+#include "search/HitRows.h"
+
+#include "data/AppPaths.h"
+#include "data/Books.h"
+#include "data/Errors.h"
+#include "data/VerseTexts.h"
+
+namespace vellumark {
+
+namespace {
+
+/// Splits a verse's Hebrew words at single spaces, as the report splits them,
+/// into `words`; the text must hold every word the word record file counts.
+void SplitWords(std::string_view text, const VerseId& id, int wordCount,
+                std::vector<std::string_view>& words) {
+    words.clear();
+    if (!text.empty()) {
+        std::size_t start = 0;
+        for (std::size_t i = 0; i < text.size(); ++i) {
+            if (text[i] != ' ') continue;
+            words.push_back(text.substr(start, i - start));
+            start = i + 1;
+        }
+        words.push_back(text.substr(start));
+    }
+    if (words.size() < static_cast<std::size_t>(wordCount)) {
+        throw DataError(std::string(kHebrewFile) + ", " + VerseName(id.book, id.chapter, id.verse) +
+                        ": the line has " + std::to_string(words.size()) + " words, word " +
+                        std::to_string(words.size() + 1) + " is wanted." + kRebuildHint);
+    }
+}
+
+}  // namespace
+
+RowSink::RowSink(const SearchData& data, RowHandler handler)
+    : data_(data), handler_(std::move(handler)) {}
+
+void RowSink::add(const Hit& hit) {
+    const VerseTexts& texts = data_.texts();
+    const VerseId& id = hit.verse;
+    HitRow row;
+    row.value = request_.value;
+    row.method = request_.method;
+    row.match = request_.match;
+    row.verse = id;
+    row.alternate = hit.alternate;
+    row.english = texts.plainEnglish(id);
+    switch (request_.match) {
+        case Match::Words:
+            SplitWords(texts.hebrewWords(id), id, hit.wordCount, words_);
+            for (int k = 0; k < hit.wordCount; ++k) {
+                if (hit.marks[k] == 0) continue;
+                row.firstWord = row.lastWord = k + 1;
+                row.hebrew = words_[k];
+                row.alternate = hit.marks[k] == 2;
+                handler_(row);
+            }
+            return;
+        case Match::Phrases: {
+            SplitWords(texts.hebrewWords(id), id, hit.wordCount, words_);
+            row.firstWord = hit.firstWord + 1;
+            row.lastWord = hit.lastWord + 1;
+            // The words stand in the text separated by single spaces.
+            const std::string_view first = words_[hit.firstWord];
+            const std::string_view last = words_[hit.lastWord];
+            row.hebrew = std::string_view(
+                first.data(), static_cast<std::size_t>(last.data() + last.size() - first.data()));
+            break;
+        }
+        case Match::Verses:
+            row.hebrew = texts.hebrewWords(id);
+            break;
+        case Match::VerseRuns:
+            row.end = hit.runEnd;
+            runHebrew_ = texts.hebrewWords(id);
+            runEnglish_ = row.english;
+            for (int k = 1; k <= hit.furtherVerses; ++k) {
+                runHebrew_.append(" ").append(texts.hebrewWords(id, k));
+                runEnglish_.append(" ").append(texts.plainEnglish(id, k));
+            }
+            row.hebrew = runHebrew_;
+            row.english = runEnglish_;
+            break;
+    }
+    handler_(row);
+}
+
+}  // namespace vellumark
