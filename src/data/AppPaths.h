@@ -8,6 +8,9 @@ namespace vellumark {
 inline constexpr const char* kLineDataFile = "LineData.dat";
 inline constexpr const char* kWordMatrixFile = "WordMatrix.dat";
 inline constexpr const char* kHebrewFile = "Hebrew.txt";
+/// The folder in Data that holds the read text (qere): its own LineData.dat,
+/// WordMatrix.dat and Hebrew.txt.
+inline constexpr const char* kQereFolder = "Qere";
 inline constexpr const char* kEnglishFile = "EnglishOT.html";
 /// The four data files in the order the start-up checks them.
 inline constexpr std::array<const char*, 4> kDataFiles = {kLineDataFile, kWordMatrixFile,
