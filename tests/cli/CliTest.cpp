@@ -430,7 +430,7 @@ TEST_F(CliTest, outputThroughLinkAndPipe_sameBytesAsStandardOutput) {
                             app.file("own.txt") + " 2>&1";
     EXPECT_EQ(WEXITSTATUS(std::system(own.c_str())), 0) << ReadFile(app.file("own.txt"));
     EXPECT_EQ(ReadFile(app.file("own.txt")),
-              "Gen 1:1  A B C  16\nGen 1:2  D E  16\nExo 1:1  H  16\n");
+              "Gen 1:1  (A B C)  16\nGen 1:2  D E  16\nExo 1:1  (H)  16\n");
 }
 
 // SIGINT, SIGTERM and SIGHUP stop a batch: a complete output of the hits so far,
