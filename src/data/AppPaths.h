@@ -24,6 +24,17 @@ inline std::string DataPath(const std::string& appPath, const std::string& file)
     return appPath + "/Data/" + file;
 }
 
+/// Which text the record files and Hebrew.txt hold: as written (ketiv, in
+/// Data) or as read (qere, in Data/Qere).
+enum class Reading { Written, Read };
+
+/// The path of LineData.dat, WordMatrix.dat or Hebrew.txt of a reading:
+/// "<app>/Data/<file>" or "<app>/Data/Qere/<file>".
+inline std::string TextPath(const std::string& appPath, Reading reading, const std::string& file) {
+    return DataPath(appPath,
+                    reading == Reading::Read ? std::string(kQereFolder) + "/" + file : file);
+}
+
 /// "<app>/Report/": the folder of the reports.
 inline std::string ReportFolder(const std::string& appPath) { return appPath + "/Report/"; }
 

@@ -23,7 +23,7 @@ std::string LineEntry(std::int16_t anchor, std::string_view boldPart, std::strin
 
 struct HtmlReport::Files {
     Files(const SearchRequest& request, const VerseTexts* given)
-        : owned(given ? nullptr : std::make_unique<VerseTexts>(request.appPath)),
+        : owned(given ? nullptr : std::make_unique<VerseTexts>(request.appPath, request.reading)),
           texts(given ? *given : *owned),
           report(ReportPath(request.appPath, request.reportName)) {}
 

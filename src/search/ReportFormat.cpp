@@ -57,12 +57,16 @@ std::string SearchedLine(const SearchRequest& request) {
             line += '.';
         }
     }
+    if (request.reading == Reading::Read) {
+        if (!line.empty()) line += ' ';
+        line += "Text: read (qere).";
+    }
     return line.empty() ? line : "<p>" + line + "</p>";
 }
 
 bool IsSearchedLine(std::string_view line) {
     return line.starts_with("<p>Method: ") || line.starts_with("<p>Range: ") ||
-           line.starts_with("<p>Scope: ");
+           line.starts_with("<p>Scope: ") || line.starts_with("<p>Text: ");
 }
 
 bool IsEntry(std::string_view line) { return StartsWithNoCase(line, "<p><a href="); }

@@ -30,7 +30,8 @@ void WriteReportHead(AtomicFile& report, const std::string& header);
 /// The line after the head that says how a search differs from the default
 /// one: "<p>Method: Ordinal. Range: Genesis 1:1 to Deuteronomy 34:12.</p>",
 /// "<p>Method: Atbash.</p>", "<p>Range: Exodus 3:14.</p>" (a range of one
-/// verse), "<p>Scope: Torah.</p>" (a named scope). The method is named when it is not
+/// verse), "<p>Scope: Torah.</p>" (a named scope), "<p>Text: read (qere).</p>"
+/// (the read text). The method is named when it is not
 /// StandardAndFinal and the search uses it (not for Word Count or Letter Count); empty when nothing
 /// differs.
 std::string SearchedLine(const SearchRequest& request);

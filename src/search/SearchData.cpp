@@ -11,9 +11,12 @@
 
 namespace vellumark {
 
-SearchData::SearchData(const std::string& appPath, const std::optional<VerseId>& lastNeeded)
-    : appPath_(appPath), lineDataPath_(DataPath(appPath, kLineDataFile)) {
-    RecordFiles files(appPath);
+SearchData::SearchData(const std::string& appPath, const std::optional<VerseId>& lastNeeded,
+                       Reading reading)
+    : appPath_(appPath),
+      reading_(reading),
+      lineDataPath_(TextPath(appPath, reading, kLineDataFile)) {
+    RecordFiles files(appPath, reading);
     auto standard = std::make_unique<MethodValues>();
     standard->alternate = true;
     const auto verses = static_cast<std::size_t>(files.recordCount());
@@ -26,7 +29,7 @@ SearchData::SearchData(const std::string& appPath, const std::optional<VerseId>&
     // them at once spares the copies (and fresh pages) of a growing vector.
     std::error_code unknown;
     const std::uintmax_t wordBytes =
-        std::filesystem::file_size(DataPath(appPath, kWordMatrixFile), unknown);
+        std::filesystem::file_size(TextPath(appPath, reading, kWordMatrixFile), unknown);
     if (!unknown) standard->words.reserve(static_cast<std::size_t>(wordBytes / 2));
     while (files.next()) {
         const VerseRecord& record = files.record();
@@ -55,7 +58,7 @@ const MethodValues& SearchData::values(Method method) const {
 
 const VerseTexts& SearchData::texts() const {
     const std::lock_guard<std::mutex> lock(mutex_);
-    if (!texts_) texts_ = std::make_unique<VerseTexts>(appPath_);
+    if (!texts_) texts_ = std::make_unique<VerseTexts>(appPath_, reading_);
     return *texts_;
 }
 
@@ -70,7 +73,7 @@ MethodValues ComputeMethodValues(const SearchData& data, Method method) {
     const std::array<std::int16_t, kLetterForms>& table = LetterValues(method);
     const std::vector<VerseId>& ids = data.ids();
     const std::vector<std::uint32_t>& firstWords = data.firstWords();
-    HebrewText hebrew(DataPath(data.appPath(), kHebrewFile));
+    HebrewText hebrew(TextPath(data.appPath(), data.reading(), kHebrewFile));
     MethodValues values;
     values.words.resize(firstWords.back());
     values.verses.resize(ids.size());

@@ -123,7 +123,8 @@ SearchResult RunSearch(const SearchRequest& request, HitSink& sink, SearchObserv
     const bool typedRange = request.scope && request.scope->name.empty();
     const SearchData data(
         request.appPath,
-        typedRange ? std::optional<VerseId>(request.scope->ranges.back().last) : std::nullopt);
+        typedRange ? std::optional<VerseId>(request.scope->ranges.back().last) : std::nullopt,
+        request.reading);
     return RunSearch(request, data, sink, observer);
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/AppPaths.h"
 #include "data/Gematria.h"
 #include "data/Scope.h"
 #include "data/VerseRange.h"
@@ -32,6 +33,8 @@ struct SearchRequest {
     Method method = Method::StandardAndFinal;
     /// Only hits inside these verses; none: the whole text.
     std::optional<Scope> scope;
+    /// The written text (the default) or the read one.
+    Reading reading = Reading::Written;
 };
 
 /// What a search did.

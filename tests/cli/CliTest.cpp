@@ -245,6 +245,7 @@ const StatusCase kStatusCases[] = {
     {"namedScope", {"--value", "8", "--scope", "Gen 1, Exodus"}, 0, ""},
     {"scopeWithoutHits", {"--value", "8", "--scope", "Exodus"}, 1, ""},
     {"unknownScope", {"--value", "8", "--scope", "Genisis"}, 2, "nearest names: Genesis,"},
+    {"noReadText", {"--value", "8", "--text", "qere"}, 2, "build it again with vellumark-data"},
 };
 
 class CliStatusTest : public CliTest, public ::testing::WithParamInterface<StatusCase> {};

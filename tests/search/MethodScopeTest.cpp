@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 using namespace vellumark;
 using testing_support::Block;
 using testing_support::CrLf;
@@ -191,6 +193,27 @@ TEST(NamedScopeTest, prophets_skipRuth) {
         ReadFile(dir.file("Report/r.html")),
         Report({"<p>Scope: Prophets.</p>", kLink + "1'><b>Judg 1:1 </b></a> אם\r\n" + Block("E1"),
                 kLink + "3'><b>1 Sam 1:1 </b></a> אם\r\n" + Block("E3")}));
+}
+
+// The read text comes from Data/Qere; the English stays the one of Data.
+TEST(ReadTextTest, searchesTheQereFilesAndSaysSo) {
+    testing_support::TempDir dir, read;
+    testing_support::WriteHebrewAppFolder(dir.path(),
+                                          {{1, 1, 1, "אם", "E1"}, {1, 1, 2, "כל", "E2"}});
+    testing_support::WriteHebrewAppFolder(read.path(),
+                                          {{1, 1, 1, "כל", "Q1"}, {1, 1, 2, "אם ד", "Q2"}});
+    std::filesystem::create_directory(dir.file("Data/Qere"));
+    for (const char* file : {"LineData.dat", "WordMatrix.dat", "Hebrew.txt"})
+        std::filesystem::copy_file(read.file(std::string("Data/") + file),
+                                   dir.file(std::string("Data/Qere/") + file));
+    SearchRequest request{dir.path(), "r", "", 41, Match::Words};
+    request.reading = Reading::Read;
+    SearchObserver observer;
+    RunSearch(request, observer);
+    EXPECT_EQ(ReadFile(dir.file("Report/r.html")),
+              Report({"<p>Text: read (qere).</p>",
+                      kLink + "2'><b>Gen 1:2 </b></a>  <b><i>אם</i></b> ד\r\n" + Block("E2")},
+                     true));
 }
 
 }  // namespace

@@ -23,6 +23,9 @@ const std::map<std::string, Match> kMatchNames = {{"words", Match::Words},
 const std::map<std::string, std::int16_t> kMeasureNames = {
     {"gematria", kGematria}, {"letters", kLetterCount}, {"words", kWordCount}};
 
+const std::map<std::string, Reading> kReadingNames = {{"ketiv", Reading::Written},
+                                                      {"qere", Reading::Read}};
+
 namespace {
 
 /// "Gen 1:1" split into its book (possibly empty) and chapter and verse texts.

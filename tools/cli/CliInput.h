@@ -14,6 +14,7 @@ namespace vellumark::cli {
 extern const std::map<std::string, Method> kMethodNames;
 extern const std::map<std::string, Match> kMatchNames;
 extern const std::map<std::string, std::int16_t> kMeasureNames;
+extern const std::map<std::string, Reading> kReadingNames;
 
 /// The book of a name as typed: an abbreviation as reports write it ("Gen",
 /// "1 Sam", "1Sam") or a name of the book lists ("Genesis", "1 samuel"),

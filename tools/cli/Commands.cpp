@@ -75,6 +75,16 @@ std::optional<Scope> CheckScope(const std::string& text, const std::string& app)
     return scope.scope;
 }
 
+/// The reading a search runs on; the read text must have been built.
+Reading CheckReading(Reading reading, const std::string& app) {
+    if (reading == Reading::Read &&
+        !std::filesystem::exists(TextPath(app, Reading::Read, kLineDataFile)))
+        throw UsageError(
+            "The data has no read text (qere): build it again with vellumark-data, "
+            "which writes Data/Qere.");
+    return reading;
+}
+
 void CheckCombination(const SearchOptions& o, Format format) {
     if (format == Format::Html) {
         if (!o.report) throw UsageError("--format html writes a report: give its --report NAME.");
@@ -120,6 +130,7 @@ CheckedSearch CheckedRequests(const SearchOptions& o, Format format, const std::
                              : static_cast<std::int16_t>(kGematria);
     request.method = o.method;
     request.scope = scope;
+    request.reading = CheckReading(o.reading, app);
     if (!o.valuesFrom) search.values = {request.value};
     return search;
 }
@@ -155,7 +166,7 @@ int WriteRows(const CheckedSearch& search, Format format, const std::string& tar
     Output out(target);
     RowOutput writer(format, out);
     // The record files are read and decoded once for every value of a batch.
-    const SearchData data(app);
+    const SearchData data(app, std::nullopt, search.request.reading);
     RowSink sink(data, [&writer](const HitRow& row) { writer.row(row); });
     TerminalObserver observer;
     long hits = 0;

@@ -43,6 +43,7 @@ struct SearchOptions {
     bool measureGiven = false;
     Method method = Method::StandardAndFinal;
     std::optional<std::string> range;
+    Reading reading = Reading::Written;
     std::optional<Format> format;
     std::optional<std::string> report;
     std::optional<std::string> output;

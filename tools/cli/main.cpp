@@ -135,6 +135,10 @@ int main(int argc, char** argv) {
                               "several separated by commas: \"Torah\", \"Vayetze\", \"Gen 1-3, "
                               "Ex 20\", \"Gen 1:1-Deut 34:12\"");
     searchCommand
+        ->add_option("--text", search.reading,
+                     "ketiv (the written text, default) or qere (the read text)")
+        ->transform(Names(kReadingNames));
+    searchCommand
         ->add_option("--format", search.format,
                      "html (with --report), csv, json or text (default: text, html with --report)")
         ->transform(Names(kSearchFormats));
