@@ -15,49 +15,21 @@
 #include <string_view>
 
 #include "FuzzSupport.h"
+#include "SmallData.h"
 #include "data/AppPaths.h"
 #include "data/Errors.h"
-#include "data/VerseRecordFile.h"
-#include "data/WordRecordFile.h"
 #include "search/Searches.h"
 
 namespace {
 
 using fuzzing::Require;
 
-struct Verse {
-    int verse;
-    std::array<int, 4> fields;  // words and pairs as WordMatrix.dat holds them
-    int count;
-    int gematria;
-    int alternate;
-};
-// Genesis 1:1-3: words (1, 2), (3, (4, 5)) and (2).
-constexpr std::array<Verse, 3> kVerses = {
-    {{1, {1, 2}, 2, 3, 3}, {2, {3, -4, 5}, 2, 7, 8}, {3, {2}, 1, 2, 2}}};
-
-/// The four good data files, in the order of vellumark::kDataFiles.
-std::array<std::string, 4> GoodData() {
-    std::array<std::string, 4> files;
-    for (const Verse& v : kVerses) {
-        files[0] += vellumark::EncodeVerseRecord(
-            {1, 1, v.verse, v.count, 2 * v.count, v.gematria, v.alternate});
-        for (int field : {0, 1, 1, v.verse}) files[1] += vellumark::EncodeWordField(field);
-        for (int field : v.fields)
-            if (field != 0) files[1] += vellumark::EncodeWordField(field);
-        const std::string key = "Gen 1:" + std::to_string(v.verse);
-        files[2] += key + (v.count == 1 ? " W1" : " W1 W2") + "\r\n";
-        files[3] += "<P>" + key + "<a name=x" + std::to_string(v.verse) + ">Text\r\n";
-    }
-    return files;
-}
-
 const std::string kEarlier = "an earlier report\r\n";
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static const std::array<std::string, 4> good = GoodData();
+    static const std::array<std::string, 4> good = fuzzing::SmallData();
     fuzzing::Input input(data, size);
     const std::uint8_t selector = input.byte();
     const std::size_t which = selector & 3;

@@ -55,6 +55,40 @@ report_head='<html>\r\n<head>\r\n</head>\r\n<body>\r\n'
 printf "\\001W\\000\\000$report_head<p><a href='..\\\\Data\\\\EnglishOT.html#1'><b>Gen 1:1 </b></a>  <b><i>W</i></b> X\\r\\n<blockquote><font color='blue'>E</font></blockquote>\\r\\n</body></html>\\r\\n" |
     seed_from report_filter small-report
 
+# The command line: the text of values.txt, then the arguments, each ended by NUL.
+printf '7\n\t2\r\n\0search\0--values-from\0values.txt\0--match\0words\0--format\0csv\0--output\0out.csv\0' |
+    seed_from command_line values-to-csv
+printf '\0search\0--value\0007\0--match\0verse-runs\0--report\0r\0--yes\0' |
+    seed_from command_line report
+printf '\0search\0--value\0003\0--match\0verses\0--range\0Gen 1:1-1:3\0--format\0json\0' |
+    seed_from command_line range-json
+printf '\0value\0\327\220\327\234\327\224\327\231\327\235\0' | seed_from command_line hebrew-value
+printf '\0totals\0--range\0Gen 1:1-Gen 1:3\0--method\0ordinal\0' | seed_from command_line totals
+printf '\0filter\0--report\0r\0--text\0W1\0--heading\0H\0' |
+    seed_from command_line filter
+printf '\0--help\0' | seed_from command_line help
+# user-dirs.dirs as desktops write it and as people edit it, after the flags
+# byte (0: a file in ~/.config; 1: a link; 4: in $XDG_CONFIG_HOME; 8: with
+# XDG_DOCUMENTS_DIR set; 2, 3, 16: a pipe, a folder, a file too large).
+# seed_dirs NAME FLAGS TEXT: FLAGS is the byte in octal.
+seed_dirs() {
+    { printf "\\$2"; printf '%s' "$3"; } | seed_from documents_folder "$1"
+}
+seed_dirs desktop 000 '# This file is written by xdg-user-dirs-update
+XDG_DESKTOP_DIR="$HOME/Desktop"
+XDG_DOCUMENTS_DIR="$HOME/Documents"
+XDG_MUSIC_DIR="$HOME/Music"
+'
+seed_dirs edited 001 'export XDG_DOCUMENTS_DIR="${HOME}/My \"Docs\""  # mine
+D=~/d; XDG_DOCUMENTS_DIR=$D'"'/x'"'\ y'
+seed_dirs unquoted 014 'XDG_DOCUMENTS_DIR=/srv/docs/../shared/'
+seed_dirs relative 010 'XDG_DOCUMENTS_DIR=docs'
+seed_dirs commands 000 'XDG_DOCUMENTS_DIR=/a echo; XDG_DOCUMENTS_DIR=$(pwd) `id` ${X:-y}'
+seed_dirs open-quote 000 "XDG_DOCUMENTS_DIR=/q
+XDG_DOCUMENTS_DIR='/r"
+seed_dirs pipe 002 ''
+seed_dirs too-large 020 'XDG_DOCUMENTS_DIR=/big'
+
 if [ -z "$data" ]; then
     echo "Seeded $corpus"
     exit 0

@@ -18,6 +18,7 @@ BUILD_PACKAGES=(build-essential cmake qt6-base-dev libpugixml-dev bibledit-data 
     nlohmann-json3-dev)
 # package.sh: Debian's build flags and shared-library dependencies, the PNG icons.
 PACKAGE_PACKAGES=(dpkg-dev file librsvg2-bin)
-# check-package.sh: the package, its desktop entry and its AppStream metadata.
+# check-package.sh: the package, its desktop entry and its AppStream metadata;
+# xdg-user-dir, which the documents-folder test compares with.
 TEST_PACKAGES=(libgtest-dev libgmock-dev clang-format git clang libclang-rt-14-dev
-               "${PACKAGE_PACKAGES[@]}" lintian desktop-file-utils appstream)
+               "${PACKAGE_PACKAGES[@]}" lintian desktop-file-utils appstream xdg-user-dirs)

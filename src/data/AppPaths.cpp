@@ -1,11 +1,12 @@
 #include "data/AppPaths.h"
 
+#include "data/UserDirs.h"
+
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <memory>
 
 #include <pwd.h>
@@ -42,31 +43,6 @@ std::string Variable(const char* name) {
     return value ? value : "";
 }
 
-/// The value of the last XDG_DOCUMENTS_DIR line of a user-dirs.dirs file, as the
-/// shell would read it: «XDG_DOCUMENTS_DIR="$HOME/Documents"». Only "$HOME/..."
-/// and absolute values count, as in xdg-user-dirs.
-std::string DocumentsFromUserDirs(const std::string& file, const std::string& home) {
-    std::ifstream in(file);
-    std::string line;
-    std::string found;
-    const std::string key = "XDG_DOCUMENTS_DIR=";
-    while (std::getline(in, line)) {
-        const std::size_t start = line.find_first_not_of(" \t");
-        if (start == std::string::npos || line.compare(start, key.size(), key) != 0) continue;
-        std::string value = line.substr(start + key.size());
-        while (!value.empty() &&
-               (value.back() == ' ' || value.back() == '\t' || value.back() == '\r'))
-            value.pop_back();
-        if (value.size() >= 2 && value.front() == '"' && value.back() == '"')
-            value = value.substr(1, value.size() - 2);
-        if (value == "$HOME" || value.rfind("$HOME/", 0) == 0)
-            found = home + value.substr(5);
-        else if (!value.empty() && value.front() == '/')
-            found = value;
-    }
-    return found;
-}
-
 std::string Describe(const fs::path& entry) {
     std::error_code error;
     const fs::file_status status = fs::symlink_status(entry, error);
@@ -76,6 +52,23 @@ std::string Describe(const fs::path& entry) {
     }
     if (fs::is_directory(status)) return "a folder";
     return "a file";
+}
+
+/// What stands on the way to `folder` where a folder should be: a link to
+/// nothing (with where it points) or a file; empty when nothing does.
+std::string InTheWay(const fs::path& folder) {
+    fs::path on;
+    for (const fs::path& part : folder) {
+        on /= part;
+        std::error_code error;
+        const fs::file_status status = fs::status(on, error);
+        if (fs::is_symlink(fs::symlink_status(on, error)) &&
+            status.type() == fs::file_type::not_found)
+            return on.string() + " is a link to nothing (it points to " +
+                   fs::read_symlink(on, error).string() + ")";
+        if (fs::exists(status) && !fs::is_directory(status)) return on.string() + " is a file";
+    }
+    return {};
 }
 
 }  // namespace
@@ -97,40 +90,50 @@ FolderEnvironment ProcessEnvironment() {
     return environment;
 }
 
-std::string DocumentsFolder(const FolderEnvironment& environment) {
-    if (environment.home.empty()) return {};
+std::string DocumentsFolder(const FolderEnvironment& environment, std::string* note) {
+    const std::string& home = environment.home;
+    if (home.empty() || home.front() != '/') {
+        if (note)
+            *note = home.empty() ? "HOME is not set."
+                                 : "HOME is " + home + ", which is not an absolute path.";
+        return {};
+    }
     const std::string config =
         !environment.xdgConfigHome.empty() && environment.xdgConfigHome.front() == '/'
             ? environment.xdgConfigHome
-            : environment.home + "/.config";
-    std::string documents = DocumentsFromUserDirs(config + "/user-dirs.dirs", environment.home);
-    if (documents.empty() && !environment.xdgDocumentsDir.empty() &&
-        environment.xdgDocumentsDir.front() == '/')
+            : home + "/.config";
+    const UserDirsFile userDirs = ReadUserDirsFile(config + "/user-dirs.dirs");
+    if (note) *note = userDirs.note;
+    std::string documents = DocumentsDirAssigned(userDirs.text, home).value_or("");
+    if (documents.empty() || documents.front() != '/' || documents.find('\0') != std::string::npos)
         documents = environment.xdgDocumentsDir;
-    if (documents.empty()) documents = environment.home + "/Documents";
+    if (documents.empty() || documents.front() != '/') documents = home + "/Documents";
     fs::path folder = fs::path(documents).lexically_normal();
     if (!folder.has_filename() && folder.has_relative_path()) folder = folder.parent_path();
     return folder.string();
 }
 
 AppFolders ChooseAppFolders(const std::string& programFolder, const std::string& installedData,
-                            const FolderEnvironment& environment) {
+                            const FolderEnvironment& environment, FolderSetup setup) {
     std::error_code error;
     if (fs::is_directory(fs::path(programFolder) / "Data", error) ||
         !fs::is_directory(installedData, error))
-        return {programFolder, false, {}};
+        return {programFolder, false, {}, {}};
 
-    const std::string documents = DocumentsFolder(environment);
+    std::string note;
+    const std::string documents = DocumentsFolder(environment, &note);
     if (documents.empty())
-        return {{}, true, "The folder for Vellumark's reports was not found: HOME is not set."};
+        return {{}, true, "The folder for Vellumark's reports was not found: " + note, {}};
     const fs::path app = fs::path(documents) / "Vellumark";
+    if (setup == FolderSetup::DescribeOnly) return {app.string(), true, {}, note};
     const fs::path report = app / "Report";
     fs::create_directories(report, error);
-    if (error || !fs::is_directory(report))
-        return {{},
-                true,
-                "The folder " + report.string() + " could not be created: " +
-                    (error ? error.message() : "Not a directory") + "."};
+    if (error || !fs::is_directory(report)) {
+        std::string why = InTheWay(report);
+        if (why.empty()) why = error ? error.message() : "Not a directory";
+        return {
+            {}, true, "The folder " + report.string() + " could not be created: " + why + ".", {}};
+    }
 
     // The link is made once; a second program starting at the same moment may make
     // it first, which is as good.
@@ -141,29 +144,34 @@ AppFolders ChooseAppFolders(const std::string& programFolder, const std::string&
         return {{},
                 true,
                 "The link " + data.string() + " to " + installedData +
-                    " could not be created: " + made.message() + "."};
+                    " could not be created: " + made.message() + ".",
+                {}};
     if (!fs::is_symlink(fs::symlink_status(data, error)) ||
         !fs::equivalent(data, installedData, error))
         return {{},
                 true,
                 data.string() + " should be a link to " + installedData + ", but it is " +
-                    Describe(data) + ". Move it out of the way and start Vellumark again."};
-    return {app.string(), true, {}};
+                    Describe(data) + ". Move it out of the way and start Vellumark again.",
+                {}};
+    return {app.string(), true, {}, note};
 }
 
-AppFolders ChooseAppFolders() {
+AppFolders ChooseAppFolders(FolderSetup setup) {
     std::string error;
     const std::string program = ProgramFolder(error);
     if (program.empty())
         return {{},
                 false,
                 "The program's folder, which holds its Data and Report folders, was not found: " +
-                    error};
-    return ChooseAppFolders(program, InstalledDataFolder(program), ProcessEnvironment());
+                    error,
+                {}};
+    return ChooseAppFolders(program, InstalledDataFolder(program), ProcessEnvironment(), setup);
 }
 
 std::string ReportsGoTo(const AppFolders& folders) {
-    return folders.app.empty() ? std::string() : "Reports go to " + ReportFolder(folders.app) + ".";
+    if (folders.app.empty()) return {};
+    const std::string goTo = "Reports go to " + ReportFolder(folders.app) + ".";
+    return folders.note.empty() ? goTo : goTo + " " + folders.note;
 }
 
 }  // namespace vellumark

@@ -65,18 +65,25 @@ struct FolderEnvironment {
 /// The running process's environment; HOME falls back to the password database.
 FolderEnvironment ProcessEnvironment();
 
-/// The user's documents folder, as xdg-user-dir finds it: XDG_DOCUMENTS_DIR from
-/// $XDG_CONFIG_HOME/user-dirs.dirs (default ~/.config), else from the environment,
-/// else ~/Documents. `XDG_DOCUMENTS_DIR="$HOME/Texts"` gives /home/ann/Texts.
-/// Empty when HOME is unknown.
-std::string DocumentsFolder(const FolderEnvironment& environment);
+/// The user's documents folder, as xdg-user-dir finds it: XDG_DOCUMENTS_DIR as
+/// $XDG_CONFIG_HOME/user-dirs.dirs (default ~/.config) sets it, else from the
+/// environment, else ~/Documents. `XDG_DOCUMENTS_DIR="$HOME/Texts"` gives
+/// /home/ann/Texts; a value that is not an absolute path is passed over.
+/// Empty when HOME is unknown or not an absolute path. `note`, when given, says
+/// why a user-dirs.dirs that is there was not read, or why there is no folder.
+std::string DocumentsFolder(const FolderEnvironment& environment, std::string* note = nullptr);
 
 /// The folder that holds Data and Report, as chosen for this run.
 struct AppFolders {
     std::string app;         ///< the folder holding Data and Report; empty on failure
     bool installed = false;  ///< true when app is <documents>/Vellumark
     std::string message;     ///< why no folder could be set up; empty on success
+    std::string note;        ///< why the documents folder is the default one; usually empty
 };
+
+/// Whether ChooseAppFolders makes the folders of an installed program, or only
+/// says where they would be (for the help, which must change nothing).
+enum class FolderSetup { Make, DescribeOnly };
 
 /// Chooses the folder that holds Data and Report:
 /// - a Data folder beside the program: the program's folder (the portable layout);
@@ -85,16 +92,18 @@ struct AppFolders {
 ///   path below the app folder, and the reports' links "..\Data\EnglishOT.html#N",
 ///   work as in the portable layout;
 /// - else the program's folder, whose start-up check then names the missing file.
-/// A folder that cannot be made, or a Data entry other than that link, leaves `app`
-/// empty and says so in `message`.
+/// A folder that cannot be made (a link to nothing on the way is named with its
+/// target), or a Data entry other than that link, leaves `app` empty and says so
+/// in `message`.
 AppFolders ChooseAppFolders(const std::string& programFolder, const std::string& installedData,
-                            const FolderEnvironment& environment);
+                            const FolderEnvironment& environment,
+                            FolderSetup setup = FolderSetup::Make);
 
 /// ChooseAppFolders for the running program and its environment.
-AppFolders ChooseAppFolders();
+AppFolders ChooseAppFolders(FolderSetup setup = FolderSetup::Make);
 
-/// "Reports go to <app>/Report/." for the window's status line and About box;
-/// empty when no folder was chosen.
+/// "Reports go to <app>/Report/." for the window's status line and the help,
+/// followed by the folders' note when there is one; empty when no folder was chosen.
 std::string ReportsGoTo(const AppFolders& folders);
 
 }  // namespace vellumark

@@ -52,9 +52,12 @@ std::string CutName(const std::string& name, std::size_t bytes) {
     return name.substr(0, bytes);
 }
 
+/// True for the device nodes and the kernel's own files; /dev/shm is a folder
+/// for ordinary files in memory, as /tmp.
 bool UnderDevices(const std::filesystem::path& path) {
     const std::string text = std::filesystem::absolute(path).lexically_normal().string();
-    return text.starts_with("/dev/") || text.starts_with("/proc/");
+    return (text.starts_with("/dev/") && !text.starts_with("/dev/shm/")) ||
+           text.starts_with("/proc/");
 }
 
 [[noreturn]] void Refuse(const std::string& target, const std::string& reason) {
@@ -97,7 +100,8 @@ AtomicFile::AtomicFile(std::string targetPath, Links links) : target_(std::move(
         buffer_.reserve(kBufferBytes);
         return;
     }
-    if (devices) Refuse(target_, "nothing is created or replaced under /dev");
+    if (devices && links == Links::Follow)
+        Refuse(target_, "nothing is created or replaced under /dev");
     openTemporary(path.string());
     // A replaced file keeps who may read and write it.
     if (exists && S_ISREG(status.st_mode)) ::fchmod(fd_, status.st_mode & 07777);

@@ -13,22 +13,25 @@ namespace vellumark {
 /// or link): two programs writing one target each commit a complete file, and
 /// the last rename wins. A replaced file keeps its permission bits; a file
 /// with further hard links is replaced by a new one (the other names keep the
-/// old content). Nothing under /dev is ever created, replaced or removed.
+/// old content).
 class AtomicFile {
 public:
     /// What a symbolic link at the target path becomes. Replace: a file of its
     /// own (the program's own folders, where a planted link must not lead a
     /// write elsewhere). Follow: the link stays and the file it leads to is
     /// replaced; a named pipe, a device or anything under /dev (as
-    /// /dev/stdout) is then written directly, with no temporary file.
+    /// /dev/stdout) is then written directly, with no temporary file, and
+    /// nothing is ever created, replaced or removed under /dev.
     enum class Links { Replace, Follow };
 
-    /// The bytes the temporary name adds to the target's file name.
+    /// The bytes a temporary name adds to the target's file name; a longer
+    /// name is cut in its temporary name, which then still fits.
     static constexpr std::size_t kTemporaryNameExtra = 8;
     /// The longest file name the file systems of this platform hold.
     static constexpr std::size_t kMaxFileName = 255;
 
-    /// True when `fileName` and its temporary name both fit the file-name limit.
+    /// True when `fileName` and its whole temporary name both fit the
+    /// file-name limit: the rule for report names.
     static bool NameFits(std::string_view fileName) {
         return fileName.size() + kTemporaryNameExtra <= kMaxFileName;
     }

@@ -79,6 +79,7 @@ FilterCheck CheckReportFilter(const FilterFields& fields, const std::string& app
     for (std::size_t at; (at = check.filterText.find("  ")) != std::string::npos;)
         check.filterText.erase(at, 1);
     check.heading = TrimSpaces(fields.header);
+    check.message = HeadingTooLong(check.heading);
     return check;
 }
 

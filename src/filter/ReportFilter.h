@@ -28,7 +28,8 @@ struct FilterCheck {
 };
 
 /// Checks, in order: the report name (not empty; cleaned; no path separator;
-/// not too long), that the report is a file, and the filter text (not empty).
+/// not too long), that the report is a file, the filter text (not empty) and
+/// the header (its heading line fits one report line, as for Value Search).
 FilterCheck CheckReportFilter(const FilterFields& fields, const std::string& appPath);
 
 struct FilterResult {

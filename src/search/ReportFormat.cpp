@@ -3,6 +3,7 @@
 #include "data/AtomicFile.h"
 #include "data/Books.h"
 #include "data/TextInput.h"
+#include "data/TextStream.h"
 
 namespace vellumark {
 
@@ -19,6 +20,13 @@ std::string HeadingLine(std::string_view heading) {
         }
     }
     return line + "</h2>";
+}
+
+std::string HeadingTooLong(std::string_view header) {
+    if (TrimSpaces(std::string(header)).empty() ||
+        HeadingLine(header).size() <= TextStream::kMaxLine)
+        return {};
+    return "The report header is too long: its report line can hold at most 32,767 characters.";
 }
 
 void WriteHeadingBlock(AtomicFile& report, std::string_view heading) {

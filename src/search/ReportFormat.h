@@ -20,6 +20,11 @@ inline constexpr std::string_view kEntryStart = "<p><a href='..\\Data\\EnglishOT
 /// "<br>", so the heading stays one report line: "a\nb" gives "<h2>a<br>b</h2>".
 std::string HeadingLine(std::string_view heading);
 
+/// Why a header cannot be a report's heading: its heading line would be longer
+/// than the 32,767 characters a report line may hold, so the report could not
+/// be read back. Empty for a header that fits, or a blank one (no heading).
+std::string HeadingTooLong(std::string_view header);
+
 /// "<p>", the heading line, "<p>".
 void WriteHeadingBlock(AtomicFile& report, std::string_view heading);
 

@@ -29,6 +29,21 @@ struct ScanInput {
     std::vector<Span> ranges;
 };
 
+struct SearchRequest;
+
+/// The values and verses a request's scan reads: its method's (or the
+/// records' own when the method does not matter), and its scope's ranges of
+/// verses or all (`first` and `last` then those of the first range). A typed
+/// range whose verses the data does not hold in order, or a named scope with
+/// no verse in the data, is a DataError.
+ScanInput ScanInputOf(const SearchRequest& request, const SearchData& data);
+
+/// Word Count, Letter Count and Gematria are the verse searches' measures.
+bool IsKnownType(std::int16_t searchType);
+/// Each verse's value of a known measure: its count from the records, or its
+/// gematria by the scan's method.
+const std::int32_t* MeasureOf(const ScanInput& in, std::int16_t searchType);
+
 /// The scans of the four searches: each hands its hits to the sink in file order.
 void MatchSingleLine(const ScanInput& in, std::int32_t intValue, std::int16_t intSearchType,
                      HitSink& sink);

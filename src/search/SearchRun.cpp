@@ -65,6 +65,16 @@ std::vector<Span> ScopePositions(const SearchData& data, const Scope& scope) {
 
 }  // namespace
 
+ScanInput ScanInputOf(const SearchRequest& request, const SearchData& data) {
+    const Method method = UsesMethod(request) ? request.method : Method::StandardAndFinal;
+    ScanInput in{data, data.values(method), 0, data.verseCount() - 1, {}};
+    in.ranges = request.scope ? ScopePositions(data, *request.scope)
+                              : std::vector<Span>{{in.first, in.last}};
+    in.first = in.ranges.front().first;
+    in.last = in.ranges.front().last;
+    return in;
+}
+
 bool UsesMethod(const SearchRequest& request) {
     return request.match == Match::Words || request.match == Match::Phrases ||
            request.searchType == kGematria;
@@ -73,12 +83,7 @@ bool UsesMethod(const SearchRequest& request) {
 SearchResult RunSearch(const SearchRequest& request, const SearchData& data, HitSink& sink,
                        SearchObserver& observer) {
     // The values and the scope are settled before the sink opens anything.
-    const Method method = UsesMethod(request) ? request.method : Method::StandardAndFinal;
-    ScanInput in{data, data.values(method), 0, data.verseCount() - 1, {}};
-    if (request.scope)
-        in.ranges = ScopePositions(data, *request.scope);
-    else
-        in.ranges = {{in.first, in.last}};
+    ScanInput in = ScanInputOf(request, data);
 
     CountingSink counting(sink);
     counting.begin();

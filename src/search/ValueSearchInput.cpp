@@ -3,7 +3,6 @@
 #include "data/AppPaths.h"
 #include "data/Errors.h"
 #include "data/TextInput.h"
-#include "data/TextStream.h"
 #include "search/ReportFormat.h"
 #include "search/ReportName.h"
 
@@ -51,13 +50,8 @@ ValueSearchCheck CheckValueSearch(const ValueSearchFields& fields, const std::st
         check.message = SearchValueMessage(number, fields.value);
         return check;
     }
-    if (!TrimSpaces(fields.reportHeader).empty() &&
-        HeadingLine(fields.reportHeader).size() > TextStream::kMaxLine) {
-        check.message =
-            "The report header is too long: its report line can hold at most 32,767 "
-            "characters.";
-        return check;
-    }
+    check.message = HeadingTooLong(fields.reportHeader);
+    if (!check.message.empty()) return check;
     if (fields.range) {
         // The rules and messages of Range Totals; a LineData.dat that cannot be
         // read is a message as well.

@@ -11,19 +11,6 @@ namespace vellumark {
 
 namespace {
 
-/// Each verse's value of the measure: its count from the records, or its
-/// gematria by the scan's method.
-const std::int32_t* MeasureOf(const ScanInput& in, std::int16_t searchType) {
-    switch (searchType) {
-        case kWordCount:
-            return in.data.wordCounts().data();
-        case kLetterCount:
-            return in.data.letterCounts().data();
-        default:
-            return in.values.verses.data();
-    }
-}
-
 /// Per start verse from `first` to `end`, the first verse after it of a later
 /// book (or `end`): a run stops before it. Books come in order in sound data;
 /// the rule holds whatever their order.
@@ -39,9 +26,24 @@ std::vector<std::size_t> BookEnds(const std::vector<VerseId>& ids, std::size_t f
     return ends;
 }
 
+}  // namespace
+
 bool IsKnownType(std::int16_t searchType) {
     return searchType == kWordCount || searchType == kLetterCount || searchType == kGematria;
 }
+
+const std::int32_t* MeasureOf(const ScanInput& in, std::int16_t searchType) {
+    switch (searchType) {
+        case kWordCount:
+            return in.data.wordCounts().data();
+        case kLetterCount:
+            return in.data.letterCounts().data();
+        default:
+            return in.values.verses.data();
+    }
+}
+
+namespace {
 
 /// The verse runs that start in `range` and end in it; true when Kill Process
 /// stopped them. `done`: the start verses of the ranges before, for the bar.

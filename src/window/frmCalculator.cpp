@@ -2,6 +2,8 @@
 
 #include "data/Gematria.h"
 #include "window/HebrewInput.h"
+#include "window/MessageBox.h"
+#include "window/WordValuesModel.h"
 
 #include <QFormLayout>
 #include <QGridLayout>
@@ -9,13 +11,18 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTableWidget>
+#include <QSignalBlocker>
+#include <QTableView>
 #include <QTextDocument>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <array>
+#include <functional>
 
 namespace {
 
@@ -33,6 +40,26 @@ constexpr int kKeypadColumns = 7;
 
 QString LetterText(int form) { return QString(QChar(0x05D0 + form)); }
 
+/// The Hebrew field. A paste or a drop is weighed before it goes in: one that
+/// would make the text too long is refused whole, never laid out or cut.
+class HebrewEdit : public QPlainTextEdit {
+public:
+    HebrewEdit(QWidget* parent, std::function<bool(qsizetype)> acceptsLength)
+        : QPlainTextEdit(parent), acceptsLength_(std::move(acceptsLength)) {}
+
+protected:
+    void insertFromMimeData(const QMimeData* source) override {
+        if (source->hasText() &&
+            !acceptsLength_(document()->characterCount() - 1 - textCursor().selectedText().size() +
+                            source->text().size()))
+            return;
+        QPlainTextEdit::insertFromMimeData(source);
+    }
+
+private:
+    std::function<bool(qsizetype)> acceptsLength_;
+};
+
 QLineEdit* MakeResult(QWidget* parent, const char* name) {
     auto* box = new QLineEdit(parent);
     box->setObjectName(QLatin1String(name));
@@ -46,7 +73,7 @@ frmCalculator::frmCalculator(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("frmCalculator"));
     setWindowTitle(tr("Gematria Calculator"));
 
-    txtHebrew = new QPlainTextEdit(this);
+    txtHebrew = new HebrewEdit(this, [this](qsizetype length) { return acceptsLength(length); });
     txtHebrew->setObjectName(QStringLiteral("txtHebrew"));
     txtHebrew->setLayoutDirection(Qt::RightToLeft);
     QTextOption rightToLeft = txtHebrew->document()->defaultTextOption();
@@ -88,12 +115,14 @@ frmCalculator::frmCalculator(QWidget* parent) : QWidget(parent, Qt::Window) {
         results->addRow(label, field.box);
     }
 
-    tblWords = new QTableWidget(0, 3, this);
+    words_ = new WordValuesModel(this);
+    tblWords = new QTableView(this);
     tblWords->setObjectName(QStringLiteral("tblWords"));
     tblWords->setAccessibleName(tr("Words and their values"));
-    tblWords->setHorizontalHeaderLabels({tr("Word"), tr("Gematria"), tr("Final-letter gematria")});
+    tblWords->setModel(words_);
     tblWords->setEditTriggers(QAbstractItemView::NoEditTriggers);
     tblWords->verticalHeader()->setVisible(false);
+    tblWords->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     tblWords->horizontalHeader()->setStretchLastSection(true);
 
     btnUseValue = new QPushButton(tr("Use Value"), this);
@@ -158,27 +187,42 @@ void frmCalculator::createKeypad(QGridLayout* grid) {
     grid->addWidget(back, lastRow, 0, 1, 2);
 }
 
+bool frmCalculator::acceptsLength(qsizetype length) {
+    if (length <= kMaxText) return true;
+    QLocale grouped = QLocale::c();  // "50,000", as the other messages write numbers
+    grouped.setNumberOptions({});
+    MessageBox::information(this, tr("The text would be %1 characters long, but the Gematria "
+                                     "Calculator takes at most %2, so it was left as it was.")
+                                      .arg(grouped.toString(length), grouped.toString(kMaxText)));
+    return false;
+}
+
 void frmCalculator::txtHebrew_Change() {
     using vellumark::Method;
-    const vellumark::HebrewWords text = vellumark::HebrewWordsOf(txtHebrew->toPlainText());
+    const QString typed = txtHebrew->toPlainText();
+    if (typed.size() > kMaxText) {
+        // Typed, or set some other way: back to the text as it was, then the message.
+        // The cursor goes back to where the refused characters went in.
+        const qsizetype position =
+            txtHebrew->textCursor().position() - (typed.size() - accepted_.size());
+        {
+            const QSignalBlocker blocker(txtHebrew);
+            txtHebrew->setPlainText(accepted_);
+        }
+        QTextCursor cursor = txtHebrew->textCursor();
+        cursor.setPosition(static_cast<int>(std::clamp<qsizetype>(position, 0, accepted_.size())));
+        txtHebrew->setTextCursor(cursor);
+        acceptsLength(typed.size());
+        return;
+    }
+    accepted_ = typed;
+    const vellumark::HebrewWords text = vellumark::HebrewWordsOf(typed);
     auto total = [&text](Method method) {
         std::int64_t sum = 0;
         for (const std::string& word : text.words) sum += vellumark::TextValue(word, method);
         return sum;
     };
-    tblWords->setRowCount(static_cast<int>(text.words.size()));
-    for (std::size_t w = 0; w < text.words.size(); ++w) {
-        const std::string& word = text.words[w];
-        const int row = static_cast<int>(w);
-        auto* wordItem = new QTableWidgetItem(QString::fromStdString(word));
-        wordItem->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        tblWords->setItem(row, 0, wordItem);
-        for (const auto& [column, method] : {std::pair{1, Method::Standard}, {2, Method::Final}}) {
-            tblWords->setItem(
-                row, column,
-                new QTableWidgetItem(QString::number(vellumark::TextValue(word, method))));
-        }
-    }
+    words_->setWords(text.words);
     gematria_ = total(Method::Standard);
     txtWords->setText(QString::number(text.words.size()));
     txtLetters->setText(QString::number(text.letters));

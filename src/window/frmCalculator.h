@@ -8,7 +8,8 @@ class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
-class QTableWidget;
+class QTableView;
+class WordValuesModel;
 
 /// The Gematria Calculator: the words, letters and values of typed or pasted
 /// Hebrew, worked out as the text changes. A window of its own beside the main
@@ -17,6 +18,10 @@ class frmCalculator : public QWidget {
     Q_OBJECT
 
 public:
+    /// The longest text the calculator takes, in characters; a longer paste, or
+    /// a keystroke past it, is refused with a message and the text stays as it was.
+    static constexpr int kMaxText = 50'000;
+
     explicit frmCalculator(QWidget* parent = nullptr);
 
 signals:
@@ -29,8 +34,11 @@ private slots:
 
 private:
     void createKeypad(class QGridLayout* grid);
+    /// False, after saying why, when the text would be `length` characters long.
+    bool acceptsLength(qsizetype length);
 
     std::int64_t gematria_ = 0;
+    QString accepted_;  ///< the text as last accepted
 
     QLabel* lblHebrew;
     QPlainTextEdit* txtHebrew;
@@ -42,6 +50,7 @@ private:
     QLineEdit* txtOrdinal;
     QLineEdit* txtReduced;
     QLineEdit* txtAtbash;
-    QTableWidget* tblWords;
+    QTableView* tblWords;
+    WordValuesModel* words_;
     QPushButton* btnUseValue;
 };

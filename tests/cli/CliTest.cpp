@@ -431,7 +431,7 @@ TEST_F(CliTest, outputThroughLinkAndPipe_sameBytesAsStandardOutput) {
                             app.file("own.txt") + " 2>&1";
     EXPECT_EQ(WEXITSTATUS(std::system(own.c_str())), 0) << ReadFile(app.file("own.txt"));
     EXPECT_EQ(ReadFile(app.file("own.txt")),
-              "Gen 1:1  (A B C)  16\nGen 1:2  D E  16\nExo 1:1  (H)  16\n");
+              cli({"search", "--value", "16", "--match", "verses"}).out);
 }
 
 // SIGINT, SIGTERM and SIGHUP stop a batch: a complete output of the hits so far,
@@ -505,6 +505,35 @@ TEST(CliMethodTest, methodAndRange) {
     ExpectFields(words.out, R"([{"hebrew": "אם", "method": "ordinal"}])");
     EXPECT_EQ(run({"search", "--value", "13", "--match", "words", "--range", "Gen 1:1"}).status, 1);
     ExpectFields(run({"totals", "--range", "Gen 1:1-Gen 1:2"}).out, R"({"method_total": 59})");
+}
+
+// An installed program (a copy beside share/vellumark/Data): its help and its
+// usage errors make nothing in the home folder; the help says where reports
+// would go, and why a user-dirs.dirs that is a pipe was not read (not hanging on it).
+TEST(CliInstalledTest, helpAndUsageErrorsMakeNothing) {
+    TempDir root;
+    const std::string home = root.file("home");
+    fs::create_directories(root.file("usr/share/vellumark/Data"));
+    fs::create_directories(root.file("usr/bin"));
+    fs::create_directories(home + "/.config");
+    ASSERT_EQ(::mkfifo((home + "/.config/user-dirs.dirs").c_str(), 0600), 0);
+    fs::copy_file(VELLUMARK_CLI, root.file("usr/bin/vellumark-cli"));
+    auto run = [&](const std::string& args) {
+        const std::string command = "HOME=" + home + " timeout 20 " +
+                                    root.file("usr/bin/vellumark-cli") + " " + args + " >" +
+                                    root.file("out") + " 2>&1";
+        const int status = std::system(command.c_str());
+        EXPECT_FALSE(fs::exists(home + "/Documents")) << args;
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    };
+    EXPECT_EQ(run("bogus"), 2);
+    EXPECT_EQ(run("search --value"), 2);
+    EXPECT_EQ(run("--help"), 0);
+    EXPECT_NE(ReadFile(root.file("out"))
+                  .find("Reports go to " + home + "/Documents/Vellumark/Report/. " + home +
+                        "/.config/user-dirs.dirs was not read: it is a named pipe, not a file."),
+              std::string::npos)
+        << ReadFile(root.file("out"));
 }
 
 // The book names and ranges the command line reads.

@@ -1,5 +1,6 @@
 #include "data/Errors.h"
 #include "filter/ReportFilter.h"
+#include "search/ValueSearchInput.h"
 #include "support/Fixtures.h"
 
 #include <gtest/gtest.h>
@@ -125,6 +126,19 @@ TEST_F(ReportFilterTest, failureOrNonReport_leavesTheFileAsItWas) {
     EXPECT_THROW(FilterReport(dir.path(), "r", "X", ""), FileError) << "a folder";
     const FilterCheck check = CheckReportFilter({"r", "X", ""}, dir.path());
     EXPECT_NE(check.message.find("it is a folder, not a file"), std::string::npos) << check.message;
+}
+
+// A heading whose line a report cannot hold is refused as Value Search refuses
+// its header, and one that just fits passes; trimmed spaces do not count.
+TEST_F(ReportFilterTest, check_refusesAHeadingTooLongForOneReportLine) {
+    WriteFile(dir.file("Report/r.html"), CrLf(Join(kHead, words)));
+    const std::string tooLong = std::string(32759, 'h');
+    const std::string message = CheckValueSearch({"26", "r", tooLong}, dir.path()).message;
+    ASSERT_NE(message, "");
+    EXPECT_EQ(CheckReportFilter({"r", "X", tooLong}, dir.path()).message, message);
+    EXPECT_EQ(
+        CheckReportFilter({"r", "X", "  " + std::string(32758, 'h') + " "}, dir.path()).message,
+        "");
 }
 
 }  // namespace

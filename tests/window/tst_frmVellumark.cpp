@@ -1,3 +1,4 @@
+#include "Overlaps.h"
 #include "data/AppPaths.h"
 #include "support/Fixtures.h"
 #include "window/Desktop.h"
@@ -69,6 +70,7 @@ private slots:
     void returnRunsTheRowsCommand_data();
     void returnRunsTheRowsCommand();
     void calculator();
+    void noControlsOverlap();
     void installedLayoutWritesToTheDocumentsFolder();
     void methodAndRangeReachTheSearch();
     void searchDataKeptUntilAFileChanges();
@@ -558,11 +560,11 @@ void tst_frmVellumark::calculator() {
     QCOMPARE(results().mid(0, 4), (QStringList{"7", "28", "2701", "4631"}));
     QVERIFY2(in<QLabel>(calculator, "lblIgnored")->text().startsWith("35 characters ignored"),
              qPrintable(in<QLabel>(calculator, "lblIgnored")->text()));
-    auto* table = in<QTableWidget>(calculator, "tblWords");
+    const QAbstractItemModel* table = in<QTableView>(calculator, "tblWords")->model();
     QCOMPARE(table->rowCount(), 7);
-    QCOMPARE(table->item(6, 0)->text(), QStringLiteral("הארץ"));
-    QCOMPARE(table->item(6, 1)->text(), QStringLiteral("296"));
-    QCOMPARE(table->item(6, 2)->text(), QStringLiteral("1106"));
+    QCOMPARE(table->index(6, 0).data().toString(), QStringLiteral("הארץ"));
+    QCOMPARE(table->index(6, 1).data().toString(), QStringLiteral("296"));
+    QCOMPARE(table->index(6, 2).data().toString(), QStringLiteral("1106"));
 
     // Presentation forms count as their letter: shin with its dot, wide alef.
     text->setPlainText(QStringLiteral("\uFB2A\uFB21"));
@@ -591,19 +593,28 @@ void tst_frmVellumark::calculator() {
     QCOMPARE(openCalculator(), calculator);  // the menu brings back the one calculator
 }
 
+void tst_frmVellumark::noControlsOverlap() {
+    showWindow();
+    QCOMPARE(OverlappingControls(window.get()), QStringList());
+}
+
 void tst_frmVellumark::installedLayoutWritesToTheDocumentsFolder() {
     // An installed program: no Data beside it, the data under its prefix.
     const std::string bin = dir->file("prefix/bin"), home = dir->file("home");
     std::filesystem::create_directories(bin);
     std::filesystem::create_directories(dir->file("prefix/share/vellumark"));
-    std::filesystem::create_directories(home);
+    std::filesystem::create_directories(home + "/.config");
+    // A user-dirs.dirs that is a pipe is not waited on, and the status line says so.
+    QCOMPARE(::mkfifo((home + "/.config/user-dirs.dirs").c_str(), 0600), 0);
     std::filesystem::rename(dir->file("Data"), dir->file("prefix/share/vellumark/Data"));
     const vellumark::AppFolders folders =
         vellumark::ChooseAppFolders(bin, vellumark::InstalledDataFolder(bin), {home});
     QVERIFY2(folders.installed && folders.message.empty(), folders.message.c_str());
     QVERIFY(load(folders.app));
     window->announce(QString::fromStdString(vellumark::ReportsGoTo(folders)));
-    QCOMPARE(status(), "Reports go to " + path("home/Documents/Vellumark/Report/") + ".");
+    QCOMPARE(status(), "Reports go to " + path("home/Documents/Vellumark/Report/") + ". " +
+                           path("home/.config/user-dirs.dirs") +
+                           " was not read: it is a named pipe, not a file.");
 
     search("26", "installed");
     QCOMPARE(MessageBox::takeShown(), kDone);

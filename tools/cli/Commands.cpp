@@ -10,6 +10,7 @@
 #include "data/Scope.h"
 #include "filter/ReportFilter.h"
 #include "search/HitRows.h"
+#include "search/SearchBatch.h"
 #include "search/SearchData.h"
 #include "search/ValueSearchInput.h"
 #include "totals/RangeTotals.h"
@@ -169,15 +170,14 @@ int WriteRows(const CheckedSearch& search, Format format, const std::string& tar
     const SearchData data(app, std::nullopt, search.request.reading);
     RowSink sink(data, [&writer](const HitRow& row) { writer.row(row); });
     TerminalObserver observer;
-    long hits = 0;
     writer.begin();
-    SearchRequest request = search.request;
-    for (const std::int32_t value : search.values) {
-        if (Interrupted()) break;
-        request.value = value;
-        sink.setRequest(request);
-        hits += RunSearch(request, data, sink, observer).hits;
-    }
+    // Every value's hits in one pass over the data, written value by value.
+    const long hits = RunSearchBatch(search.request, search.values, data, sink, observer,
+                                     [&sink](const SearchRequest& request) {
+                                         if (Interrupted()) return false;
+                                         sink.setRequest(request);
+                                         return true;
+                                     });
     writer.finish();
     out.commit();
     return Status(hits);

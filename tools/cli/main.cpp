@@ -92,10 +92,11 @@ int main(int argc, char** argv) {
     CLI::App app{"Vellumark on the command line: Value Search, Range Totals and Report Filter"};
     app.set_version_flag("--version", "vellumark-cli " VELLUMARK_VERSION);
     app.require_subcommand(1);
-    // Where the reports of --report go without --app-folder; worked out (and the
-    // user's folder made, when installed) only when the help is shown.
+    // Where the reports of --report go without --app-folder, worked out only when
+    // the help is shown; the help makes no folder.
     app.footer([] {
-        const vellumark::AppFolders folders = vellumark::ChooseAppFolders();
+        const vellumark::AppFolders folders =
+            vellumark::ChooseAppFolders(vellumark::FolderSetup::DescribeOnly);
         return folders.message.empty() ? vellumark::ReportsGoTo(folders) : folders.message;
     });
     // --app-folder may come before the command as well as after it.

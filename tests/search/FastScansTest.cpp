@@ -1,13 +1,16 @@
-// The verse-run and phrase scans, which find their runs from running sums,
-// against the plain search that adds every run up again, over generated
-// data and the real data, under every method.
+// The scans that spare work against plain ones, over generated data and the
+// real data, under every method: the verse runs and phrases from running sums
+// against adding every run up again, and a batch of values in one pass
+// against one search per value.
 #include "search/Scans.h"
+#include "search/SearchBatch.h"
 #include "search/SearchData.h"
 #include "search/Searches.h"
 #include "support/Fixtures.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <random>
@@ -25,10 +28,14 @@ std::string Name(const VerseId& id) {
 /// Each hit as one line of text, so that a difference shows where it lies.
 class Lines : public HitSink {
 public:
+    void begin() override { lines.push_back("begin"); }
+    void finish() override { lines.push_back("finish"); }
     void add(const Hit& h) override {
-        lines.push_back(Name(h.verse) + (h.alternate ? " alt" : "") + " words " +
-                        std::to_string(h.firstWord) + "-" + std::to_string(h.lastWord) + "/" +
-                        std::to_string(h.wordCount) + " run " + Name(h.runEnd) + " +" +
+        std::string marks;
+        for (int w = 0; w < h.wordCount; ++w) marks += char('0' + h.marks[std::size_t(w)]);
+        lines.push_back(Name(h.verse) + (h.alternate ? " alt" : "") + " marks " + marks +
+                        " words " + std::to_string(h.firstWord) + "-" + std::to_string(h.lastWord) +
+                        "/" + std::to_string(h.wordCount) + " run " + Name(h.runEnd) + " +" +
                         std::to_string(h.furtherVerses));
     }
     std::vector<std::string> lines;
@@ -112,9 +119,9 @@ long CompareScans(const SearchData& data, std::size_t first, std::size_t last,
     return hits;
 }
 
-TEST(RunningSumsTest, generatedData_sameHitsAsAddingEveryRun) {
-    // Short words of small letters, some with a final letter (a pair of
-    // values), in verses of 1 to 12 words over three books.
+/// Short words of small letters, some with a final letter (a pair of
+/// values), in verses of 1 to 12 words over three books.
+void WriteGeneratedData(const std::string& appPath) {
     const std::vector<std::string> letters = {"א", "ב", "ג", "ד", "ך", "ם"};
     std::mt19937 random(7);
     std::vector<HebrewTestVerse> verses;
@@ -128,8 +135,12 @@ TEST(RunningSumsTest, generatedData_sameHitsAsAddingEveryRun) {
             verses.push_back({book, 1, verse, hebrew, "E"});
         }
     }
+    WriteHebrewAppFolder(appPath, verses);
+}
+
+TEST(FastScansTest, generatedData_sameHitsAsAddingEveryRun) {
     TempDir dir;
-    WriteHebrewAppFolder(dir.path(), verses);
+    WriteGeneratedData(dir.path());
     const SearchData data(dir.path());
     std::vector<std::int32_t> values;
     for (std::int32_t value = 1; value <= 1300; value += value < 120 ? 1 : 7)
@@ -138,7 +149,7 @@ TEST(RunningSumsTest, generatedData_sameHitsAsAddingEveryRun) {
     EXPECT_GT(CompareScans(data, 20, 55, values), 1000) << "within a range";
 }
 
-TEST(RunningSumsTest, realData_sameHitsAsAddingEveryRun) {
+TEST(FastScansTest, realData_sameHitsAsAddingEveryRun) {
     const char* shared = std::getenv("VELLUMARK_REALDATA");
     if (!shared || !std::filesystem::exists(std::string(shared) + "/Data/LineData.dat"))
         GTEST_SKIP() << "the real data was not built";
@@ -146,6 +157,58 @@ TEST(RunningSumsTest, realData_sameHitsAsAddingEveryRun) {
     EXPECT_GT(
         CompareScans(data, 0, data.verseCount() - 1, {1, 3, 26, 100, 913, 2701, 12345, 1000000}),
         100000);
+}
+
+/// A batch of values (unsorted, one twice) in one pass against one search
+/// per value, for every match and method, over all verses and a range.
+void CompareBatch(const std::string& appPath, const std::vector<std::int32_t>& values) {
+    const SearchData data(appPath);
+    SearchObserver observer;
+    for (const Method method : kMethods) {
+        for (const auto& [match, type] : {std::pair{Match::Words, kGematria},
+                                          {Match::Phrases, kGematria},
+                                          {Match::Verses, kWordCount},
+                                          {Match::Verses, kLetterCount},
+                                          {Match::Verses, kGematria},
+                                          {Match::VerseRuns, kGematria}}) {
+            for (const auto& scope : {std::optional<VerseScope>(),
+                                      std::optional<VerseScope>({data.ids()[2], data.ids()[40]})}) {
+                SearchRequest request{appPath, "r", "", 0, match, type, method, scope};
+                Lines batch, single;
+                std::vector<std::int32_t> seen;
+                const long hits = RunSearchBatch(request, values, data, batch, observer,
+                                                 [&](const SearchRequest& one) {
+                                                     seen.push_back(one.value);
+                                                     return true;
+                                                 });
+                for (const std::int32_t value : values) {
+                    request.value = value;
+                    RunSearch(request, data, single, observer);
+                }
+                EXPECT_EQ(batch.lines, single.lines)
+                    << "match " << int(match) << " type " << type << " method "
+                    << MethodName(method) << (scope ? " in a range" : "");
+                EXPECT_EQ(seen, values);
+                EXPECT_EQ(hits, std::count_if(single.lines.begin(), single.lines.end(),
+                                              [](const std::string& line) {
+                                                  return line != "begin" && line != "finish";
+                                              }));
+            }
+        }
+    }
+}
+
+TEST(FastScansTest, batchInOnePass_sameAsOneSearchPerValue) {
+    TempDir dir;
+    WriteGeneratedData(dir.path());
+    std::vector<std::int32_t> values = {913, 26, 3, 26, 1000000};
+    for (std::int32_t value = 1; value <= 700; value += value < 100 ? 1 : 13)
+        values.push_back(value);
+    CompareBatch(dir.path(), values);
+
+    const char* shared = std::getenv("VELLUMARK_REALDATA");
+    if (!shared || !std::filesystem::exists(std::string(shared) + "/Data/LineData.dat")) return;
+    CompareBatch(shared, {2701, 26, 86, 913, 1, 7, 26, 30, 100, 400, 1000000});
 }
 
 }  // namespace
