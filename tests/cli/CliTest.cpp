@@ -385,8 +385,8 @@ TEST_F(CliTest, totalsAndValue) {
     const CliRun bogus = RunCli({"bogus"});
     EXPECT_EQ(bogus.status, 2);
     EXPECT_EQ(bogus.err,
-              "vellumark-cli: \"bogus\" is not a command; the commands are value, search, totals "
-              "and filter.\n");
+              "vellumark-cli: \"bogus\" is not a command; the commands are value, search, totals, "
+              "filter and stats.\n");
     // A full disk under standard output is a failure, as for the searches.
     for (const std::vector<std::string>& args :
          {std::vector<std::string>{"--version"}, {"--help"}, {"value", "א"}}) {
@@ -505,6 +505,11 @@ TEST(CliMethodTest, methodAndRange) {
     ExpectFields(words.out, R"([{"hebrew": "אם", "method": "ordinal"}])");
     EXPECT_EQ(run({"search", "--value", "13", "--match", "words", "--range", "Gen 1:1"}).status, 1);
     ExpectFields(run({"totals", "--range", "Gen 1:1-Gen 1:2"}).out, R"({"method_total": 59})");
+    // Ordinal: בך 2+11; Genesis 1:2 is the middle verse of Genesis.
+    ExpectFields(run({"stats", "--scope", "Gen 1:2"}).out,
+                 R"j({"table": [{"scope": "Genesis", "verses": 2, "gematria": 59}],
+                     "scope": {"scope": "Genesis 1:2", "letters": 2, "gematria": 13,
+                               "middle_letter": "1 (Gen 1:2, word 1, letter 1) and 2 (Gen 1:2, word 1, letter 2)"}})j");
 }
 
 // An installed program (a copy beside share/vellumark/Data): its help and its

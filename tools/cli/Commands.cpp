@@ -23,8 +23,6 @@
 
 namespace vellumark::cli {
 
-namespace {
-
 /// The program folder: the one given, or the window's (Data beside the program,
 /// else the user's documents folder when installed).
 std::string AppFolder(const std::string& given) {
@@ -33,6 +31,8 @@ std::string AppFolder(const std::string& given) {
     if (!folders.message.empty()) throw CommandFailure(folders.message);
     return folders.app;
 }
+
+namespace {
 
 /// The start-up check of the window: the data files are regular files.
 void CheckDataFiles(const std::string& app) {
@@ -58,32 +58,6 @@ CheckedRange CheckRange(const std::string& text, const std::string& app) {
     return {parsed.range,
             {{parsed.range.startBook, check.startChapter, check.startVerse},
              {parsed.range.endBook, check.endChapter, check.endVerse}}};
-}
-
-/// The scope of a search as typed: a range as Range Totals takes it
-/// ("Gen 1:1-Deut 34:12", checked with the window's messages), or names and
-/// ranges separated by commas ("Torah", "Gen 1-3, Ex 20"). None: the whole text.
-std::optional<Scope> CheckScope(const std::string& text, const std::string& app) {
-    const bool several = text.find(',') != std::string::npos;
-    const ParsedRange range = ParseRange(text);
-    if (!several && range.message.empty()) return CheckRange(text, app).scope;
-    const ParsedScope scope = ParseScope(text);
-    if (!scope.passed()) {
-        const bool typedRange = !several && text.find(':') != std::string::npos;
-        throw UsageError(typedRange ? range.message : scope.message);
-    }
-    if (scope.whole) return std::nullopt;
-    return scope.scope;
-}
-
-/// The reading a search runs on; the read text must have been built.
-Reading CheckReading(Reading reading, const std::string& app) {
-    if (reading == Reading::Read &&
-        !std::filesystem::exists(TextPath(app, Reading::Read, kLineDataFile)))
-        throw UsageError(
-            "The data has no read text (qere): build it again with vellumark-data, "
-            "which writes Data/Qere.");
-    return reading;
 }
 
 void CheckCombination(const SearchOptions& o, Format format) {
@@ -192,6 +166,28 @@ std::int64_t MethodTotal(const std::string& app, const VerseScope& scope, const 
 }
 
 }  // namespace
+
+std::optional<Scope> CheckScope(const std::string& text, const std::string& app) {
+    const bool several = text.find(',') != std::string::npos;
+    const ParsedRange range = ParseRange(text);
+    if (!several && range.message.empty()) return CheckRange(text, app).scope;
+    const ParsedScope scope = ParseScope(text);
+    if (!scope.passed()) {
+        const bool typedRange = !several && text.find(':') != std::string::npos;
+        throw UsageError(typedRange ? range.message : scope.message);
+    }
+    if (scope.whole) return std::nullopt;
+    return scope.scope;
+}
+
+Reading CheckReading(Reading reading, const std::string& app) {
+    if (reading == Reading::Read &&
+        !std::filesystem::exists(TextPath(app, Reading::Read, kLineDataFile)))
+        throw UsageError(
+            "The data has no read text (qere): build it again with vellumark-data, "
+            "which writes Data/Qere.");
+    return reading;
+}
 
 int RunValueCommand(const ValueOptions& o) {
     std::string text;
