@@ -24,10 +24,13 @@ inline void Require(bool condition, const char* what) {
 }
 
 /// The program folder of this process, with empty Data and Report folders,
-/// made once in a memory-backed folder where there is one.
+/// made once in the user's runtime folder (memory-backed) where there is one,
+/// else in /tmp: the program writes nothing under /dev, so not in /dev/shm.
 inline const std::string& AppFolder() {
     static const std::string folder = [] {
-        const char* base = std::filesystem::is_directory("/dev/shm") ? "/dev/shm" : "/tmp";
+        const char* runtime = std::getenv("XDG_RUNTIME_DIR");
+        const char* base =
+            runtime && *runtime && std::filesystem::is_directory(runtime) ? runtime : "/tmp";
         std::string pattern = std::string(base) + "/vellumark-fuzz.XXXXXX";
         if (!mkdtemp(pattern.data())) {
             std::perror("mkdtemp");

@@ -34,6 +34,14 @@ seed number_parsing hex "0x1A"
 seed number_parsing report-name "notes.htm.html"
 seed number_parsing report-name-case "notes.HTML"
 
+# Typed and pasted Hebrew: pointed, presentation forms, maqaf, wide and
+# symbol letters, bytes that are not UTF-8.
+seed hebrew_input pointed "בְּרֵאשִׁית בָּרָא"
+seed hebrew_input presentation "$(printf '\xef\xac\xaa\xef\xac\xa1 \xef\xad\x8f')"
+seed hebrew_input maqaf "$(printf 'כל\xd6\xbeהארץ')"
+seed hebrew_input symbols "$(printf '\xe2\x84\xb5\xe2\x84\xb6 \xef\xac\xa0')"
+seed hebrew_input broken "$(printf '\xd7\xd7\x90\xff\xc0\xaf\xed\xa0\x80')"
+
 # seed_from TARGET NAME: the file <TARGET>/seed-<NAME> holding standard input.
 seed_from() {
     mkdir -p "$corpus/$1"

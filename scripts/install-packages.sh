@@ -15,7 +15,7 @@ install_packages() {
 }
 
 BUILD_PACKAGES=(build-essential cmake qt6-base-dev libpugixml-dev bibledit-data libcli11-dev
-    nlohmann-json3-dev)
+    nlohmann-json3-dev libicu-dev)
 # package.sh: Debian's build flags and shared-library dependencies, the PNG icons.
 PACKAGE_PACKAGES=(dpkg-dev file librsvg2-bin)
 # check-package.sh: the package, its desktop entry and its AppStream metadata;

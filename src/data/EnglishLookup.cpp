@@ -120,7 +120,15 @@ EnglishVerse LookUpEnglishVerse(TextStream& english, std::int16_t book, std::int
                      [&] { return english.path() + ", " + VerseName(book, chapter, verse); });
 }
 
-EnglishVerse CutEnglishVerse(std::string_view line, std::size_t keySize,
+std::string EnglishBlock::block() const {
+    std::string line;
+    line.reserve(kStart.size() + text.size() + kEnd.size());
+    line.append(kStart).append(text);
+    if (!cut) line.append(kEnd);
+    return line;
+}
+
+EnglishBlock CutEnglishBlock(std::string_view line, std::size_t keySize,
                              const std::function<std::string()>& where) {
     const std::size_t p1 = line.find('>');
     const std::size_t p2 = p1 == std::string_view::npos ? p1 : line.find('>', p1 + 1);
@@ -129,7 +137,11 @@ EnglishVerse CutEnglishVerse(std::string_view line, std::size_t keySize,
         throw DataError(where() + ": the verse line has no anchor number closed by \">\".");
     const EnglishLine cut{line.substr(anchorStart, p2 - anchorStart), line.substr(p2 + 1)};
     if (cut.anchor.find('#') != std::string_view::npos) ThrowBadAnchor(where(), cut.anchor);
-    return MakeVerse(cut, where);
+    const int anchor = AnchorNumber(cut.anchor);
+    if (anchor < 0) ThrowBadAnchor(where(), cut.anchor);
+    const std::size_t hash = cut.text.find('#');
+    return {static_cast<std::int16_t>(anchor), cut.text.substr(0, hash),
+            hash != std::string_view::npos};
 }
 
 EnglishVerse NextEnglishVerse(TextStream& english, const std::string& runStart, int position) {

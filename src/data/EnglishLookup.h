@@ -36,10 +36,24 @@ EnglishVerse SplitEnglishVerse(const std::string& result, const std::string& whe
 /// block, failures naming the file and the verse.
 EnglishVerse LookUpEnglishVerse(TextStream& english, std::int16_t book, std::int16_t chapter,
                                 std::int16_t verse);
+/// A verse's anchor and English block as a view into its line: the block is
+/// "<blockquote><font color='blue'>", `text`, and "</font></blockquote>"
+/// unless a "#" cut the text short (`cut`), as the lookup result is split.
+struct EnglishBlock {
+    std::int16_t anchor = 0;
+    std::string_view text;
+    bool cut = false;
+
+    static constexpr std::string_view kStart = "<blockquote><font color='blue'>";
+    static constexpr std::string_view kEnd = "</font></blockquote>";
+    /// The block line.
+    std::string block() const;
+};
+
 /// The anchor and block of verse line `line` whose key fills its first
 /// `keySize` characters, cut as LookUpEnglishVerse cuts it. Failures are
 /// DataErrors whose text begins with `where()` («EnglishOT.html, Gen 1:1»).
-EnglishVerse CutEnglishVerse(std::string_view line, std::size_t keySize,
+EnglishBlock CutEnglishBlock(std::string_view line, std::size_t keySize,
                              const std::function<std::string()>& where);
 /// The next-line form for verse `position` (2, 3, ...) of the run from `runStart`.
 EnglishVerse NextEnglishVerse(TextStream& english, const std::string& runStart, int position);

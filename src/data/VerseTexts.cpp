@@ -271,12 +271,13 @@ std::string_view VerseTexts::hebrewWords(const VerseId& id, int further) const {
     return Trimmed(further == 0 ? hebrewText(id) : hebrewRunLine(id, further).text);
 }
 
-EnglishVerse VerseTexts::english(const VerseId& id, int further) const {
+EnglishBlock VerseTexts::english(const VerseId& id, int further) const {
     const File& file = englishFile();
     const std::size_t index = file.lineOf(id, further);
     const std::string_view line = file.lines[index];
     if (further == 0) {
-        return CutEnglishVerse(line, EnglishVerseKey(id.book, id.chapter, id.verse).size(), [&] {
+        // The key, which the index found, ends at the first "<" after the ":".
+        return CutEnglishBlock(line, line.find('<', line.find(':')) + 1, [&] {
             return file.path + ", " + VerseName(id.book, id.chapter, id.verse);
         });
     }
@@ -287,7 +288,7 @@ EnglishVerse VerseTexts::english(const VerseId& id, int further) const {
         throw DataError(file.path + ", line " + std::to_string(index + 1) +
                         ": the line holds no verse key.");
     }
-    return CutEnglishVerse(line, lt + 1, [&] {
+    return CutEnglishBlock(line, lt + 1, [&] {
         return file.path + ", verse " + std::to_string(further + 1) + " of the run from " +
                VerseName(id.book, id.chapter, id.verse);
     });

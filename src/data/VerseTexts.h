@@ -58,7 +58,7 @@ public:
 
     /// The verse's anchor number and English block (as LookUpEnglishVerse
     /// gives them); with `further`, those of that later line of a run.
-    EnglishVerse english(const VerseId& id, int further = 0) const;
+    EnglishBlock english(const VerseId& id, int further = 0) const;
 
     /// The verse's English as plain text (PlainEnglish), with its "(KJV 31:55)"
     /// note where the KJV numbers the verse otherwise; with `further`, that of

@@ -36,7 +36,8 @@ RowSink::RowSink(const SearchData& data, RowHandler handler)
     : data_(data), handler_(std::move(handler)) {}
 
 void RowSink::add(const Hit& hit) {
-    const VerseTexts& texts = data_.texts();
+    if (!texts_) texts_ = &data_.texts();
+    const VerseTexts& texts = *texts_;
     const VerseId& id = hit.verse;
     HitRow row;
     row.value = request_.value;

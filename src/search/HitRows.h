@@ -11,6 +11,8 @@
 
 namespace vellumark {
 
+class VerseTexts;
+
 /// One row of a search's output, as the command line and the window write
 /// them: a matched word, a phrase, a verse or a run. Word positions are 1-based
 /// and 0 for the verse searches; the end verse is set for runs only.
@@ -53,6 +55,7 @@ public:
 
 private:
     const SearchData& data_;
+    const VerseTexts* texts_ = nullptr;  ///< data_.texts(), from the first hit on
     RowHandler handler_;
     SearchRequest request_;
     std::vector<std::string_view> words_;  ///< the words of the hit's verse

@@ -9,14 +9,15 @@ namespace vellumark {
 
 namespace {
 
-/// «<p><a href=...><b>Gen 1:1 </b></a> W1 W2», with "(W1 W2)" for an alternate match.
-std::string LineEntry(std::int16_t anchor, std::string_view boldPart, std::string_view hebrew,
-                      bool alternate) {
-    std::string line = EntryStart(anchor, boldPart);
-    if (alternate) line += '(';
-    line += hebrew;
-    if (alternate) line += ')';
-    return line;
+/// «<p><a href=...><b>Gen 1:1 </b></a> W1 W2», with "(W1 W2)" for an alternate
+/// match, and the English block.
+void WriteEntry(AtomicFile& report, const EnglishBlock& english, std::string_view boldPart,
+                std::string_view hebrew, bool alternate) {
+    WriteEntryStart(report, english.anchor, boldPart);
+    if (alternate) report.write("(");
+    report.write(hebrew);
+    report.write(alternate ? ")\r\n" : "\r\n");
+    WriteEnglishBlock(report, english);
 }
 
 }  // namespace
@@ -61,11 +62,10 @@ void HtmlReport::add(const Hit& hit) {
 
 void HtmlReport::addVerse(const Hit& hit) {
     const VerseId& id = hit.verse;
-    const EnglishVerse english = files_->texts.english(id);
+    const EnglishBlock english = files_->texts.english(id);
     const std::string_view hebrew = files_->texts.hebrewText(id);
-    files_->report.line(
-        LineEntry(english.anchor, VerseKey(id.book, id.chapter, id.verse), hebrew, hit.alternate));
-    files_->report.line(english.block);
+    WriteEntry(files_->report, english, VerseKey(id.book, id.chapter, id.verse), hebrew,
+               hit.alternate);
 }
 
 void HtmlReport::addRun(const Hit& hit) {
@@ -78,16 +78,13 @@ void HtmlReport::addRun(const Hit& hit) {
     }
     const VerseTexts& texts = files_->texts;
     const std::string_view hebrew = texts.hebrewText(id);
-    EnglishVerse english = texts.english(id);
-    report.line(
-        LineEntry(english.anchor, VerseKey(id.book, id.chapter, id.verse), hebrew, hit.alternate));
-    report.line(english.block);
+    WriteEntry(report, texts.english(id), VerseKey(id.book, id.chapter, id.verse), hebrew,
+               hit.alternate);
     // The later verses are the lines that follow the first in each file.
     for (int k = 1; k <= hit.furtherVerses; ++k) {
-        english = texts.english(id, k);
+        const EnglishBlock english = texts.english(id, k);
         const VerseTexts::RunLine line = texts.hebrewRunLine(id, k);
-        report.line(LineEntry(english.anchor, line.reference, line.text, hit.alternate));
-        report.line(english.block);
+        WriteEntry(report, english, line.reference, line.text, hit.alternate);
     }
     report.line(kRunSeparator);
 }
@@ -95,18 +92,17 @@ void HtmlReport::addRun(const Hit& hit) {
 const std::vector<std::string_view>& HtmlReport::wordsOf(const Hit& hit) {
     if (kept_ && keptVerse_ == hit.verse) return keptWords_;
     const VerseId& id = hit.verse;
-    EnglishVerse english = files_->texts.english(id);
-    keptAnchor_ = english.anchor;
-    keptBlock_ = std::move(english.block);
+    keptEnglish_ = files_->texts.english(id);
     const std::string_view text = files_->texts.hebrewWords(id);
     keptWords_.clear();
     if (!text.empty()) {
-        for (std::size_t start = 0;;) {
-            const std::size_t space = text.find(' ', start);
-            keptWords_.push_back(text.substr(start, space - start));
-            if (space == std::string_view::npos) break;
-            start = space + 1;
+        std::size_t start = 0;
+        for (std::size_t i = 0; i < text.size(); ++i) {
+            if (text[i] != ' ') continue;
+            keptWords_.push_back(text.substr(start, i - start));
+            start = i + 1;
         }
+        keptWords_.push_back(text.substr(start));
     }
     keptVerse_ = hit.verse;
     kept_ = true;
@@ -123,39 +119,54 @@ const std::vector<std::string_view>& HtmlReport::wordsOf(const Hit& hit) {
 void HtmlReport::addWords(const Hit& hit) {
     const std::vector<std::string_view>& words = wordsOf(hit);
     const VerseId& id = hit.verse;
-    std::string line = EntryStart(keptAnchor_, VerseKey(id.book, id.chapter, id.verse));
+    AtomicFile& report = files_->report;
+    WriteEntryStart(report, keptEnglish_.anchor, VerseKey(id.book, id.chapter, id.verse));
     for (int k = 0; k < hit.wordCount; ++k) {
         switch (hit.marks[k]) {
             case 1:
-                line.append(" <b><i>").append(words[k]).append("</i></b>");
+                report.write(" <b><i>");
+                report.write(words[k]);
+                report.write("</i></b>");
                 break;
             case 2:
-                line.append(" <b><i>(").append(words[k]).append(")</i></b>");
+                report.write(" <b><i>(");
+                report.write(words[k]);
+                report.write(")</i></b>");
                 break;
             default:
-                line.append(" ").append(words[k]);
+                report.write(" ");
+                report.write(words[k]);
                 break;
         }
     }
-    files_->report.line(line);
-    files_->report.line(keptBlock_);
+    report.write("\r\n");
+    WriteEnglishBlock(report, keptEnglish_);
 }
 
 void HtmlReport::addPhrase(const Hit& hit) {
     const std::vector<std::string_view>& words = wordsOf(hit);
     const VerseId& id = hit.verse;
-    std::string line = EntryStart(keptAnchor_, VerseKey(id.book, id.chapter, id.verse));
+    AtomicFile& report = files_->report;
+    WriteEntryStart(report, keptEnglish_.anchor, VerseKey(id.book, id.chapter, id.verse));
     for (int k = 0; k < hit.wordCount; ++k) {
-        if (k == hit.firstWord)
-            line.append(hit.alternate ? " <b><i>(" : " <b><i>").append(words[k]);
-        if (k == hit.lastWord) {
-            if (hit.lastWord != hit.firstWord) line.append(" ").append(words[k]);
-            line += hit.alternate ? ")</i></b>" : "</i></b>";
+        if (k == hit.firstWord) {
+            report.write(hit.alternate ? " <b><i>(" : " <b><i>");
+            report.write(words[k]);
         }
-        if (k != hit.firstWord && k != hit.lastWord) line.append(" ").append(words[k]);
+        if (k == hit.lastWord) {
+            if (hit.lastWord != hit.firstWord) {
+                report.write(" ");
+                report.write(words[k]);
+            }
+            report.write(hit.alternate ? ")</i></b>" : "</i></b>");
+        }
+        if (k != hit.firstWord && k != hit.lastWord) {
+            report.write(" ");
+            report.write(words[k]);
+        }
     }
-    files_->report.line(line);
-    files_->report.line(keptBlock_);
+    report.write("\r\n");
+    WriteEnglishBlock(report, keptEnglish_);
 }
 
 }  // namespace vellumark

@@ -46,8 +46,7 @@ private:
     std::unique_ptr<Files> files_;
     VerseId keptVerse_;
     bool kept_ = false;
-    std::int16_t keptAnchor_ = 0;
-    std::string keptBlock_;
+    EnglishBlock keptEnglish_;
     std::vector<std::string_view> keptWords_;
 };
 

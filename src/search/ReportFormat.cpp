@@ -5,6 +5,8 @@
 #include "data/TextInput.h"
 #include "data/TextStream.h"
 
+#include <charconv>
+
 namespace vellumark {
 
 const std::string kRunSeparator = "<br>" + std::string(55, '+');
@@ -79,13 +81,20 @@ bool IsSearchedLine(std::string_view line) {
 
 bool IsEntry(std::string_view line) { return StartsWithNoCase(line, "<p><a href="); }
 
-std::string EntryStart(std::int16_t anchor, std::string_view boldPart) {
-    std::string line(kEntryStart);
-    line += std::to_string(anchor);
-    line += "'><b>";
-    line += boldPart;
-    line += "</b></a> ";
-    return line;
+void WriteEntryStart(AtomicFile& report, std::int16_t anchor, std::string_view boldPart) {
+    char digits[8];
+    const char* const end = std::to_chars(digits, digits + sizeof digits, anchor).ptr;
+    report.write(kEntryStart);
+    report.write(std::string_view(digits, static_cast<std::size_t>(end - digits)));
+    report.write("'><b>");
+    report.write(boldPart);
+    report.write("</b></a> ");
+}
+
+void WriteEnglishBlock(AtomicFile& report, const EnglishBlock& english) {
+    report.write(EnglishBlock::kStart);
+    report.write(english.text);
+    report.write(english.cut ? "\r\n" : "</font></blockquote>\r\n");
 }
 
 std::string RangeLine(std::int16_t firstBook, std::int16_t firstChapter, std::int16_t firstVerse,

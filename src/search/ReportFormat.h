@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/EnglishLookup.h"
 #include "search/Searches.h"
 
 #include <cstdint>
@@ -51,9 +52,12 @@ void WriteReportTail(AtomicFile& report, Tail tail);
 /// True for the first line of a hit entry (letter case ignored).
 bool IsEntry(std::string_view line);
 
-/// «<p><a href='..\Data\EnglishOT.html#412'><b>Exo 3:14 </b></a> »: the entry
-/// line up to the Hebrew text.
-std::string EntryStart(std::int16_t anchor, std::string_view boldPart);
+/// Writes «<p><a href='..\Data\EnglishOT.html#412'><b>Exo 3:14 </b></a> »: the
+/// entry line up to the Hebrew text.
+void WriteEntryStart(AtomicFile& report, std::int16_t anchor, std::string_view boldPart);
+
+/// Writes the English block line of an entry.
+void WriteEnglishBlock(AtomicFile& report, const EnglishBlock& english);
 
 /// "<br>Exo  3:14 - Exo  3:16", or "<br>Exo  3:14" for a run of one verse.
 std::string RangeLine(std::int16_t firstBook, std::int16_t firstChapter, std::int16_t firstVerse,

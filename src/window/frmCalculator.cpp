@@ -1,7 +1,7 @@
 #include "window/frmCalculator.h"
 
 #include "data/Gematria.h"
-#include "window/HebrewInput.h"
+#include "data/HebrewInput.h"
 #include "window/MessageBox.h"
 #include "window/WordValuesModel.h"
 
@@ -216,7 +216,7 @@ void frmCalculator::txtHebrew_Change() {
         return;
     }
     accepted_ = typed;
-    const vellumark::HebrewWords text = vellumark::HebrewWordsOf(typed);
+    const vellumark::HebrewWords text = vellumark::HebrewWordsOf(typed.toStdString());
     auto total = [&text](Method method) {
         std::int64_t sum = 0;
         for (const std::string& word : text.words) sum += vellumark::TextValue(word, method);

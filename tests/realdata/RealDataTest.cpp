@@ -115,7 +115,7 @@ TEST_F(RealDataTest, englishShowsEveryVerseAndNamesTheKjvVerses) {
         const EnglishVerse shown =
             SplitEnglishVerse(GetEnglishVerse(english, id.book, id.chapter, id.verse), "x");
         ASSERT_EQ(shown.anchor, ++anchor);
-        ASSERT_EQ(texts.english(id).block, shown.block) << name;
+        ASSERT_EQ(texts.english(id).block(), shown.block) << name;
         ASSERT_GT(shown.block.size(), 60u) << name;
         do {
             ASSERT_TRUE(lines.readLine(line));
@@ -207,6 +207,14 @@ TEST_F(RealDataTest, searchesFindGenesisOne) {
                                  "<p>Method: Atbash. Range: Genesis 1:1 to Genesis 1:31.</p>\r\n"
                                  "<p><a href='..\\Data\\EnglishOT.html#1'><b>Gen 1:1 </b></a>  "
                                  "<b><i>בראשית</i></b> ברא"));
+    // Through data loaded once, its texts kept from one search to the next: the same bytes.
+    const SearchData loaded(app->path());
+    SearchObserver observer;
+    for (const auto& [match, value] : {std::pair{Match::Words, 913}, {Match::VerseRuns, 2701}}) {
+        const std::string single = search(match, value);
+        RunSearch({app->path(), "real", "", value, match, kGematria}, loaded, observer);
+        EXPECT_EQ(ReadFile(app->file("Report/real.html")), single);
+    }
 }
 
 // The values computed from the letters equal the stored ones for every word and verse,

@@ -7,6 +7,7 @@
 #include "cli/SearchValues.h"
 #include "data/AppPaths.h"
 #include "data/FileErrors.h"
+#include "data/HebrewInput.h"
 #include "data/Scope.h"
 #include "filter/ReportFilter.h"
 #include "search/HitRows.h"
@@ -14,7 +15,6 @@
 #include "search/SearchData.h"
 #include "search/ValueSearchInput.h"
 #include "totals/RangeTotals.h"
-#include "window/HebrewInput.h"
 
 #include <nlohmann/json.hpp>
 
@@ -40,9 +40,7 @@ void CheckDataFiles(const std::string& app) {
         if (auto error = CheckRegularFile(DataPath(app, file))) throw *error;
 }
 
-HebrewWords WordsOf(const std::string& utf8) {
-    return HebrewWordsOf(QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())));
-}
+HebrewWords WordsOf(const std::string& utf8) { return HebrewWordsOf(utf8); }
 
 /// A checked range and the verses it spans.
 struct CheckedRange {

@@ -2,8 +2,8 @@
 
 #include "cli/Commands.h"
 #include "data/FileErrors.h"
+#include "data/HebrewInput.h"
 #include "search/ValueSearchInput.h"
-#include "window/HebrewInput.h"
 
 #include <cerrno>
 #include <limits>
@@ -108,8 +108,7 @@ std::string SearchValueText(const std::string& typed, Method method, std::int16_
     // Hebrew letters are never ASCII: such text is a number or no value.
     if (std::all_of(typed.begin(), typed.end(), [](char c) { return c >= 0 && c < 0x7F; }))
         return typed;
-    const HebrewWords words =
-        HebrewWordsOf(QString::fromUtf8(typed.data(), static_cast<qsizetype>(typed.size())));
+    const HebrewWords words = HebrewWordsOf(typed);
     if (words.letters == 0) return typed;
     if (typed.find_first_of("0123456789") != std::string::npos)
         throw UsageError("The value \"" + Shown(typed) +
