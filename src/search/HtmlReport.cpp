@@ -24,7 +24,7 @@ void WriteEntry(AtomicFile& report, const EnglishBlock& english, std::string_vie
 
 struct HtmlReport::Files {
     Files(const SearchRequest& request, const VerseTexts* given)
-        : owned(given ? nullptr : std::make_unique<VerseTexts>(request.appPath)),
+        : owned(given ? nullptr : std::make_unique<VerseTexts>(request.appPath, request.reading)),
           texts(given ? *given : *owned),
           report(ReportPath(request.appPath, request.reportName)) {}
 

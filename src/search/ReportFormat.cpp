@@ -58,17 +58,20 @@ std::string SearchedLine(const SearchRequest& request) {
     else if (request.method != Method::StandardAndFinal && UsesMethod(request))
         line.append("Method: ").append(MethodName(request.method)).append(".");
     if (request.scope) {
-        auto place = [](const VerseId& id) {
-            std::string name = id.book >= 1 && id.book <= kBookCount
-                                   ? std::string(kBookNames[static_cast<std::size_t>(id.book - 1)])
-                                   : "book " + std::to_string(id.book);
-            return name + " " + std::to_string(id.chapter) + ":" + std::to_string(id.verse);
-        };
         if (!line.empty()) line += ' ';
-        line += "Range: " + place(request.scope->first);
-        if (!(request.scope->last == request.scope->first))
-            line += " to " + place(request.scope->last);
-        line += '.';
+        const Scope& scope = *request.scope;
+        if (!scope.name.empty()) {
+            line += "Scope: " + scope.name + ".";
+        } else if (!scope.ranges.empty()) {
+            const VerseScope& range = scope.ranges.front();
+            line += "Range: " + PlaceName(range.first);
+            if (!(range.last == range.first)) line += " to " + PlaceName(range.last);
+            line += '.';
+        }
+    }
+    if (request.reading == Reading::Read) {
+        if (!line.empty()) line += ' ';
+        line += "Text: read (qere).";
     }
     return line.empty() ? line : "<p>" + line + "</p>";
 }
@@ -78,7 +81,8 @@ std::string MethodHeadingLine(Method method) {
 }
 
 bool IsSearchedLine(std::string_view line) {
-    return line.starts_with("<p>Method: ") || line.starts_with("<p>Range: ");
+    return line.starts_with("<p>Method: ") || line.starts_with("<p>Range: ") ||
+           line.starts_with("<p>Scope: ") || line.starts_with("<p>Text: ");
 }
 
 bool IsEntry(std::string_view line) { return StartsWithNoCase(line, "<p><a href="); }

@@ -12,9 +12,12 @@
 
 namespace vellumark {
 
-SearchData::SearchData(const std::string& appPath, const std::optional<VerseId>& lastNeeded)
-    : appPath_(appPath), lineDataPath_(DataPath(appPath, kLineDataFile)) {
-    RecordFiles files(appPath);
+SearchData::SearchData(const std::string& appPath, const std::optional<VerseId>& lastNeeded,
+                       Reading reading)
+    : appPath_(appPath),
+      reading_(reading),
+      lineDataPath_(TextPath(appPath, reading, kLineDataFile)) {
+    RecordFiles files(appPath, reading);
     auto standard = std::make_unique<MethodValues>();
     standard->alternate = true;
     const auto verses = static_cast<std::size_t>(files.recordCount());
@@ -27,7 +30,7 @@ SearchData::SearchData(const std::string& appPath, const std::optional<VerseId>&
     // them at once spares the copies (and fresh pages) of a growing vector.
     std::error_code unknown;
     const std::uintmax_t wordBytes =
-        std::filesystem::file_size(DataPath(appPath, kWordMatrixFile), unknown);
+        std::filesystem::file_size(TextPath(appPath, reading, kWordMatrixFile), unknown);
     if (!unknown) standard->words.reserve(static_cast<std::size_t>(wordBytes / 2));
     while (files.next()) {
         const VerseRecord& record = files.record();
@@ -68,7 +71,7 @@ void SearchData::prepare(const std::vector<Method>& methods) const {
 
 const VerseTexts& SearchData::texts() const {
     const std::lock_guard<std::mutex> lock(mutex_);
-    if (!texts_) texts_ = std::make_unique<VerseTexts>(appPath_);
+    if (!texts_) texts_ = std::make_unique<VerseTexts>(appPath_, reading_);
     return *texts_;
 }
 
@@ -97,7 +100,7 @@ std::vector<MethodValues> ComputeMethodValues(const SearchData& data,
                                               const std::vector<Method>& methods) {
     const std::vector<VerseId>& ids = data.ids();
     const std::vector<std::uint32_t>& firstWords = data.firstWords();
-    HebrewText hebrew(DataPath(data.appPath(), kHebrewFile));
+    HebrewText hebrew(TextPath(data.appPath(), data.reading(), kHebrewFile));
     std::vector<MethodValues> all(methods.size());
     for (MethodValues& values : all) {
         values.words.resize(firstWords.back());

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/AppPaths.h"
 #include "data/Gematria.h"
 #include "data/VerseRecordFile.h"
 
@@ -43,14 +44,17 @@ class SearchData {
 public:
     /// Reads LineData.dat and WordMatrix.dat, which must agree verse by verse
     /// (FileError, DataError). With `lastNeeded`, reading stops after that
-    /// verse: a search within a range needs no more.
+    /// verse: a search within a range needs no more. `reading`: the written
+    /// text's files or the read text's (Data/Qere).
     explicit SearchData(const std::string& appPath,
-                        const std::optional<VerseId>& lastNeeded = std::nullopt);
+                        const std::optional<VerseId>& lastNeeded = std::nullopt,
+                        Reading reading = Reading::Written);
     ~SearchData();
     SearchData(const SearchData&) = delete;
     SearchData& operator=(const SearchData&) = delete;
 
     const std::string& appPath() const { return appPath_; }
+    Reading reading() const { return reading_; }
     const std::string& lineDataPath() const { return lineDataPath_; }
     std::size_t verseCount() const { return ids_.size(); }
     const std::vector<VerseId>& ids() const { return ids_; }
@@ -77,6 +81,7 @@ public:
 
 private:
     std::string appPath_;
+    Reading reading_ = Reading::Written;
     std::string lineDataPath_;
     std::vector<VerseId> ids_;
     std::vector<std::int32_t> wordCounts_;

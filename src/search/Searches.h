@@ -1,6 +1,8 @@
 #pragma once
 
+#include "data/AppPaths.h"
 #include "data/Gematria.h"
+#include "data/Scope.h"
 #include "data/VerseRange.h"
 #include "data/VerseRecordFile.h"
 #include "search/Hit.h"
@@ -31,7 +33,9 @@ struct SearchRequest {
     /// How letters are counted; Word Count and Letter Count do not depend on it.
     Method method = Method::StandardAndFinal;
     /// Only hits inside these verses; none: the whole text.
-    std::optional<VerseScope> scope;
+    std::optional<Scope> scope;
+    /// The written text (the default) or the read one.
+    Reading reading = Reading::Written;
     /// "All methods": the value under every search method, each method's hits
     /// after those of the methods before it; `method` is then not used.
     bool allMethods = false;
@@ -56,8 +60,9 @@ class SearchData;
 
 /// Runs the search over data read once for many searches (its program folder,
 /// not `request.appPath`, gives the verses; the report goes to
-/// `request.appPath`). A scope whose verses the data does not hold, or whose
-/// last verse comes before its first, is a DataError.
+/// `request.appPath`). A range as typed whose verses the data does not hold,
+/// or whose last verse comes before its first, is a DataError; so is a named
+/// scope that holds no verse of the data.
 SearchResult RunSearch(const SearchRequest& request, const SearchData& data, HitSink& sink,
                        SearchObserver& observer);
 /// The same, writing the HTML report as RunSearch(request, observer) does,

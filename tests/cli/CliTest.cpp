@@ -245,6 +245,10 @@ const StatusCase kStatusCases[] = {
     {"belowDoubles", {"--value", "1e-400"}, 2, "Decimal search values are not permitted"},
     {"dotsOnly", {"--value", "8", "--report", ".html"}, 2, "at least one character that is"},
     {"outputFolder", {"--value", "8", "--output", "@/Report/"}, 3, "it is a folder"},
+    {"namedScope", {"--value", "8", "--scope", "Gen 1, Exodus"}, 0, ""},
+    {"scopeWithoutHits", {"--value", "8", "--scope", "Exodus"}, 1, ""},
+    {"unknownScope", {"--value", "8", "--scope", "Genisis"}, 2, "nearest names: Genesis,"},
+    {"noReadText", {"--value", "8", "--text", "qere"}, 2, "build it again with vellumark-data"},
 };
 
 class CliStatusTest : public CliTest, public ::testing::WithParamInterface<StatusCase> {};
@@ -398,8 +402,8 @@ TEST_F(CliTest, totalsAndValue) {
     const CliRun bogus = RunCli({"bogus"});
     EXPECT_EQ(bogus.status, 2);
     EXPECT_EQ(bogus.err,
-              "vellumark-cli: \"bogus\" is not a command; the commands are value, search, totals "
-              "and filter.\n");
+              "vellumark-cli: \"bogus\" is not a command; the commands are value, search, totals, "
+              "filter and stats.\n");
     // A full disk under standard output is a failure, as for the searches.
     for (const std::vector<std::string>& args :
          {std::vector<std::string>{"--version"}, {"--help"}, {"value", "א"}}) {
@@ -539,6 +543,11 @@ TEST(CliMethodTest, methodAndRange) {
     EXPECT_EQ(runAll({"search", "--value", "4", "--match", "words", "--method", "integral-reduced"})
                   .status,
               2);
+    // Ordinal: בך 2+11; Genesis 1:2 is the middle verse of Genesis.
+    ExpectFields(run({"stats", "--scope", "Gen 1:2"}).out,
+                 R"j({"table": [{"scope": "Genesis", "verses": 2, "gematria": 59}],
+                     "scope": {"scope": "Genesis 1:2", "letters": 2, "gematria": 13,
+                               "middle_letter": "1 (Gen 1:2, word 1, letter 1) and 2 (Gen 1:2, word 1, letter 2)"}})j");
 }
 
 // An installed program (a copy beside share/vellumark/Data): its help and its

@@ -19,6 +19,7 @@ extern const std::map<std::string, int> kValueMethodNames;
 inline constexpr int kAllMethods = -1;
 extern const std::map<std::string, Match> kMatchNames;
 extern const std::map<std::string, std::int16_t> kMeasureNames;
+extern const std::map<std::string, Reading> kReadingNames;
 
 /// The book of a name as typed: an abbreviation as reports write it ("Gen",
 /// "1 Sam", "1Sam") or a name of the book lists ("Genesis", "1 samuel"),

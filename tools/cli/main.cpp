@@ -19,6 +19,8 @@ using namespace vellumark::cli;
 
 const std::map<std::string, Format> kSearchFormats = {
     {"html", Format::Html}, {"csv", Format::Csv}, {"json", Format::Json}, {"text", Format::Text}};
+const std::map<std::string, Format> kStatsFormats = {
+    {"text", Format::Text}, {"csv", Format::Csv}, {"json", Format::Json}};
 const std::map<std::string, Format> kPrintFormats = {{"text", Format::Text},
                                                      {"json", Format::Json}};
 const std::map<std::string, Format> kValueFormats = {
@@ -140,7 +142,14 @@ int main(int argc, char** argv) {
         ->type_name("METHOD")
         ->transform(Names(kSearchMethodNames,
                           " (integral-reduced is no sum of words: value and totals take it)"));
-    searchCommand->add_option("--range", search.range, "Only these verses: \"Gen 1:1-Deut 34:12\"");
+    searchCommand->add_option("--scope,--range", search.range,
+                              "Only these verses: a section, book, chapter, portion or range, "
+                              "several separated by commas: \"Torah\", \"Vayetze\", \"Gen 1-3, "
+                              "Ex 20\", \"Gen 1:1-Deut 34:12\"");
+    searchCommand
+        ->add_option("--text", search.reading,
+                     "ketiv (the written text, default) or qere (the read text)")
+        ->transform(Names(kReadingNames));
     searchCommand
         ->add_option("--format", search.format,
                      "html (with --report), csv, json or text (default: text, html with --report)")
@@ -168,6 +177,21 @@ int main(int argc, char** argv) {
         ->transform(Names(kPrintFormats));
     AddAppFolder(*totalsCommand, totals.appFolder);
 
+    StatsOptions stats;
+    CLI::App* statsCommand = app.add_subcommand(
+        "stats", "Chapters, verses, words, letters, gematria, letter forms and middles");
+    statsCommand->add_option("--scope", stats.scope,
+                             "The scope to detail: \"Torah\", \"Vayetze\", \"Gen 1-3\"");
+    statsCommand->add_option("--text", stats.reading, "ketiv (the written text, default) or qere")
+        ->transform(Names(kReadingNames));
+    statsCommand
+        ->add_option("--method", stats.method,
+                     "standard-final, standard, final, ordinal, reduced or atbash")
+        ->transform(Names(kMethodNames));
+    statsCommand->add_option("--format", stats.format, "text, csv or json")
+        ->transform(Names(kStatsFormats));
+    AddAppFolder(*statsCommand, stats.appFolder);
+
     FilterOptions filter;
     CLI::App* filterCommand =
         app.add_subcommand("filter", "Report Filter: drop the hits of a word or phrase");
@@ -192,14 +216,14 @@ int main(int argc, char** argv) {
             std::none_of(commands.begin(), commands.end(),
                          [&command](const CLI::App* c) { return c->get_name() == command; })) {
             return Fail("\"" + command +
-                            "\" is not a command; the commands are value, search, totals and "
-                            "filter.",
+                            "\" is not a command; the commands are value, search, totals, "
+                            "filter and stats.",
                         kUsage);
         }
         return Fail(e.what(), kUsage);
     }
-    for (std::string* folder :
-         {&value.appFolder, &search.appFolder, &totals.appFolder, &filter.appFolder})
+    for (std::string* folder : {&value.appFolder, &search.appFolder, &totals.appFolder,
+                                &filter.appFolder, &stats.appFolder})
         if (folder->empty()) *folder = appFolder;
     if (!search.value && !search.valuesFrom && searchCommand->parsed())
         return Fail("search needs --value or --values-from.", kUsage);
@@ -211,6 +235,7 @@ int main(int argc, char** argv) {
         if (valueCommand->parsed()) return RunValueCommand(value);
         if (searchCommand->parsed()) return RunSearchCommand(search);
         if (totalsCommand->parsed()) return RunTotalsCommand(totals);
+        if (statsCommand->parsed()) return RunStatsCommand(stats);
         return RunFilterCommand(filter);
     } catch (const UsageError& error) {
         return Fail(error.what(), kUsage);

@@ -211,6 +211,16 @@ std::vector<std::string> EnglishHead() {
         "under every other method and reports each method's hits under its name. A search holds "
         "values of up to 2,147,483,647: a word or verse beyond it (cubes of a long verse) is "
         "refused with a message rather than given wrapped values.</p>",
+        "<p class=\"about\">Scopes: the Torah is Genesis to Deuteronomy; the Prophets are "
+        "Joshua, Judges, Samuel, Kings, Isaiah, Jeremiah, Ezekiel and the twelve from Hosea to "
+        "Malachi; the Writings are the other books. The 54 weekly Torah portions follow the "
+        "table of the Torah portions of <a "
+        "href=\"https://www.myjewishlearning.com/torah-portions/\">My Jewish Learning</a>, in "
+        "the Hebrew chapter and verse numbers (Vayetze ends at Genesis 32:3, Pinchas at Numbers "
+        "30:1, Ki Tavo at Deuteronomy 29:8). The one difference: this text numbers Exodus 20 in "
+        "26 verses, the four short commandments each a verse of its own, so Yitro ends at Exodus "
+        "20:26 where the table, from an edition that prints the chapter in 23 verses, says "
+        "20:23.</p>",
         "</section>",
     };
 }
