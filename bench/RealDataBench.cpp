@@ -99,6 +99,33 @@ BENCHMARK(RunSearch)
     ->Args({kPhrases, 3, 1000000, kDefault})
     ->Args({kPhrases, 3, 1000000, kOrdinal});
 
+/// A word or phrase search for 913 under one method (args: match, method), the
+/// whole search as the window runs it: records read, the method's values
+/// computed from Hebrew.txt, report written. Each method pairs with Standard,
+/// whose values come from Hebrew.txt as well.
+void MethodSearch(benchmark::State& state) {
+    EventYields observer;
+    vellumark::SearchRequest request{gAppPath, "bench", "", 913};
+    request.match = static_cast<vellumark::Match>(state.range(0));
+    request.method = static_cast<vellumark::Method>(state.range(1));
+    request.allMethods = state.range(1) < 0;
+    vellumark::SearchResult result;
+    for (auto _ : state) result = vellumark::RunSearch(request, observer);
+    state.counters["hits"] = static_cast<double>(result.hits);
+}
+/// Every search method, then All methods (method -1), for words and phrases.
+void EveryMethod(benchmark::internal::Benchmark* bench) {
+    for (int match : {kWords, kPhrases}) {
+        for (vellumark::Method method : vellumark::kMethods)
+            if (vellumark::IsSearchMethod(method)) bench->Args({match, static_cast<int>(method)});
+        bench->Args({match, -1});
+    }
+}
+BENCHMARK(MethodSearch)
+    ->Unit(benchmark::kMillisecond)
+    ->ArgNames({"match", "method"})
+    ->Apply(EveryMethod);
+
 /// Reading and decoding the record files once, for a batch of searches.
 void LoadSearchData(benchmark::State& state) {
     for (auto _ : state) benchmark::DoNotOptimize(vellumark::SearchData(gAppPath).verseCount());

@@ -8,6 +8,9 @@ namespace vellumark {
 inline constexpr const char* kLineDataFile = "LineData.dat";
 inline constexpr const char* kWordMatrixFile = "WordMatrix.dat";
 inline constexpr const char* kHebrewFile = "Hebrew.txt";
+/// The folder in Data that holds the read text (qere): its own LineData.dat,
+/// WordMatrix.dat and Hebrew.txt.
+inline constexpr const char* kQereFolder = "Qere";
 inline constexpr const char* kEnglishFile = "EnglishOT.html";
 /// The four data files in the order the start-up checks them.
 inline constexpr std::array<const char*, 4> kDataFiles = {kLineDataFile, kWordMatrixFile,
@@ -19,6 +22,17 @@ inline constexpr const char* kSourcesFolder = "/usr/share/bibledit/sources";
 /// "<app>/Data/<file>": every data file lies in the Data folder beside the program.
 inline std::string DataPath(const std::string& appPath, const std::string& file) {
     return appPath + "/Data/" + file;
+}
+
+/// Which text the record files and Hebrew.txt hold: as written (ketiv, in
+/// Data) or as read (qere, in Data/Qere).
+enum class Reading { Written, Read };
+
+/// The path of LineData.dat, WordMatrix.dat or Hebrew.txt of a reading:
+/// "<app>/Data/<file>" or "<app>/Data/Qere/<file>".
+inline std::string TextPath(const std::string& appPath, Reading reading, const std::string& file) {
+    return DataPath(appPath,
+                    reading == Reading::Read ? std::string(kQereFolder) + "/" + file : file);
 }
 
 /// "<app>/Report/": the folder of the reports.

@@ -1,5 +1,7 @@
 #include "data/Books.h"
 
+#include <cctype>
+
 namespace vellumark {
 
 const std::array<std::string_view, kBookCount> kBookNames = {
@@ -19,6 +21,14 @@ const std::array<std::string_view, kBookCount> kAbbrevs = {
     "Lam ",   "Ezek ",  "Dan ",     "Hos ",     "Joel ",    "Amos ",    "Obad ", "Jon ",
     "Mic ",   "Nahum ", "Hab ",     "Zeph ",    "Hag ",     "Zach ",    "Mal "};
 
+/// Lower-case ASCII, spaces dropped: "1 Sam " gives "1sam".
+std::string Folded(std::string_view text) {
+    std::string folded;
+    for (char c : text)
+        if (c != ' ') folded += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return folded;
+}
+
 std::string Reference(std::int16_t book, std::int16_t chapter, std::int16_t verse) {
     return GetBookAbbrev(book) + std::to_string(chapter) + ":" + std::to_string(verse);
 }
@@ -27,6 +37,26 @@ std::string Reference(std::int16_t book, std::int16_t chapter, std::int16_t vers
 std::string GetBookAbbrev(std::int16_t book) {
     if (book < 1 || book > kBookCount) return {};
     return std::string(kAbbrevs[book - 1]);
+}
+
+std::int16_t FindBook(std::string_view typed) {
+    const std::string wanted = Folded(typed);
+    if (wanted.empty()) return 0;
+    std::int16_t prefixOf = 0;
+    int prefixes = 0;
+    for (std::int16_t book = 1; book <= kBookCount; ++book) {
+        const std::string names[] = {Folded(kAbbrevs[book - 1]), Folded(kBookNames[book - 1])};
+        bool begins = false;
+        for (const std::string& name : names) {
+            if (name == wanted) return book;
+            begins = begins || name.starts_with(wanted);
+        }
+        if (begins) {
+            prefixOf = book;
+            ++prefixes;
+        }
+    }
+    return prefixes == 1 ? prefixOf : 0;
 }
 
 std::string VerseKey(std::int16_t book, std::int16_t chapter, std::int16_t verse) {

@@ -28,36 +28,34 @@ private:
     TextStream stream_;
 };
 
-/// Calls `visit(value)` for each word of a verse's text, in order, with the sum
-/// of its letters' `values`, and returns the number of words. The words are
-/// those the report shows: the text without blanks at either end, split at
-/// each space (an empty text has none). "אב גד" by the standard values gives
-/// 3 and 7.
+/// Calls `visit(value)` for each word of a verse's text, in order, with its
+/// value by `method`'s letters and word rule, and returns the number of words.
+/// The words are those the report shows: the text without blanks at either
+/// end, split at each space (an empty text has none). "אב גד" by the standard
+/// values gives 3 and 7.
 template <typename Visit>
-std::size_t ForEachWordValue(std::string_view text,
-                             const std::array<std::int16_t, kLetterForms>& values, Visit visit) {
+std::size_t ForEachWordValue(std::string_view text, Method method, Visit visit) {
     const std::size_t first = text.find_first_not_of(' ');
     if (first == std::string_view::npos) return 0;
     text = text.substr(first, text.find_last_not_of(' ') - first + 1);
+    WordCounter counter(method);
     std::size_t words = 0;
-    std::int32_t sum = 0;
     const std::size_t size = text.size();
     for (std::size_t i = 0; i < size; ++i) {
         const auto c = static_cast<unsigned char>(text[i]);
         if (c == ' ') {
-            visit(sum);
+            visit(counter.end());
             ++words;
-            sum = 0;
         } else if (c == 0xD7 && i + 1 < size) {
             // U+05D0 to U+05EA: D7 90 to D7 AA (as ForEachLetter reads them)
             const auto next = static_cast<unsigned char>(text[i + 1]);
             if (next >= 0x90 && next <= 0xAA) {
-                sum += values[next - 0x90];
+                counter.letter(next - 0x90);
                 ++i;
             }
         }
     }
-    visit(sum);
+    visit(counter.end());
     return words + 1;
 }
 

@@ -16,10 +16,10 @@ void CheckRecordFileSizes(const std::string& appPath) {
     CheckWordRecordFileSize(wordMatrix, std::filesystem::file_size(wordMatrix, error));
 }
 
-RecordFiles::RecordFiles(const std::string& appPath)
-    : lineDataPath_(DataPath(appPath, kLineDataFile)),
+RecordFiles::RecordFiles(const std::string& appPath, Reading reading)
+    : lineDataPath_(TextPath(appPath, reading, kLineDataFile)),
       verses_(lineDataPath_),
-      words_(DataPath(appPath, kWordMatrixFile)) {}
+      words_(TextPath(appPath, reading, kWordMatrixFile)) {}
 
 void RecordFiles::disagree(const std::string& what) const {
     throw DataError(words_.path() + " and " + lineDataPath_ + " do not agree: " + what + "." +

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/AppPaths.h"
 #include "data/VerseRecordFile.h"
 #include "data/WordRecordFile.h"
 
@@ -18,7 +19,8 @@ void CheckRecordFileSizes(const std::string& appPath);
 /// rebuild the data.
 class RecordFiles {
 public:
-    explicit RecordFiles(const std::string& appPath);  ///< throws FileError, DataError
+    /// Throws FileError, DataError.
+    explicit RecordFiles(const std::string& appPath, Reading reading = Reading::Written);
 
     /// Reads the next verse of both files; false when both have ended.
     bool next();

@@ -3,6 +3,7 @@
 #include "data/FileReading.h"
 
 #include <array>
+#include <compare>
 #include <cstdint>
 #include <string>
 
@@ -27,6 +28,8 @@ struct VerseId {
     std::int16_t chapter = 0;
     std::int16_t verse = 0;
     bool operator==(const VerseId&) const = default;
+    /// File order: by book, then chapter, then verse.
+    auto operator<=>(const VerseId&) const = default;
 };
 
 /// Narrows a record's identity to 16 bits; a field above 32,767 is a DataError

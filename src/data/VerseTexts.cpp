@@ -236,8 +236,8 @@ struct VerseTexts::File {
     std::unique_ptr<std::atomic<bool>[]> plainReady;
 };
 
-VerseTexts::VerseTexts(const std::string& appPath)
-    : hebrew_(std::make_unique<File>(DataPath(appPath, kHebrewFile), false)),
+VerseTexts::VerseTexts(const std::string& appPath, Reading reading)
+    : hebrew_(std::make_unique<File>(TextPath(appPath, reading, kHebrewFile), false)),
       english_(std::make_unique<File>(DataPath(appPath, kEnglishFile), true)) {}
 
 VerseTexts::~VerseTexts() = default;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/AppPaths.h"
 #include "data/EnglishLookup.h"
 #include "data/VerseRecordFile.h"
 
@@ -29,7 +30,8 @@ namespace vellumark {
 /// threads at once. Views stay valid as long as the object.
 class VerseTexts {
 public:
-    explicit VerseTexts(const std::string& appPath);
+    /// The Hebrew of `reading`; the English is the one of Data.
+    explicit VerseTexts(const std::string& appPath, Reading reading = Reading::Written);
     ~VerseTexts();
     VerseTexts(const VerseTexts&) = delete;
     VerseTexts& operator=(const VerseTexts&) = delete;

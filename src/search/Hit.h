@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/Gematria.h"
 #include "data/VerseRecordFile.h"
 #include "data/WordRecordFile.h"
 
@@ -24,6 +25,8 @@ struct Hit {
     /// Verse runs: the last verse and how many verses follow the first.
     VerseId runEnd;
     int furtherVerses = 0;
+    /// The method the hit was found under (All methods names each hit's own).
+    Method method = Method::StandardAndFinal;
 };
 
 /// Takes the hits of one search in file order.

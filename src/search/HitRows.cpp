@@ -41,7 +41,8 @@ void RowSink::add(const Hit& hit) {
     const VerseId& id = hit.verse;
     HitRow row;
     row.value = request_.value;
-    row.method = request_.method;
+    row.method = request_.allMethods ? hit.method : request_.method;
+    row.allMethods = request_.allMethods && UsesMethod(request_);
     row.match = request_.match;
     row.verse = id;
     row.alternate = hit.alternate;

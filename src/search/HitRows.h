@@ -23,6 +23,7 @@ class VerseTexts;
 struct HitRow {
     std::int32_t value = 0;
     Method method = Method::StandardAndFinal;
+    bool allMethods = false;  ///< found by All methods: the text form names the method
     Match match = Match::Words;
     VerseId verse;
     VerseId end;  ///< runs: the last verse; otherwise all 0

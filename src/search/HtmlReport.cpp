@@ -24,7 +24,7 @@ void WriteEntry(AtomicFile& report, const EnglishBlock& english, std::string_vie
 
 struct HtmlReport::Files {
     Files(const SearchRequest& request, const VerseTexts* given)
-        : owned(given ? nullptr : std::make_unique<VerseTexts>(request.appPath)),
+        : owned(given ? nullptr : std::make_unique<VerseTexts>(request.appPath, request.reading)),
           texts(given ? *given : *owned),
           report(ReportPath(request.appPath, request.reportName)) {}
 
@@ -54,6 +54,13 @@ void HtmlReport::finish() {
 }
 
 void HtmlReport::add(const Hit& hit) {
+    // Under All methods each method's hits come under a heading of their own.
+    if (request_.allMethods && UsesMethod(request_) && (!headed_ || hit.method != headedMethod_)) {
+        files_->report.line(MethodHeadingLine(hit.method));
+        kept_ = false;
+        headed_ = true;
+        headedMethod_ = hit.method;
+    }
     // In the order of Match: words, phrases, verses, verse runs.
     static constexpr void (HtmlReport::*kAdd[])(const Hit&) = {
         &HtmlReport::addWords, &HtmlReport::addPhrase, &HtmlReport::addVerse, &HtmlReport::addRun};

@@ -48,6 +48,8 @@ private:
     bool kept_ = false;
     EnglishBlock keptEnglish_;
     std::vector<std::string_view> keptWords_;
+    bool headed_ = false;
+    Method headedMethod_ = Method::StandardAndFinal;
 };
 
 }  // namespace vellumark

@@ -53,26 +53,36 @@ void WriteReportTail(AtomicFile& report, Tail tail) {
 
 std::string SearchedLine(const SearchRequest& request) {
     std::string line;
-    if (request.method != Method::StandardAndFinal && UsesMethod(request))
+    if (request.allMethods && UsesMethod(request))
+        line.append("Method: All methods.");
+    else if (request.method != Method::StandardAndFinal && UsesMethod(request))
         line.append("Method: ").append(MethodName(request.method)).append(".");
     if (request.scope) {
-        auto place = [](const VerseId& id) {
-            std::string name = id.book >= 1 && id.book <= kBookCount
-                                   ? std::string(kBookNames[static_cast<std::size_t>(id.book - 1)])
-                                   : "book " + std::to_string(id.book);
-            return name + " " + std::to_string(id.chapter) + ":" + std::to_string(id.verse);
-        };
         if (!line.empty()) line += ' ';
-        line += "Range: " + place(request.scope->first);
-        if (!(request.scope->last == request.scope->first))
-            line += " to " + place(request.scope->last);
-        line += '.';
+        const Scope& scope = *request.scope;
+        if (!scope.name.empty()) {
+            line += "Scope: " + scope.name + ".";
+        } else if (!scope.ranges.empty()) {
+            const VerseScope& range = scope.ranges.front();
+            line += "Range: " + PlaceName(range.first);
+            if (!(range.last == range.first)) line += " to " + PlaceName(range.last);
+            line += '.';
+        }
+    }
+    if (request.reading == Reading::Read) {
+        if (!line.empty()) line += ' ';
+        line += "Text: read (qere).";
     }
     return line.empty() ? line : "<p>" + line + "</p>";
 }
 
+std::string MethodHeadingLine(Method method) {
+    return "<h3>" + std::string(MethodName(method)) + "</h3>";
+}
+
 bool IsSearchedLine(std::string_view line) {
-    return line.starts_with("<p>Method: ") || line.starts_with("<p>Range: ");
+    return line.starts_with("<p>Method: ") || line.starts_with("<p>Range: ") ||
+           line.starts_with("<p>Scope: ") || line.starts_with("<p>Text: ");
 }
 
 bool IsEntry(std::string_view line) { return StartsWithNoCase(line, "<p><a href="); }

@@ -36,9 +36,14 @@ void WriteReportHead(AtomicFile& report, const std::string& header);
 /// The line after the head that says how a search differs from the default
 /// one: "<p>Method: Ordinal. Range: Genesis 1:1 to Deuteronomy 34:12.</p>",
 /// "<p>Method: Atbash.</p>", "<p>Range: Exodus 3:14.</p>" (a range of one
-/// verse). The method is named when it is not StandardAndFinal and the search
-/// uses it (not for Word Count or Letter Count); empty when nothing differs.
+/// verse), "<p>Scope: Torah.</p>" (a named scope), "<p>Text: read (qere).</p>"
+/// (the read text). The method is named when it is not StandardAndFinal and
+/// the search uses it (not for Word Count or Letter Count); "Method: All
+/// methods." for a search under all of them. Empty when nothing differs.
 std::string SearchedLine(const SearchRequest& request);
+
+/// The heading of a method's hits in a search under All methods: "<h3>Albam</h3>".
+std::string MethodHeadingLine(Method method);
 
 /// True for the line SearchedLine writes.
 bool IsSearchedLine(std::string_view line);

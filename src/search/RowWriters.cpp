@@ -10,8 +10,6 @@ namespace vellumark {
 
 namespace {
 
-constexpr std::string_view kMethodKeys[] = {"standard-final", "standard", "final",
-                                            "ordinal",        "reduced",  "atbash"};
 constexpr std::string_view kMatchKeys[] = {"words", "phrases", "verses", "verse-runs"};
 
 void AppendNumber(std::string& out, std::int32_t number) {
@@ -115,7 +113,7 @@ void AppendJsonString(std::string& out, std::string_view text) {
 
 }  // namespace
 
-std::string_view MethodKey(Method method) { return kMethodKeys[static_cast<int>(method)]; }
+std::string_view MethodKey(Method method) { return InfoOf(method).key; }
 std::string_view MatchKey(Match match) { return kMatchKeys[static_cast<int>(match)]; }
 
 void AppendCsvField(std::string& out, std::string_view text) {
@@ -249,6 +247,7 @@ void RowWriter::text(const HitRow& r) {
     out_ += r.hebrew;
     out_ += r.alternate ? ")  " : "  ";
     AppendNumber(out_, r.value);
+    if (r.allMethods) out_.append("  ").append(MethodName(r.method));
     out_ += '\n';
 }
 

@@ -19,7 +19,8 @@ enum class RowFormat { Csv, Json, Text };
 ///   json  [{"value":913,"method":"standard-final",...},...] one object a line
 ///   text  «Gen 1:1, word 1  בראשית  913», «Gen 1:1, words 1-7  בראשית ...  2701»,
 ///         a run «Gen 1:1-Gen 1:3  ...  913»; a hit on the final-letter value
-///         shows its Hebrew in parentheses, as reports do: «(...)».
+///         shows its Hebrew in parentheses, as reports do: «(...)»; under All
+///         methods the method follows: «Gen 1:1, word 1  ...  913  Albam».
 class RowWriter {
 public:
     RowWriter(RowFormat format, std::string& out) : format_(format), out_(out) {}

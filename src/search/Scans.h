@@ -6,24 +6,37 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <vector>
 
 namespace vellumark {
 
+/// Verses from `first` to `last`: positions in the data, both included.
+struct Span {
+    std::size_t first = 0;
+    std::size_t last = 0;
+};
+
 /// What a scan reads: the decoded records, one method's values, and the verses
 /// from `first` to `last` (positions in the data, both included) that it
-/// reports hits in.
+/// reports hits in. A scope of several ranges is scanned range by range; the
+/// verse runs' scan takes them all at once in `ranges` (then `first` and
+/// `last` do not count), so that one progress bar counts them.
 struct ScanInput {
     const SearchData& data;
     const MethodValues& values;
     std::size_t first = 0;
     std::size_t last = 0;
+    std::vector<Span> ranges;
 };
 
 struct SearchRequest;
 
 /// The values and verses a request's scan reads: its method's (or the
-/// records' own when the method does not matter), and its range's verses or
-/// all. A range whose verses the data does not hold in order is a DataError.
+/// records' own when the method does not matter), and its scope's ranges of
+/// verses or all (`first` and `last` then those of the first range). A typed
+/// range whose verses the data does not hold in order, a named scope with no
+/// verse in the data, or a method no search takes (Integral reduced), is a
+/// DataError. Under All methods, the first search method's values.
 ScanInput ScanInputOf(const SearchRequest& request, const SearchData& data);
 
 /// Word Count, Letter Count and Gematria are the verse searches' measures.
@@ -36,7 +49,7 @@ const std::int32_t* MeasureOf(const ScanInput& in, std::int16_t searchType);
 void MatchSingleLine(const ScanInput& in, std::int32_t intValue, std::int16_t intSearchType,
                      HitSink& sink);
 /// Yields to the window once per start verse; returns true when Kill Process
-/// stopped it. A run starts and ends within one book and within the scan's verses.
+/// stopped it. A run starts and ends within one book and within one range.
 bool MatchMultipleLine(const ScanInput& in, std::int32_t intValue, std::int16_t intSearchType,
                        HitSink& sink, SearchObserver& observer);
 void MatchSingleWord(const ScanInput& in, std::int32_t intValue, HitSink& sink);

@@ -148,7 +148,8 @@ long RunSearchBatch(const SearchRequest& request, const std::vector<std::int32_t
                     const NextValue& next) {
     long total = 0;
     SearchRequest one = request;
-    if (request.match == Match::VerseRuns) {
+    // Verse runs, and All methods (a pass per method), go value by value.
+    if (request.match == Match::VerseRuns || (request.allMethods && UsesMethod(request))) {
         for (const std::int32_t value : values) {
             one.value = value;
             if (!next(one)) break;
@@ -158,16 +159,20 @@ long RunSearchBatch(const SearchRequest& request, const std::vector<std::int32_t
     }
 
     if (values.empty()) return 0;
-    const ScanInput in = ScanInputOf(request, data);
+    ScanInput in = ScanInputOf(request, data);
     const ValueSlots slots(values);
     HitsBySlot hits(slots.count());
     observer.processingShown(true);
-    if (request.match == Match::Words)
-        Words(in, slots, hits);
-    else if (request.match == Match::Phrases)
-        Phrases(in, slots, hits);
-    else
-        Verses(in, request.searchType, slots, hits);
+    for (const Span& range : in.ranges) {
+        in.first = range.first;
+        in.last = range.last;
+        if (request.match == Match::Words)
+            Words(in, slots, hits);
+        else if (request.match == Match::Phrases)
+            Phrases(in, slots, hits);
+        else
+            Verses(in, request.searchType, slots, hits);
+    }
     observer.processingShown(false);
 
     for (const std::int32_t value : values) {

@@ -21,7 +21,8 @@ using NextValue = std::function<bool(const SearchRequest&)>;
 /// given twice has its hits twice). The word, phrase and verse searches find
 /// the hits of every value in one pass over the data, looking each word's,
 /// phrase's or verse's value up among the values wanted; the verse runs,
-/// which yield to the observer once per start verse, run value by value.
+/// which yield to the observer once per start verse, and All methods run
+/// value by value.
 /// Returns the number of hits handed on.
 long RunSearchBatch(const SearchRequest& request, const std::vector<std::int32_t>& values,
                     const SearchData& data, HitSink& sink, SearchObserver& observer,

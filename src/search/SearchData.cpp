@@ -8,12 +8,16 @@
 #include "data/VerseTexts.h"
 
 #include <filesystem>
+#include <limits>
 
 namespace vellumark {
 
-SearchData::SearchData(const std::string& appPath, const std::optional<VerseId>& lastNeeded)
-    : appPath_(appPath), lineDataPath_(DataPath(appPath, kLineDataFile)) {
-    RecordFiles files(appPath);
+SearchData::SearchData(const std::string& appPath, const std::optional<VerseId>& lastNeeded,
+                       Reading reading)
+    : appPath_(appPath),
+      reading_(reading),
+      lineDataPath_(TextPath(appPath, reading, kLineDataFile)) {
+    RecordFiles files(appPath, reading);
     auto standard = std::make_unique<MethodValues>();
     standard->alternate = true;
     const auto verses = static_cast<std::size_t>(files.recordCount());
@@ -26,7 +30,7 @@ SearchData::SearchData(const std::string& appPath, const std::optional<VerseId>&
     // them at once spares the copies (and fresh pages) of a growing vector.
     std::error_code unknown;
     const std::uintmax_t wordBytes =
-        std::filesystem::file_size(DataPath(appPath, kWordMatrixFile), unknown);
+        std::filesystem::file_size(TextPath(appPath, reading, kWordMatrixFile), unknown);
     if (!unknown) standard->words.reserve(static_cast<std::size_t>(wordBytes / 2));
     while (files.next()) {
         const VerseRecord& record = files.record();
@@ -47,15 +51,27 @@ SearchData::SearchData(const std::string& appPath, const std::optional<VerseId>&
 SearchData::~SearchData() = default;
 
 const MethodValues& SearchData::values(Method method) const {
+    prepare({method});
     const std::lock_guard<std::mutex> lock(mutex_);
-    std::unique_ptr<MethodValues>& slot = values_[static_cast<std::size_t>(method)];
-    if (!slot) slot = std::make_unique<MethodValues>(ComputeMethodValues(*this, method));
-    return *slot;
+    return *values_[static_cast<std::size_t>(method)];
+}
+
+void SearchData::prepare(const std::vector<Method>& methods) const {
+    const std::lock_guard<std::mutex> lock(mutex_);
+    std::vector<Method> missing;
+    for (Method method : methods)
+        if (!values_[static_cast<std::size_t>(method)]) missing.push_back(method);
+    if (missing.empty()) return;
+    std::vector<MethodValues> computed = ComputeMethodValues(*this, missing);
+    for (std::size_t m = 0; m < missing.size(); ++m) {
+        values_[static_cast<std::size_t>(missing[m])] =
+            std::make_unique<MethodValues>(std::move(computed[m]));
+    }
 }
 
 const VerseTexts& SearchData::texts() const {
     const std::lock_guard<std::mutex> lock(mutex_);
-    if (!texts_) texts_ = std::make_unique<VerseTexts>(appPath_);
+    if (!texts_) texts_ = std::make_unique<VerseTexts>(appPath_, reading_);
     return *texts_;
 }
 
@@ -66,36 +82,62 @@ std::optional<std::size_t> SearchData::find(const VerseId& id, std::size_t from)
     return std::nullopt;
 }
 
-MethodValues ComputeMethodValues(const SearchData& data, Method method) {
-    const std::array<std::int16_t, kLetterForms>& table = LetterValues(method);
+namespace {
+
+/// A word's or verse's value as the searches hold it: one beyond 32 bits is a
+/// DataError, never a wrapped number.
+std::int32_t FitsSearch(std::int64_t value, const std::string& path, const VerseId& id,
+                        Method method) {
+    if (value <= std::numeric_limits<std::int32_t>::max()) return static_cast<std::int32_t>(value);
+    throw DataError(path + ", " + VerseName(id.book, id.chapter, id.verse) + ": the value " +
+                    std::to_string(value) + " by " + std::string(MethodName(method)) +
+                    " is too large to search; values can be at most 2,147,483,647.");
+}
+
+}  // namespace
+
+std::vector<MethodValues> ComputeMethodValues(const SearchData& data,
+                                              const std::vector<Method>& methods) {
     const std::vector<VerseId>& ids = data.ids();
     const std::vector<std::uint32_t>& firstWords = data.firstWords();
-    HebrewText hebrew(DataPath(data.appPath(), kHebrewFile));
-    MethodValues values;
-    values.words.resize(firstWords.back());
-    values.verses.resize(ids.size());
+    HebrewText hebrew(TextPath(data.appPath(), data.reading(), kHebrewFile));
+    std::vector<MethodValues> all(methods.size());
+    for (MethodValues& values : all) {
+        values.words.resize(firstWords.back());
+        values.verses.resize(ids.size());
+    }
     for (std::size_t v = 0; v < ids.size(); ++v) {
         const std::string_view text = hebrew.next(ids[v]);
         const std::uint32_t end = firstWords[v + 1];
-        std::uint32_t k = firstWords[v];
-        std::int32_t sum = 0;  // a line of 32,767 characters stays far below 2^31
-        const std::size_t words = ForEachWordValue(text, table, [&](std::int32_t value) {
-            if (k < end) values.words[k] = {value, value, false};
-            ++k;
-            sum += value;
-        });
-        const std::size_t expected = end - firstWords[v];
-        if (words != expected) {
-            const VerseId& id = ids[v];
-            throw DataError(hebrew.path() + ", " + VerseName(id.book, id.chapter, id.verse) +
-                            ": the line has " + std::to_string(words) +
-                            " words and the verse's word block " + std::to_string(expected) + "." +
-                            kRebuildHint);
+        for (std::size_t m = 0; m < methods.size(); ++m) {
+            MethodValues& values = all[m];
+            std::uint32_t k = firstWords[v];
+            std::int64_t sum = 0;
+            const std::size_t words = ForEachWordValue(text, methods[m], [&](std::int64_t value) {
+                if (k < end) {
+                    const std::int32_t word = FitsSearch(value, hebrew.path(), ids[v], methods[m]);
+                    values.words[k] = {word, word, false};
+                }
+                ++k;
+                sum += value;
+            });
+            const std::size_t expected = end - firstWords[v];
+            if (words != expected) {
+                const VerseId& id = ids[v];
+                throw DataError(hebrew.path() + ", " + VerseName(id.book, id.chapter, id.verse) +
+                                ": the line has " + std::to_string(words) +
+                                " words and the verse's word block " + std::to_string(expected) +
+                                "." + kRebuildHint);
+            }
+            values.verses[v] = FitsSearch(sum, hebrew.path(), ids[v], methods[m]);
         }
-        values.verses[v] = sum;
     }
-    values.verseAlternates = values.verses;
-    return values;
+    for (MethodValues& values : all) values.verseAlternates = values.verses;
+    return all;
+}
+
+MethodValues ComputeMethodValues(const SearchData& data, Method method) {
+    return std::move(ComputeMethodValues(data, std::vector<Method>{method}).front());
 }
 
 }  // namespace vellumark

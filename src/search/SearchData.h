@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/AppPaths.h"
 #include "data/Gematria.h"
 #include "data/VerseRecordFile.h"
 
@@ -43,14 +44,17 @@ class SearchData {
 public:
     /// Reads LineData.dat and WordMatrix.dat, which must agree verse by verse
     /// (FileError, DataError). With `lastNeeded`, reading stops after that
-    /// verse: a search within a range needs no more.
+    /// verse: a search within a range needs no more. `reading`: the written
+    /// text's files or the read text's (Data/Qere).
     explicit SearchData(const std::string& appPath,
-                        const std::optional<VerseId>& lastNeeded = std::nullopt);
+                        const std::optional<VerseId>& lastNeeded = std::nullopt,
+                        Reading reading = Reading::Written);
     ~SearchData();
     SearchData(const SearchData&) = delete;
     SearchData& operator=(const SearchData&) = delete;
 
     const std::string& appPath() const { return appPath_; }
+    Reading reading() const { return reading_; }
     const std::string& lineDataPath() const { return lineDataPath_; }
     std::size_t verseCount() const { return ids_.size(); }
     const std::vector<VerseId>& ids() const { return ids_; }
@@ -63,6 +67,9 @@ public:
     /// between threads). A Hebrew.txt that does not hold the records' verses
     /// and words is a DataError naming it and the verse.
     const MethodValues& values(Method method) const;
+    /// Computes the values of those `methods` not yet computed, in one reading
+    /// of Hebrew.txt (the same errors as values()).
+    void prepare(const std::vector<Method>& methods) const;
 
     /// The verse texts of the program folder, opened at the first call (a
     /// FileError when a text file is missing) and kept: searches that write
@@ -74,6 +81,7 @@ public:
 
 private:
     std::string appPath_;
+    Reading reading_ = Reading::Written;
     std::string lineDataPath_;
     std::vector<VerseId> ids_;
     std::vector<std::int32_t> wordCounts_;
@@ -90,5 +98,8 @@ private:
 /// its word block (else a DataError naming Hebrew.txt and the verse, with the
 /// hint to rebuild the data).
 MethodValues ComputeMethodValues(const SearchData& data, Method method);
+/// The same for several methods in one reading of Hebrew.txt, in their order.
+std::vector<MethodValues> ComputeMethodValues(const SearchData& data,
+                                              const std::vector<Method>& methods);
 
 }  // namespace vellumark

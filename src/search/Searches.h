@@ -1,6 +1,8 @@
 #pragma once
 
+#include "data/AppPaths.h"
 #include "data/Gematria.h"
+#include "data/Scope.h"
 #include "data/VerseRange.h"
 #include "data/VerseRecordFile.h"
 #include "search/Hit.h"
@@ -9,6 +11,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace vellumark {
 
@@ -30,7 +33,12 @@ struct SearchRequest {
     /// How letters are counted; Word Count and Letter Count do not depend on it.
     Method method = Method::StandardAndFinal;
     /// Only hits inside these verses; none: the whole text.
-    std::optional<VerseScope> scope;
+    std::optional<Scope> scope;
+    /// The written text (the default) or the read one.
+    Reading reading = Reading::Written;
+    /// "All methods": the value under every search method, each method's hits
+    /// after those of the methods before it; `method` is then not used.
+    bool allMethods = false;
 };
 
 /// What a search did.
@@ -52,8 +60,9 @@ class SearchData;
 
 /// Runs the search over data read once for many searches (its program folder,
 /// not `request.appPath`, gives the verses; the report goes to
-/// `request.appPath`). A scope whose verses the data does not hold, or whose
-/// last verse comes before its first, is a DataError.
+/// `request.appPath`). A range as typed whose verses the data does not hold,
+/// or whose last verse comes before its first, is a DataError; so is a named
+/// scope that holds no verse of the data.
 SearchResult RunSearch(const SearchRequest& request, const SearchData& data, HitSink& sink,
                        SearchObserver& observer);
 /// The same, writing the HTML report as RunSearch(request, observer) does,
@@ -65,5 +74,9 @@ SearchResult RunSearch(const SearchRequest& request, const SearchData& data,
 /// True when the search's hits depend on how letters are counted: the word and
 /// phrase searches, and the verse searches by gematria.
 bool UsesMethod(const SearchRequest& request);
+
+/// The methods a search runs under: its method, or under All methods every
+/// search method in their order (Integral reduced is no search method).
+std::vector<Method> SearchMethods(const SearchRequest& request);
 
 }  // namespace vellumark

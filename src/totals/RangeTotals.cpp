@@ -71,8 +71,11 @@ std::int64_t CalculateMethodTotal(const std::string& appPath, const VerseScope& 
     VerseRecordFile file(lineDataPath);
     // The standard and final values are the records' own; any other method
     // counts the letters of Hebrew.txt, read in step with the records.
+    // Integral reduced is the digital root of the range's standard total.
+    const bool integral = method == Method::IntegralReduced;
     std::optional<HebrewText> hebrew;
-    if (method != Method::StandardAndFinal && method != Method::Standard && method != Method::Final)
+    if (method != Method::StandardAndFinal && method != Method::Standard &&
+        method != Method::Final && !integral)
         hebrew.emplace(DataPath(appPath, kHebrewFile));
     const VerseRecord::Field stored =
         method == Method::Final ? VerseRecord::AltGematria : VerseRecord::Gematria;
@@ -85,7 +88,7 @@ std::int64_t CalculateMethodTotal(const std::string& appPath, const VerseScope& 
         inside = inside || id == scope.first;
         if (!inside) continue;
         total += hebrew ? TextValue(text, method) : record[stored];
-        if (id == scope.last) return total;
+        if (id == scope.last) return integral ? DigitalRoot(total) : total;
     }
     const VerseId& wanted = inside ? scope.last : scope.first;
     throw MissingVerse(lineDataPath, wanted.book, wanted.chapter, wanted.verse);

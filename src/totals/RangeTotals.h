@@ -25,7 +25,8 @@ RangeTotals CalculateRangeTotals(const std::string& lineDataPath, std::int32_t s
 
 /// The gematria of the verses of `scope` by one method, in 64 bits: under
 /// StandardAndFinal and Standard the records' gematria, under Final their
-/// alternative gematria, under any other method the letters of Hebrew.txt,
+/// alternative gematria, under Integral reduced the digital root of the
+/// records' gematria, under any other method the letters of Hebrew.txt,
 /// whose lines must hold the records' verses one by one. A verse of the scope
 /// that the records do not reach in file order, or a Hebrew.txt that does not
 /// agree, is a DataError; an unreadable file a FileError.

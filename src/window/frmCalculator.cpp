@@ -2,7 +2,9 @@
 
 #include "data/Gematria.h"
 #include "data/HebrewInput.h"
+#include "search/EqualValues.h"
 #include "window/MessageBox.h"
+#include "window/MethodValuesModel.h"
 #include "window/WordValuesModel.h"
 
 #include <QFormLayout>
@@ -16,6 +18,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QSortFilterProxyModel>
+#include <QStandardItemModel>
 #include <QTableView>
 #include <QTextDocument>
 #include <QVBoxLayout>
@@ -125,24 +129,73 @@ frmCalculator::frmCalculator(QWidget* parent) : QWidget(parent, Qt::Window) {
     tblWords->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     tblWords->horizontalHeader()->setStretchLastSection(true);
 
+    // Every method's value, sortable by method or by value; the methods' order first.
+    methods_ = new MethodValuesModel(this);
+    auto* sorted = sortedMethods_ = new QSortFilterProxyModel(this);
+    sorted->setSourceModel(methods_);
+    tblMethods = new QTableView(this);
+    tblMethods->setObjectName(QStringLiteral("tblMethods"));
+    tblMethods->setAccessibleName(tr("Values by every method"));
+    tblMethods->setModel(sorted);
+    tblMethods->setSortingEnabled(true);
+    tblMethods->sortByColumn(-1, Qt::AscendingOrder);
+    tblMethods->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    tblMethods->verticalHeader()->setVisible(false);
+    tblMethods->horizontalHeader()->setStretchLastSection(true);
+    tblMethods->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+
+    tblMethods->setSelectionBehavior(QAbstractItemView::SelectRows);
+    tblMethods->setSelectionMode(QAbstractItemView::SingleSelection);
+
+    // Equal under other methods: the text's value under the method chosen in the
+    // table, counted among the words, phrases and verses under every search method.
+    btnEqual = new QPushButton(tr("Equal under other methods"), this);
+    btnEqual->setObjectName(QStringLiteral("btnEqual"));
+    btnEqual->setToolTip(
+        tr("Count the words, phrases and verses whose value under each method "
+           "equals the text's value under the method chosen in the table"));
+    lblEqual = new QLabel(this);
+    lblEqual->setObjectName(QStringLiteral("lblEqual"));
+    equal_ = new QStandardItemModel(0, 4, this);
+    equal_->setHorizontalHeaderLabels({tr("Method"), tr("Words"), tr("Phrases"), tr("Verses")});
+    auto* sortedEqual = new QSortFilterProxyModel(this);
+    sortedEqual->setSourceModel(equal_);
+    tblEqual = new QTableView(this);
+    tblEqual->setObjectName(QStringLiteral("tblEqual"));
+    tblEqual->setAccessibleName(tr("Equal under other methods"));
+    tblEqual->setModel(sortedEqual);
+    tblEqual->setSortingEnabled(true);
+    tblEqual->sortByColumn(-1, Qt::AscendingOrder);
+    tblEqual->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    tblEqual->verticalHeader()->setVisible(false);
+    tblEqual->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    lblEqual->setBuddy(tblEqual);
+
     btnUseValue = new QPushButton(this);
     btnUseValue->setObjectName(QStringLiteral("btnUseValue"));
 
     auto* resultsRow = new QHBoxLayout;
     resultsRow->addLayout(results);
     resultsRow->addWidget(tblWords, 1);
+    resultsRow->addWidget(tblMethods, 1);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(lblHebrew);
     layout->addWidget(txtHebrew);
     layout->addWidget(lblIgnored);
     layout->addLayout(keypad);
     layout->addLayout(resultsRow);
+    auto* equalRow = new QHBoxLayout;
+    equalRow->addWidget(btnEqual);
+    equalRow->addWidget(lblEqual, 1);
+    layout->addLayout(equalRow);
+    layout->addWidget(tblEqual);
     layout->addWidget(btnUseValue, 0, Qt::AlignRight);
 
     connect(txtHebrew, &QPlainTextEdit::textChanged, this, &frmCalculator::txtHebrew_Change);
     connect(btnUseValue, &QPushButton::clicked, this, &frmCalculator::btnUseValue_Click);
+    connect(btnEqual, &QPushButton::clicked, this, &frmCalculator::btnEqual_Click);
     txtHebrew_Change();
-    resize(640, 560);
+    resize(900, 760);
 }
 
 void frmCalculator::createKeypad(QGridLayout* grid) {
@@ -222,6 +275,8 @@ void frmCalculator::txtHebrew_Change() {
         return sum;
     };
     words_->setWords(text.words);
+    methods_->setWords(text.words);
+    wordCount_ = text.words.size();
     txtWords->setText(QString::number(text.words.size()));
     txtLetters->setText(QString::number(text.letters));
     txtGematria->setText(QString::number(total(Method::Standard)));
@@ -247,9 +302,8 @@ void frmCalculator::showUsedValue() {
     // Standard and final letters searches the standard value first.
     const vellumark::Method counted =
         method_ == vellumark::Method::StandardAndFinal ? vellumark::Method::Standard : method_;
-    usedValue_ = 0;
-    for (const std::string& word : vellumark::HebrewWordsOf(accepted_.toStdString()).words)
-        usedValue_ += vellumark::TextValue(word, counted);
+    usedValue_ =
+        vellumark::WordsValue(vellumark::HebrewWordsOf(accepted_.toStdString()).words, counted);
     const std::string_view name = vellumark::MethodName(method_);
     const QString methodName = QString::fromUtf8(name.data(), static_cast<int>(name.size()));
     btnUseValue->setText(tr("Use Value (%1)").arg(methodName));
@@ -260,3 +314,44 @@ void frmCalculator::showUsedValue() {
 }
 
 void frmCalculator::btnUseValue_Click() { emit valueChosen(usedValue_); }
+
+void frmCalculator::btnEqual_Click() {
+    const QModelIndexList chosen = tblMethods->selectionModel()->selectedRows();
+    const int row = chosen.isEmpty() ? static_cast<int>(vellumark::Method::Standard)
+                                     : sortedMethods_->mapToSource(chosen.front()).row();
+    const vellumark::Method method = methods_->method(row);
+    const std::int64_t value = methods_->value(row);
+    const QString name = methods_->index(row, 0).data().toString();
+    if (!vellumark::IsSearchMethod(method)) {
+        MessageBox::information(this, tr("%1 is not for searches: choose another method in the "
+                                         "table.")
+                                          .arg(name));
+        return;
+    }
+    if (value <= 0 || !dataSource_) {
+        MessageBox::information(this, tr("Type Hebrew text first: its value is what is counted."));
+        return;
+    }
+    std::vector<vellumark::EqualCounts> counts;
+    try {
+        counts = vellumark::CountEqualValues(*dataSource_(), value, static_cast<int>(wordCount_));
+    } catch (const std::exception& error) {
+        MessageBox::information(this, QString::fromUtf8(error.what()));
+        return;
+    }
+    equal_->setRowCount(0);
+    for (const vellumark::EqualCounts& c : counts) {
+        const std::string_view methodName = vellumark::MethodName(c.method);
+        QList<QStandardItem*> items{new QStandardItem(
+            QString::fromUtf8(methodName.data(), static_cast<qsizetype>(methodName.size())))};
+        for (const long number : {c.words, c.phrases, c.verses}) {
+            auto* item = new QStandardItem;
+            item->setData(QVariant::fromValue<qint64>(number), Qt::DisplayRole);
+            items << item;
+        }
+        equal_->appendRow(items);
+    }
+    const QString phrases = wordCount_ < 2 ? tr("no phrases: the text is one word")
+                                           : tr("phrases of 2 to %1 words").arg(wordCount_);
+    lblEqual->setText(tr("Equal to %1, the value under %2 (%3):").arg(value).arg(name, phrases));
+}

@@ -5,13 +5,22 @@
 #include <QWidget>
 
 #include <cstdint>
+#include <functional>
+#include <memory>
+
+namespace vellumark {
+class SearchData;
+}
 
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 class QTableView;
+class QSortFilterProxyModel;
+class QStandardItemModel;
 class WordValuesModel;
+class MethodValuesModel;
 
 /// The Gematria Calculator: the words, letters and values of typed or pasted
 /// Hebrew, worked out as the text changes. A window of its own beside the main
@@ -30,6 +39,11 @@ public:
     /// The method whose value "Use Value" hands on; its button says which.
     void setMethod(vellumark::Method method);
 
+    /// Where "Equal under other methods" takes the program's search data from
+    /// (it throws FileError and DataError as SearchData does).
+    using DataSource = std::function<std::shared_ptr<const vellumark::SearchData>()>;
+    void setDataSource(DataSource source) { dataSource_ = std::move(source); }
+
 signals:
     /// "Use Value": the text's value by the chosen method.
     void valueChosen(std::int64_t value);
@@ -37,6 +51,7 @@ signals:
 private slots:
     void txtHebrew_Change();
     void btnUseValue_Click();
+    void btnEqual_Click();
 
 private:
     void createKeypad(class QGridLayout* grid);
@@ -61,5 +76,14 @@ private:
     QLineEdit* txtAtbash;
     QTableView* tblWords;
     WordValuesModel* words_;
+    QTableView* tblMethods;
+    MethodValuesModel* methods_;
     QPushButton* btnUseValue;
+    QSortFilterProxyModel* sortedMethods_;
+    QPushButton* btnEqual;
+    QLabel* lblEqual;
+    QTableView* tblEqual;
+    QStandardItemModel* equal_;
+    DataSource dataSource_;
+    std::size_t wordCount_ = 0;
 };

@@ -414,6 +414,15 @@ void frmResults::btnExport_Click() {
 
 void frmResults::btnSaveReport_Click() {
     if (!reportCommand_ || model_->results().request.value <= 0) return;
+    const vellumark::SearchRequest& searched = model_->results().request;
+    if (searched.scope && !searched.scope->name.empty()) {
+        MessageBox::information(
+            this, tr("Save as Report writes a report of the whole text or of a typed range of "
+                     "verses; %1 is neither. Type its verses in Scope, or write the report with "
+                     "vellumark-cli search --scope.")
+                      .arg(QString::fromStdString(searched.scope->name)));
+        return;
+    }
     const QString name = MessageBox::askText(this, tr("Save as Report"), tr("Report Name:"));
     if (name.isNull()) return;
     const vellumark::SearchRequest& request = model_->results().request;
@@ -422,7 +431,7 @@ void frmResults::btnSaveReport_Click() {
     fields.reportName = name.toStdString();
     fields.method = request.method;
     if (request.scope) {
-        const vellumark::VerseScope& scope = *request.scope;
+        const vellumark::VerseScope& scope = request.scope->ranges.front();
         auto book = [](std::int16_t number) {
             return std::string(vellumark::kBookNames[static_cast<std::size_t>(number - 1)]);
         };

@@ -6,6 +6,7 @@
 #include "data/Gematria.h"
 #include "data/RecordFiles.h"
 #include "window/MessageBox.h"
+#include "window/MethodList.h"
 #include "window/frmCalculator.h"
 #include "window/frmResults.h"
 
@@ -128,11 +129,7 @@ void frmVellumark::createControls() {
         measure->setEnabled(false);
 
     drpMethod = Make<QComboBox>(body_, "drpMethod");
-    for (vellumark::Method method : vellumark::kMethods) {
-        const std::string_view name = vellumark::MethodName(method);
-        drpMethod->addItem(QString::fromUtf8(name.data(), static_cast<int>(name.size())),
-                           static_cast<int>(method));
-    }
+    FillSearchMethods(drpMethod);
     lblMethod = MakeLabel(body_, "lblMethod", tr("Method:"), drpMethod);
     chkWithinRange = Make<QCheckBox>(body_, "chkWithinRange", tr("Search only within the range"));
     chkWithinRange->setFont(BoldSans());
@@ -417,7 +414,10 @@ void frmVellumark::radLineMatch_Click() {
 void frmVellumark::btnKill_Click() { boolKill = true; }
 
 void frmVellumark::drpMethod_Change() {
-    const auto method = static_cast<vellumark::Method>(drpMethod->currentData().toInt());
+    // All methods has no total of its own; the calculator then hands on the default value.
+    const int item = drpMethod->currentData().toInt();
+    const auto method = item == kAllMethodsItem ? vellumark::Method::StandardAndFinal
+                                                : static_cast<vellumark::Method>(item);
     const std::string_view name = vellumark::MethodName(method);
     lblMethodTotal->setText(QString::fromUtf8(name.data(), static_cast<int>(name.size())) +
                             QLatin1Char(':'));

@@ -83,8 +83,9 @@ private:
     void drpStartBook_LostFocus();
     /// Value Search of the fields: their checks, the overwrite question, the
     /// search and its report; the Results window's Save as Report comes here too.
+    /// `allMethods`: the value under every search method (`fields.method` unused).
     void valueSearch(const vellumark::ValueSearchFields& fields, vellumark::Match match,
-                     std::int16_t searchType);
+                     std::int16_t searchType, bool allMethods = false);
     void runSearch(vellumark::SearchRequest request);
     /// The search data, read once and kept while the data files stay as they
     /// were; none when they cannot be read whole (a search then reads them

@@ -9,6 +9,7 @@
 #include "search/ValueSearchInput.h"
 #include "totals/RangeTotals.h"
 #include "window/MessageBox.h"
+#include "window/MethodList.h"
 #include "window/frmResults.h"
 
 #include <QApplication>
@@ -92,22 +93,25 @@ void frmVellumark::btnValueSearch_Click() {
     fields.value = Text(txtValue);
     fields.reportName = Text(txtReportName);
     fields.reportHeader = txtReportHeader->toPlainText().toStdString();
-    fields.method = static_cast<vellumark::Method>(drpMethod->currentData().toInt());
+    const int method = drpMethod->currentData().toInt();
+    const bool allMethods = method == kAllMethodsItem;
+    if (!allMethods) fields.method = static_cast<vellumark::Method>(method);
     if (chkWithinRange->isChecked()) fields.range = rangeInput();
     const bool single = radMatchSingle->isChecked();
     if (radWordMatch->isChecked()) {
         valueSearch(fields, single ? vellumark::Match::Words : vellumark::Match::Phrases,
-                    vellumark::kGematria);
+                    vellumark::kGematria, allMethods);
     } else {
         valueSearch(fields, single ? vellumark::Match::Verses : vellumark::Match::VerseRuns,
                     radWordCount->isChecked()     ? vellumark::kWordCount
                     : radLetterCount->isChecked() ? vellumark::kLetterCount
-                                                  : vellumark::kGematria);
+                                                  : vellumark::kGematria,
+                    allMethods);
     }
 }
 
 void frmVellumark::valueSearch(const vellumark::ValueSearchFields& fields, vellumark::Match match,
-                               std::int16_t searchType) {
+                               std::int16_t searchType, bool allMethods) {
     if (searchRunning_) {
         MessageBox::information(this, tr(kSearchRunning));
         return;
@@ -127,6 +131,7 @@ void frmVellumark::valueSearch(const vellumark::ValueSearchFields& fields, vellu
     check.request.match = match;
     if (match == vellumark::Match::Verses || match == vellumark::Match::VerseRuns)
         check.request.searchType = searchType;
+    check.request.allMethods = allMethods;
     runSearch(std::move(check.request));
 }
 
@@ -221,8 +226,9 @@ void frmVellumark::btnRangeTotals_Click() {
         const std::int32_t values[] = {totals.words, totals.letters, totals.gematria,
                                        totals.altGematria};
         for (int k = 0; k < 4; ++k) boxes[k]->setText(QString::number(values[k]));
-        const auto method = static_cast<vellumark::Method>(drpMethod->currentData().toInt());
-        if (method != vellumark::Method::StandardAndFinal) {
+        const int item = drpMethod->currentData().toInt();
+        const auto method = static_cast<vellumark::Method>(item);
+        if (item != kAllMethodsItem && method != vellumark::Method::StandardAndFinal) {
             txtMethodTotal->setText(QString::number(vellumark::CalculateMethodTotal(
                 strAppPath, vellumark::ScopeOf(range, check), method)));
         }

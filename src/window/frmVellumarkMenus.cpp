@@ -6,6 +6,7 @@
 #include "search/Searches.h"
 #include "window/Desktop.h"
 #include "window/MessageBox.h"
+#include "window/MethodList.h"
 #include "window/WindowPlacement.h"
 #include "window/frmCalculator.h"
 #include "window/frmResults.h"
@@ -127,12 +128,15 @@ void frmVellumark::mnuSources_Click() {
 void frmVellumark::mnuCalculator_Click() {
     if (!calculator_) {
         calculator_ = new frmCalculator(this);
+        calculator_->setDataSource([this] { return searchData_.get(); });
         connect(calculator_, &frmCalculator::valueChosen, this, [this](std::int64_t value) {
             txtValue->setText(QString::number(value));
             activateWindow();
             txtReportName->setFocus(Qt::OtherFocusReason);
         });
-        calculator_->setMethod(static_cast<vellumark::Method>(drpMethod->currentData().toInt()));
+        const int item = drpMethod->currentData().toInt();
+        calculator_->setMethod(item == kAllMethodsItem ? vellumark::Method::StandardAndFinal
+                                                       : static_cast<vellumark::Method>(item));
         // Beside the main window, where it does not hide the fields it fills,
         // as far as the screen allows.
         calculator_->move(frameGeometry().topRight() + QPoint(8, 0));
@@ -157,6 +161,9 @@ void frmVellumark::mnuAbout_Click() {
            "<p><b>English text:</b> the King James Version (1769), in the public domain (in the "
            "United Kingdom its rights are vested in the Crown).</p>"
            "<p>Both texts as shipped by Debian's package bibledit-data.</p>"
+           "<p><b>Counting methods:</b> how each of the 26 methods counts, and which reading is "
+           "used where published methods differ, is told under Help, Sources and Counting "
+           "Rules.</p>"
            "<p>Built with Qt %2, under the GNU Lesser General Public License version 3, and "
            "pugixml, under the MIT licence.</p>"
            "<p>Reports go to %3.</p>")

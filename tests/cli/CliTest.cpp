@@ -221,7 +221,10 @@ const StatusCase kStatusCases[] = {
     {"tooLarge", {"--value", "1e10"}, 2, "value 1e10 is too large; the largest is 2147483647."},
     {"decimal", {"--value", "2.5"}, 2, "Decimal search values are not permitted"},
     {"notANumber", {"--value", "abc"}, 2, "Please enter a valid numeric search value."},
-    {"method", {"--value", "8", "--method", "gold"}, 2, "--method: \"gold\" is none of atbash"},
+    {"method",
+     {"--value", "8", "--method", "gold"},
+     2,
+     "--method: \"gold\" is none of albam, all, atbash"},
     {"match", {"--value", "8", "--match", "lines"}, 2, "--match"},
     {"unknownOption", {"--value", "8", "--colour"}, 2, "--colour"},
     {"noValue", {}, 2, "search needs --value or --values-from."},
@@ -242,6 +245,10 @@ const StatusCase kStatusCases[] = {
     {"belowDoubles", {"--value", "1e-400"}, 2, "Decimal search values are not permitted"},
     {"dotsOnly", {"--value", "8", "--report", ".html"}, 2, "at least one character that is"},
     {"outputFolder", {"--value", "8", "--output", "@/Report/"}, 3, "it is a folder"},
+    {"namedScope", {"--value", "8", "--scope", "Gen 1, Exodus"}, 0, ""},
+    {"scopeWithoutHits", {"--value", "8", "--scope", "Exodus"}, 1, ""},
+    {"unknownScope", {"--value", "8", "--scope", "Genisis"}, 2, "nearest names: Genesis,"},
+    {"noReadText", {"--value", "8", "--text", "qere"}, 2, "build it again with vellumark-data"},
 };
 
 class CliStatusTest : public CliTest, public ::testing::WithParamInterface<StatusCase> {};
@@ -367,12 +374,26 @@ TEST_F(CliTest, totalsAndValue) {
     const CliRun value = RunCli({"value", "--format", "json", "\uFB2A\u05BE\u05D0", "\u05DA"});
     ASSERT_EQ(value.status, 0) << value.err;
     ExpectFields(value.out, R"({"words": 3, "values": {"standard": 321, "final": 801}})");
+    EXPECT_EQ(nlohmann::json::parse(value.out)["values"].size(), kMethods.size());
     EXPECT_EQ(RunCli({"value", "abc"}).status, 2);
+    // One row per method; Integral reduced and Building take the whole text.
+    const CliRun csv = RunCli({"value", "אחד", "--method", "all", "--format", "csv"});
+    EXPECT_EQ(ParseCsv(csv.out).size(), kMethods.size() + 1) << csv.err;
+    for (const char* row : {"method,value\r\n", "\nbuilding,23\r\n", "\nintegral-reduced,4\r\n"})
+        EXPECT_NE(csv.out.find(row), std::string::npos) << row;
+    EXPECT_EQ(RunCli({"value", "אחד אחד אחד", "--method", "integral-reduced"}).out,
+              "Words: 3\nLetters: 9\nIntegral reduced: 3\n");
 
     // The text forms, whole.
     EXPECT_EQ(RunCli({"value", "אלהים"}).out,
               "Words: 1\nLetters: 5\nStandard and final letters: 86, final-letter value 646\n"
-              "Standard: 86\nFinal letters: 646\nOrdinal: 41\nReduced: 14\nAtbash: 560\n");
+              "Standard: 86\nFinal letters: 646\nOrdinal: 41\nReduced: 14\nAtbash: 560\n"
+              "Ordinal with finals: 52\nIntegral reduced: 5\nAlbam: 403\nAvgad: 118\n"
+              "Reverse avgad: 463\nSquares (perati): 2626\nCubes (meshulash): 92126\n"
+              "Triangular (kidmi): 321\nBuilding (boneh): 200\nPosition (ha-achor): 316\n"
+              "Kolel: 87\nAdded letters (musafi): 91\nMilui 72: 300\nMilui 63: 300\n"
+              "Milui 45: 291\nMilui 52: 295\nHidden (ne'elam) 72: 214\nHidden (ne'elam) 63: "
+              "214\nHidden (ne'elam) 45: 205\nHidden (ne'elam) 52: 209\n");
     EXPECT_EQ(cli({"totals", "--range", "Gen 1:2-Gen 1:3", "--method", "ordinal"}).out,
               "Word count: 4\nLetter count: 10\nGematria: 24\nAlternative gematria: 36\n"
               "Ordinal: 0\n");
@@ -381,8 +402,8 @@ TEST_F(CliTest, totalsAndValue) {
     const CliRun bogus = RunCli({"bogus"});
     EXPECT_EQ(bogus.status, 2);
     EXPECT_EQ(bogus.err,
-              "vellumark-cli: \"bogus\" is not a command; the commands are value, search, totals "
-              "and filter.\n");
+              "vellumark-cli: \"bogus\" is not a command; the commands are value, search, totals, "
+              "filter and stats.\n");
     // A full disk under standard output is a failure, as for the searches.
     for (const std::vector<std::string>& args :
          {std::vector<std::string>{"--version"}, {"--help"}, {"value", "א"}}) {
@@ -501,6 +522,32 @@ TEST(CliMethodTest, methodAndRange) {
     ExpectFields(words.out, R"([{"hebrew": "אם", "method": "ordinal"}])");
     EXPECT_EQ(run({"search", "--value", "13", "--match", "words", "--range", "Gen 1:1"}).status, 1);
     ExpectFields(run({"totals", "--range", "Gen 1:1-Gen 1:2"}).out, R"({"method_total": 59})");
+
+    // The classical keys and all: 41 is אם's standard value and ית's atbash one.
+    auto runAll = [&](std::vector<std::string> args) {
+        args.insert(args.end(), {"--app-folder", app.path(), "--format", "json"});
+        return RunCli(args);
+    };
+    const CliRun all = runAll({"search", "--value", "41", "--match", "words", "--method", "all"});
+    ExpectFields(all.out, R"([{"hebrew": "אם", "method": "standard-final"},
+        {"hebrew": "אם", "method": "standard"}, {"hebrew": "ית", "method": "atbash"}])");
+    EXPECT_EQ(nlohmann::json::parse(all.out).size(), 3u);
+    EXPECT_EQ(RunCli({"search", "--value", "41", "--match", "words", "--method", "all",
+                      "--app-folder", app.path()})
+                  .out,
+              "Gen 1:1, word 1  אם  41  Standard and final letters\n"
+              "Gen 1:1, word 1  אם  41  Standard\nGen 1:1, word 2  ית  41  Atbash\n");
+    // Kolel adds the words: 473 and 3.
+    ExpectFields(runAll({"totals", "--range", "Gen 1:1-Gen 1:2", "--method", "kolel"}).out,
+                 R"({"method_total": 476})");
+    EXPECT_EQ(runAll({"search", "--value", "4", "--match", "words", "--method", "integral-reduced"})
+                  .status,
+              2);
+    // Ordinal: בך 2+11; Genesis 1:2 is the middle verse of Genesis.
+    ExpectFields(run({"stats", "--scope", "Gen 1:2"}).out,
+                 R"j({"table": [{"scope": "Genesis", "verses": 2, "gematria": 59}],
+                     "scope": {"scope": "Genesis 1:2", "letters": 2, "gematria": 13,
+                               "middle_letter": "1 (Gen 1:2, word 1, letter 1) and 2 (Gen 1:2, word 1, letter 2)"}})j");
 }
 
 // An installed program (a copy beside share/vellumark/Data): its help and its

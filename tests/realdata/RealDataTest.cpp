@@ -3,6 +3,7 @@
 // that the realdata_build test made (VELLUMARK_REALDATA); run alone, they build it.
 #include "data/Books.h"
 #include "data/EnglishLookup.h"
+#include "data/Portions.h"
 #include "data/TextStream.h"
 #include "data/VerseRecordFile.h"
 #include "data/VerseTexts.h"
@@ -233,12 +234,135 @@ TEST_F(RealDataTest, computedValues_equalTheRecordsAndTheTotals) {
     EXPECT_EQ(differing, 0u);
     EXPECT_EQ(standard.verses, stored.verses);
     EXPECT_EQ(final.verses, stored.verseAlternates);
-    for (Method method : {Method::Ordinal, Method::Reduced, Method::Atbash}) {
-        const std::vector<std::int32_t>& verses = loaded.values(method).verses;
-        EXPECT_EQ(CalculateMethodTotal(app->path(), {{1, 1, 1}, {39, 3, 24}}, method),
-                  std::accumulate(verses.begin(), verses.end(), std::int64_t{0}))
+    // Every other search method: its words add up to its verses, and to the total that
+    // Range Totals counts from the lines of Hebrew.txt.
+    for (Method method : kMethods) {
+        if (!IsSearchMethod(method) || static_cast<int>(method) <= static_cast<int>(Method::Final))
+            continue;
+        const MethodValues& values = loaded.values(method);
+        std::int64_t words = 0;
+        for (const ScanWord& word : values.words) words += word.primary;
+        const std::int64_t verses =
+            std::accumulate(values.verses.begin(), values.verses.end(), std::int64_t{0});
+        EXPECT_EQ(words, verses) << MethodName(method);
+        EXPECT_EQ(CalculateMethodTotal(app->path(), {{1, 1, 1}, {39, 3, 24}}, method), verses)
             << MethodName(method);
     }
 }
 
 }  // namespace
+
+// The portions follow one another verse by verse in the data's numbering and
+// together hold the Torah.
+TEST_F(RealDataTest, portions_tileTheTorah) {
+    const SearchData loaded(app->path());
+    std::size_t next = 0;
+    for (const Portion& portion : kPortions) {
+        ASSERT_EQ(loaded.ids()[next], portion.verses.first) << portion.name;
+        const std::optional<std::size_t> last = loaded.find(portion.verses.last, next);
+        ASSERT_TRUE(last) << portion.name;
+        next = *last + 1;
+    }
+    EXPECT_EQ(loaded.ids()[next - 1], (VerseId{5, 34, 12}));
+    EXPECT_EQ(loaded.ids()[next].book, 6);
+}
+
+namespace {
+
+/// Words, letters and gematria of a text.
+struct Counts {
+    long words = 0, letters = 0, gematria = 0;
+    bool operator==(const Counts&) const = default;
+};
+
+/// The consonants of an XML fragment: the bytes of U+05D0 to U+05EA.
+std::string Letters(std::string_view text) {
+    std::string letters;
+    for (std::size_t i = 0; i + 1 < text.size(); ++i)
+        if (text[i] == '\xD7' && text[i + 1] >= '\x90' && text[i + 1] <= '\xAA')
+            letters += text.substr(i++, 2);
+    return letters;
+}
+
+/// The written and read totals of one book file, counted from its text without
+/// an XML parser: <w> elements outside notes are written and read; a qere note's
+/// words replace the last words read whose letters make its catch word.
+void CountBook(const std::string& xml, Counts& written, Counts& read) {
+    static const int kValues[27] = {1,  2,  3,  4,  5,  6,  7,  8,  9,  10,  20,  20,  30, 40,
+                                    40, 50, 50, 60, 70, 80, 80, 90, 90, 100, 200, 300, 400};
+    auto add = [](Counts& c, const std::string& letters, int sign) {
+        c.words += sign;
+        c.letters += sign * static_cast<long>(letters.size() / 2);
+        for (std::size_t i = 1; i < letters.size(); i += 2)
+            c.gematria += sign * kValues[static_cast<unsigned char>(letters[i]) - 0x90];
+    };
+    auto wordsIn = [](std::string_view text) {
+        std::vector<std::string> words;
+        for (std::size_t at = 0; (at = text.find("<w", at)) != std::string::npos; ++at) {
+            if (text[at + 2] != ' ' && text[at + 2] != '>') continue;
+            const std::size_t open = text.find('>', at) + 1;
+            words.push_back(Letters(text.substr(open, text.find("</w>", open) - open)));
+        }
+        return words;
+    };
+    std::vector<std::string> readWords;  // of the current verse
+    for (std::size_t at = 0; (at = xml.find('<', at)) != std::string::npos; ++at) {
+        const std::string_view tag(xml.data() + at, std::min<std::size_t>(30, xml.size() - at));
+        if (tag.starts_with("<verse")) {
+            readWords.clear();
+        } else if (tag.starts_with("<w ") || tag.starts_with("<w>")) {
+            const std::size_t end = xml.find("</w>", at);
+            readWords.push_back(wordsIn(xml.substr(at, end + 4 - at)).front());
+            add(written, readWords.back(), 1);
+            add(read, readWords.back(), 1);
+            at = end;
+        } else if (tag.starts_with("<note")) {
+            const std::size_t end = xml.find("</note>", at);
+            const std::string note = xml.substr(at, end - at);
+            at = end;
+            const std::size_t rdg = note.find("<rdg type=\"x-qere\"");
+            if (rdg == std::string::npos) continue;
+            const std::size_t cw = note.find("<catchWord>");
+            const std::string catchWord =
+                cw == std::string::npos ? ""
+                                        : Letters(note.substr(cw, note.find("</catchWord>") - cw));
+            std::string replaced;
+            while (replaced.size() < catchWord.size()) {
+                replaced.insert(0, readWords.back());
+                add(read, readWords.back(), -1);
+                readWords.pop_back();
+            }
+            ASSERT_EQ(replaced, catchWord);
+            for (const std::string& word : wordsIn(note.substr(rdg))) {
+                readWords.push_back(word);
+                add(read, word, 1);
+            }
+        }
+    }
+}
+
+Counts RecordTotals(const std::string& lineData) {
+    Counts c;
+    VerseRecordFile file(lineData);
+    VerseRecord r;
+    while (file.next(r)) {
+        c.words += r[VerseRecord::WordCount];
+        c.letters += r[VerseRecord::LetterCount];
+        c.gematria += r[VerseRecord::Gematria];
+    }
+    return c;
+}
+
+}  // namespace
+
+// Both readings' totals against counts made from the source files' text.
+TEST_F(RealDataTest, qere_totalsOfBothReadingsMatchTheSource) {
+    Counts written, read;
+    for (const std::string_view book : databuilder::kOsisBooks)
+        CountBook(ReadFile(VELLUMARK_SOURCES "/morphhb/" + std::string(book) + ".xml"), written,
+                  read);
+    EXPECT_EQ(RecordTotals(data("LineData.dat")), written);
+    EXPECT_EQ(RecordTotals(data("Qere/LineData.dat")), read);
+    EXPECT_EQ(written.words, 305507);
+    EXPECT_NE(read.words, written.words);
+}

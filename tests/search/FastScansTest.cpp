@@ -165,6 +165,7 @@ void CompareBatch(const std::string& appPath, const std::vector<std::int32_t>& v
     const SearchData data(appPath);
     SearchObserver observer;
     for (const Method method : kMethods) {
+        if (!IsSearchMethod(method)) continue;
         for (const auto& [match, type] : {std::pair{Match::Words, kGematria},
                                           {Match::Phrases, kGematria},
                                           {Match::Verses, kWordCount},

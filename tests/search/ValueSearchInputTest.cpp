@@ -82,8 +82,8 @@ TEST(ValueSearchInput, rangeCheckedLastAndGivesTheScope) {
     EXPECT_EQ(check("26", "", "3").message, "Genesis 1:3 was not found");
     const ValueSearchCheck passed = check("26", "", "2");
     ASSERT_TRUE(passed.passed()) << passed.message;
-    EXPECT_EQ(passed.request.scope->first, (VerseId{1, 1, 2}));
-    EXPECT_EQ(passed.request.scope->last, (VerseId{2, 3, 4}));
+    EXPECT_EQ(passed.request.scope->ranges.at(0).first, (VerseId{1, 1, 2}));
+    EXPECT_EQ(passed.request.scope->ranges.at(0).last, (VerseId{2, 3, 4}));
     EXPECT_EQ(passed.request.method, Method::Reduced);
     std::filesystem::remove(dir.file("Data/LineData.dat"));
     EXPECT_EQ(check("26", "", "2").message, dir.file("Data/LineData.dat") + " was not found.");

@@ -122,8 +122,9 @@ TEST_F(DataBuilderTest, writesTheFourFiles) {
     const std::string head = english.substr(0, english.find("<h2>"));
     for (const char* text : {"<h1>The Old Testament in English</h1>\r\n<section "
                              "id=\"sources\">\r\n<h3>Sources and counting rules</h3>\r\n",
-                             "values.</p>\r\n</section>\r\n", "by Open Scriptures",
-                             "https://creativecommons.org/licenses/by/4.0/", "Aleppo Codex"})
+                             "20:23.</p>\r\n</section>\r\n", "by Open Scriptures",
+                             "https://creativecommons.org/licenses/by/4.0/", "Aleppo Codex",
+                             "Integral reduced is the digital root"})
         EXPECT_NE(head.find(text), std::string::npos) << text;
     for (std::size_t start = 0; start < head.size(); start = head.find('\n', start) + 1) {
         EXPECT_NE(head.substr(start, 3), "<P>");
@@ -187,6 +188,8 @@ TEST_F(DataBuilderTest, verseOverTheLimitsOfTheDataFilesStopsTheBuild) {
         {"verse 32768",             {{"1.32768", a}},                                "Ruth 1:32768 has a value above"},
         {"verse repeated",          {{"1.1", a}, {"1.1", a}},                        "Ruth 1:1 does not follow Ruth 1:1"},
         {"verse out of order",      {{"1.2", a}, {"1.1", a}},                        "Ruth 1:1 does not follow Ruth 1:2"},
+        {"catch word not written",  {{"1.1", a + "<note type=\"variant\"><catchWord>גד</catchWord><rdg type=\"x-qere\"><w>ד</w></rdg></note>"}},
+                                     "Ruth 1:1: the qere's catch word \"גד\" is not the written text before it."},
         // clang-format on
     };
     for (const auto& [name, verses, error] : cases) {
@@ -196,6 +199,42 @@ TEST_F(DataBuilderTest, verseOverTheLimitsOfTheDataFilesStopsTheBuild) {
         EXPECT_TRUE(error.empty() ? message.empty() : message.find(error) != std::string::npos)
             << name << ": " << message;
     }
+}
+
+// The read text: a qere replaces its written word, splits one into two, joins
+// two written words into one, adds a word read but not written, and drops one
+// written but not read; the written text keeps every written word.
+TEST_F(DataBuilderTest, qere_replacesTheWrittenWordsInItsOwnFiles) {
+    const std::string note = "<note type=\"variant\">";
+    auto qere = [](const std::string& words) {
+        return "<rdg type=\"x-qere\">" + words + "</rdg></note>";
+    };
+    ruth = {
+        {"1.1", "<w>אב</w><w>כתב</w>" + note + "<catchWord>כתב</catchWord>" + qere("<w>קָרָא</w>")},
+        {"1.2", "<w>גדה</w>" + note + "<catchWord>גדה</catchWord>" + qere("<w>גד</w> <w>ה</w>") +
+                    "<w>אב</w>"},
+        {"1.3", "<w>חר</w><w>יונים</w>" + note + "<catchWord>חריונים</catchWord>" +
+                    qere("<w>דביונים</w>")},
+        {"1.4", "<w>אב</w>" + note + qere("<w>בא</w>")},
+        {"1.5",
+         "<w>אב</w><w>גג</w>" + note + "<catchWord>גג</catchWord><rdg type=\"x-qere\"/></note>"}};
+    writeSources();
+    BuildData(sources.path(), data.path());
+    auto ruthLines = [](const std::string& text) {
+        const std::size_t start = text.find("Ruth 1:1 ");
+        return text.substr(start, text.find("1 Sam", start) - start);
+    };
+    EXPECT_EQ(ruthLines(ReadFile(data.file("Hebrew.txt"))),
+              testing_support::CrLf({"Ruth 1:1 אב כתב", "Ruth 1:2 גדה אב", "Ruth 1:3 חר יונים",
+                                     "Ruth 1:4 אב", "Ruth 1:5 אב גג"}));
+    EXPECT_EQ(ruthLines(ReadFile(data.file("Qere/Hebrew.txt"))),
+              testing_support::CrLf({"Ruth 1:1 אב קרא", "Ruth 1:2 גד ה אב", "Ruth 1:3 דביונים",
+                                     "Ruth 1:4 אב בא", "Ruth 1:5 אב"}));
+    // Ruth 1:2 read: 3 words, 5 letters, 7 + 5 + 3 = 15.
+    const std::string records = ReadFile(data.file("Qere/LineData.dat"));
+    EXPECT_NE(records.find(vellumark::EncodeVerseRecord({8, 1, 2, 3, 5, 15, 15})),
+              std::string::npos);
+    EXPECT_EQ(records.size(), ReadFile(data.file("LineData.dat")).size());
 }
 
 }  // namespace

@@ -27,6 +27,7 @@ private slots:
     void wordTable_data();
     void wordTable();
     void textBeyondTheLimitIsRefused();
+    void methodTable_everyMethodSortable();
 
 private:
     QStringList results() const {
@@ -144,6 +145,30 @@ void tst_frmCalculator::textBeyondTheLimitIsRefused() {
     text->setPlainText(QString(1'000'000, QChar(0x05D0)));
     QCOMPARE(MessageBox::takeShown(), QStringList{message.arg("1,000,000")});
     QCOMPARE(text->toPlainText(), almostFull + "ב");
+}
+
+// Every method's value of the text, in the methods' order until a header sorts it;
+// Integral reduced takes the whole text's root (אחד אחד אחד: 39, 3).
+void tst_frmCalculator::methodTable_everyMethodSortable() {
+    auto* view = calculator->findChild<QTableView*>("tblMethods");
+    QAbstractItemModel* methods = view->model();
+    QAbstractItemModelTester tester(methods,
+                                    QAbstractItemModelTester::FailureReportingMode::QtTest);
+    text->setPlainText(QStringLiteral("אחד אחד אחד"));
+    QCOMPARE(methods->rowCount(), 26);
+    auto row = [&](int r) {
+        return methods->index(r, 0).data().toString() + " " +
+               methods->index(r, 1).data().toString();
+    };
+    QCOMPARE(row(0), "Standard and final letters 39");
+    QCOMPARE(row(7), "Integral reduced 3");
+    QCOMPARE(row(14), "Building (boneh) 69");
+    QCOMPARE(row(25), "Hidden (ne'elam) 52 2850");
+    view->sortByColumn(1, Qt::AscendingOrder);
+    QCOMPARE(row(0), "Integral reduced 3");
+    QCOMPARE(methods->index(25, 1).data().toLongLong(), 2889);  // the Milui, all four
+    view->sortByColumn(0, Qt::DescendingOrder);
+    QCOMPARE(row(0), "Triangular (kidmi) 141");
 }
 
 QTEST_MAIN(tst_frmCalculator)

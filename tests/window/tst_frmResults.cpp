@@ -122,6 +122,13 @@ void tst_frmResults::findPauseCancellationAndScope() {
     in<QComboBox>(results(), "drpScope")->setCurrentText("Gen 9:1-9:2");
     QCOMPARE(in<QLabel>(results(), "lblFindMessage")->text(),
              QStringLiteral("Genesis 9:1 was not found"));
+    // Named scopes and several parts, as the command line's --scope takes them.
+    in<QComboBox>(results(), "drpScope")->setCurrentText("Exodus, Gen 1:4");
+    find(QStringLiteral("26"));
+    QCOMPARE(column(ResultsModel::Reference), (QStringList{"Gen 1:4", "Exo 1:1"}));
+    QVERIFY(title().endsWith("by Standard and final letters, Exodus, Genesis 1:4"));
+    in<QComboBox>(results(), "drpScope")->setCurrentText("Exodsu");
+    QVERIFY(in<QLabel>(results(), "lblFindMessage")->text().contains("Exodus"));
     in<QComboBox>(results(), "drpScope")->setCurrentText("Whole text");
     in<QComboBox>(results(), "drpMethod")->setCurrentText("Ordinal");
     find(QStringLiteral("כו"));  // 11 + 6 by Ordinal, as טוב

@@ -1,5 +1,6 @@
 #include "Overlaps.h"
 #include "data/AppPaths.h"
+#include "data/Gematria.h"
 #include "support/Fixtures.h"
 #include "window/Desktop.h"
 #include "window/MessageBox.h"
@@ -516,7 +517,7 @@ void tst_frmVellumark::menusOpenTheRightFiles() {
           QStringLiteral("Westminster Leningrad Codex"), QStringLiteral("Open Scriptures"),
           QStringLiteral("CC BY 4.0"), QStringLiteral("King James Version"),
           QStringLiteral("Lesser General Public License"), QStringLiteral("pugixml"),
-          "Reports go to " + path("Report/") + "."})
+          QStringLiteral("Sources and Counting Rules"), "Reports go to " + path("Report/") + "."})
         QVERIFY2(about[0].contains(needed), qPrintable(needed));
 
     showWindow();
@@ -623,6 +624,31 @@ void tst_frmVellumark::calculator() {
     }
     QCOMPARE(window->focusWidget(), get<QWidget>("txtReportName"));
     QCOMPARE(openCalculator(), calculator);  // the menu brings back the one calculator
+
+    // Equal under other methods: כו is 26 by Standard (no row chosen). The records hold
+    // the words 26 of Gen 1:2 and Exo 1:1 and the verses Gen 1:1 and Exo 1:1; the test's
+    // Hebrew.txt has no letters, so the other methods find nothing.
+    text->setPlainText(QStringLiteral("כו"));
+    QTest::mouseClick(in<QPushButton>(calculator, "btnEqual"), Qt::LeftButton);
+    const QAbstractItemModel* equal = in<QTableView>(calculator, "tblEqual")->model();
+    QCOMPARE(equal->rowCount(), 25);
+    auto equalRow = [&](int r) {
+        QStringList cells;
+        for (int c = 0; c < 4; ++c) cells << equal->index(r, c).data().toString();
+        return cells.join(' ');
+    };
+    QCOMPARE(equalRow(0), QStringLiteral("Standard and final letters 2 0 2"));
+    QCOMPARE(equalRow(1), QStringLiteral("Standard 0 0 0"));
+    QCOMPARE(in<QLabel>(calculator, "lblEqual")->text(),
+             QStringLiteral(
+                 "Equal to 26, the value under Standard (no phrases: the text is one word):"));
+    // Integral reduced is not for searches.
+    auto* methods = in<QTableView>(calculator, "tblMethods");
+    methods->selectRow(7);
+    QTest::mouseClick(in<QPushButton>(calculator, "btnEqual"), Qt::LeftButton);
+    QCOMPARE(MessageBox::takeShown(),
+             QStringList{kTitle + "Integral reduced is not for searches: choose another method "
+                                  "in the table."});
 }
 
 void tst_frmVellumark::noControlsOverlap() {
@@ -693,6 +719,34 @@ void tst_frmVellumark::methodAndRangeReachTheSearch() {
     QCOMPARE(MessageBox::takeShown().last(), kDone.first());
     QVERIFY(report().find("Method:") == std::string::npos);
     QCOMPARE(status(), QStringLiteral("2 hits written to Report/r.html"));
+
+    // The drop-down: the default, All methods, then the groups under headings that
+    // cannot be chosen; each search method once, Integral reduced only as a note.
+    QStringList fixed;
+    QList<int> methods;
+    for (int k = 0; k < method->count(); ++k) {
+        const auto* item = qobject_cast<QStandardItemModel*>(method->model())->item(k);
+        if (item->isSelectable())
+            methods << method->itemData(k).toInt();
+        else if (!method->itemText(k).isEmpty())
+            fixed << method->itemText(k);
+    }
+    QCOMPARE(fixed, (QStringList{"Standard values",
+                                 "Integral reduced: not for searches (calculator and Range Totals)",
+                                 "Substitutions", "Squares and sums", "Fillings"}));
+    QCOMPARE(methods.size(), 26);
+    QCOMPARE(methods.mid(0, 3), (QList<int>{0, -1, 1}));
+    QCOMPARE(QSet<int>(methods.begin(), methods.end()).size(), 26);
+    QVERIFY(!methods.contains(static_cast<int>(vellumark::Method::IntegralReduced)));
+
+    // All methods: אם by the standard values and ית by atbash, under their headings.
+    method->setCurrentText("All methods");
+    MessageBox::setNextAnswer(MessageBox::Yes);
+    search("41", "r");
+    QCOMPARE(MessageBox::takeShown().last(), kDone.first());
+    QVERIFY(report().find("<p>Method: All methods.</p>\r\n<h3>Standard and final letters</h3>") !=
+            std::string::npos);
+    QCOMPARE(status(), QStringLiteral("5 hits written to Report/r.html"));
 }
 
 void tst_frmVellumark::searchDataKeptUntilAFileChanges() {

@@ -8,12 +8,23 @@
 
 namespace vellumark::cli {
 
-const std::map<std::string, Method> kMethodNames = {{"standard-final", Method::StandardAndFinal},
-                                                    {"standard", Method::Standard},
-                                                    {"final", Method::Final},
-                                                    {"ordinal", Method::Ordinal},
-                                                    {"reduced", Method::Reduced},
-                                                    {"atbash", Method::Atbash}};
+namespace {
+
+/// The keys of the methods that `take`, with "all" for kAllMethods.
+std::map<std::string, int> MethodKeys(bool (*take)(Method), bool withAll) {
+    std::map<std::string, int> keys;
+    for (Method method : kMethods)
+        if (take(method)) keys.emplace(InfoOf(method).key, static_cast<int>(method));
+    if (withAll) keys.emplace("all", kAllMethods);
+    return keys;
+}
+
+}  // namespace
+
+const std::map<std::string, int> kMethodNames = MethodKeys([](Method) { return true; }, false);
+const std::map<std::string, int> kSearchMethodNames =
+    MethodKeys([](Method m) { return IsSearchMethod(m); }, true);
+const std::map<std::string, int> kValueMethodNames = MethodKeys([](Method) { return true; }, true);
 
 const std::map<std::string, Match> kMatchNames = {{"words", Match::Words},
                                                   {"phrases", Match::Phrases},
@@ -23,15 +34,10 @@ const std::map<std::string, Match> kMatchNames = {{"words", Match::Words},
 const std::map<std::string, std::int16_t> kMeasureNames = {
     {"gematria", kGematria}, {"letters", kLetterCount}, {"words", kWordCount}};
 
-namespace {
+const std::map<std::string, Reading> kReadingNames = {{"ketiv", Reading::Written},
+                                                      {"qere", Reading::Read}};
 
-/// Lower-case ASCII, spaces dropped: "1 Sam " gives "1sam".
-std::string Folded(std::string_view text) {
-    std::string folded;
-    for (char c : text)
-        if (c != ' ') folded += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return folded;
-}
+namespace {
 
 /// "Gen 1:1" split into its book (possibly empty) and chapter and verse texts.
 struct VerseText {
@@ -56,25 +62,7 @@ std::optional<VerseText> SplitVerse(const std::string& typed) {
 
 }  // namespace
 
-std::int16_t FindBook(const std::string& typed) {
-    const std::string wanted = Folded(typed);
-    if (wanted.empty()) return 0;
-    std::int16_t prefixOf = 0;
-    int prefixes = 0;
-    for (std::int16_t book = 1; book <= kBookCount; ++book) {
-        const std::string names[] = {Folded(GetBookAbbrev(book)), Folded(kBookNames[book - 1])};
-        bool begins = false;
-        for (const std::string& name : names) {
-            if (name == wanted) return book;
-            begins = begins || name.starts_with(wanted);
-        }
-        if (begins) {
-            prefixOf = book;
-            ++prefixes;
-        }
-    }
-    return prefixes == 1 ? prefixOf : 0;
-}
+std::int16_t FindBook(const std::string& typed) { return vellumark::FindBook(typed); }
 
 ParsedRange ParseRange(const std::string& text) {
     ParsedRange parsed;

@@ -11,9 +11,15 @@ namespace vellumark::cli {
 
 /// The command line's names of the counting methods, matches and measures, as
 /// CLI11 maps them onto the core's values (letter case ignored).
-extern const std::map<std::string, Method> kMethodNames;
+extern const std::map<std::string, int> kMethodNames;
+/// The search's methods (all but integral-reduced) and the value command's,
+/// each with "all", which stands for kAllMethods.
+extern const std::map<std::string, int> kSearchMethodNames;
+extern const std::map<std::string, int> kValueMethodNames;
+inline constexpr int kAllMethods = -1;
 extern const std::map<std::string, Match> kMatchNames;
 extern const std::map<std::string, std::int16_t> kMeasureNames;
+extern const std::map<std::string, Reading> kReadingNames;
 
 /// The book of a name as typed: an abbreviation as reports write it ("Gen",
 /// "1 Sam", "1Sam") or a name of the book lists ("Genesis", "1 samuel"),

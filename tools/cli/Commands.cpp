@@ -8,6 +8,7 @@
 #include "data/AppPaths.h"
 #include "data/FileErrors.h"
 #include "data/HebrewInput.h"
+#include "data/Scope.h"
 #include "filter/ReportFilter.h"
 #include "search/HitRows.h"
 #include "search/SearchBatch.h"
@@ -22,8 +23,6 @@
 
 namespace vellumark::cli {
 
-namespace {
-
 /// The program folder: the one given, or the window's (Data beside the program,
 /// else the user's documents folder when installed).
 std::string AppFolder(const std::string& given) {
@@ -32,6 +31,8 @@ std::string AppFolder(const std::string& given) {
     if (!folders.message.empty()) throw CommandFailure(folders.message);
     return folders.app;
 }
+
+namespace {
 
 /// The start-up check of the window: the data files are regular files.
 void CheckDataFiles(const std::string& app) {
@@ -81,8 +82,8 @@ struct CheckedSearch {
 
 CheckedSearch CheckedRequests(const SearchOptions& o, Format format, const std::string& app,
                               bool& reportExists) {
-    std::optional<CheckedRange> range;
-    if (o.range) range = CheckRange(*o.range, app);
+    std::optional<Scope> scope;
+    if (o.range) scope = CheckScope(*o.range, app);
     CheckedSearch search;
     if (o.valuesFrom) search.values = ReadSearchValues(*o.valuesFrom, o.method, o.measure);
     ValueSearchFields fields;
@@ -101,7 +102,9 @@ CheckedSearch CheckedRequests(const SearchOptions& o, Format format, const std::
                              ? o.measure
                              : static_cast<std::int16_t>(kGematria);
     request.method = o.method;
-    if (range) request.scope = range->scope;
+    request.allMethods = o.allMethods;
+    request.scope = scope;
+    request.reading = CheckReading(o.reading, app);
     if (!o.valuesFrom) search.values = {request.value};
     return search;
 }
@@ -137,7 +140,7 @@ int WriteRows(const CheckedSearch& search, Format format, const std::string& tar
     Output out(target);
     RowOutput writer(format, out);
     // The record files are read and decoded once for every value of a batch.
-    const SearchData data(app);
+    const SearchData data(app, std::nullopt, search.request.reading);
     RowSink sink(data, [&writer](const HitRow& row) { writer.row(row); });
     TerminalObserver observer;
     writer.begin();
@@ -163,6 +166,28 @@ std::int64_t MethodTotal(const std::string& app, const VerseScope& scope, const 
 
 }  // namespace
 
+std::optional<Scope> CheckScope(const std::string& text, const std::string& app) {
+    const bool several = text.find(',') != std::string::npos;
+    const ParsedRange range = ParseRange(text);
+    if (!several && range.message.empty()) return CheckRange(text, app).scope;
+    const ParsedScope scope = ParseScope(text);
+    if (!scope.passed()) {
+        const bool typedRange = !several && text.find(':') != std::string::npos;
+        throw UsageError(typedRange ? range.message : scope.message);
+    }
+    if (scope.whole) return std::nullopt;
+    return scope.scope;
+}
+
+Reading CheckReading(Reading reading, const std::string& app) {
+    if (reading == Reading::Read &&
+        !std::filesystem::exists(TextPath(app, Reading::Read, kLineDataFile)))
+        throw UsageError(
+            "The data has no read text (qere): build it again with vellumark-data, "
+            "which writes Data/Qere.");
+    return reading;
+}
+
 int RunValueCommand(const ValueOptions& o) {
     std::string text;
     for (const std::string& piece : o.text) text += (text.empty() ? "" : " ") + piece;
@@ -172,24 +197,24 @@ int RunValueCommand(const ValueOptions& o) {
         {"text", text}, {"words", words.words.size()}, {"letters", words.letters}};
     std::string lines = "Words: " + std::to_string(words.words.size()) +
                         "\nLetters: " + std::to_string(words.letters) + "\n";
-    const auto total = [&words](Method method) {
-        std::int64_t value = 0;
-        for (const std::string& word : words.words) value += TextValue(word, method);
-        return value;
-    };
+    std::string csv = "method,value\r\n";
     for (const Method method : kMethods) {
-        const std::int64_t value = total(method);
+        if (o.method != kAllMethods && o.method != static_cast<int>(method)) continue;
+        const std::int64_t value = WordsValue(words.words, method);
         json["values"][MethodKey(method)] = value;
+        csv.append(MethodKey(method)).append(",").append(std::to_string(value)) += "\r\n";
         lines += std::string(MethodName(method)) + ": " + std::to_string(value);
         // The default method finds either value: both stand on its line.
         if (method == Method::StandardAndFinal)
-            lines += ", final-letter value " + std::to_string(total(Method::Final));
+            lines +=
+                ", final-letter value " + std::to_string(WordsValue(words.words, Method::Final));
         lines += "\n";
     }
     const std::string out =
         o.format == Format::Json
             ? json.dump(2, ' ', false, nlohmann::json::error_handler_t::replace) + "\n"
-            : lines;
+        : o.format == Format::Csv ? csv
+                                  : lines;
     WriteOut(out);
     return kFound;
 }

@@ -32,6 +32,7 @@ struct ValueOptions {
     std::string appFolder;
     std::vector<std::string> text;
     Format format = Format::Text;
+    int method = -1;  ///< a Method, or -1 (kAllMethods): every method
 };
 
 struct SearchOptions {
@@ -42,7 +43,9 @@ struct SearchOptions {
     std::int16_t measure = kGematria;
     bool measureGiven = false;
     Method method = Method::StandardAndFinal;
+    bool allMethods = false;  ///< a Hebrew value is then taken by its standard value
     std::optional<std::string> range;
+    Reading reading = Reading::Written;
     std::optional<Format> format;
     std::optional<std::string> report;
     std::optional<std::string> output;
@@ -65,11 +68,32 @@ struct FilterOptions {
     bool yes = false;
 };
 
+/// The program folder: the one given, or the window's (Data beside the program,
+/// else the user's documents folder when installed).
+std::string AppFolder(const std::string& given);
+
+/// A scope as typed: a range as Range Totals takes it ("Gen 1:1-Deut 34:12",
+/// checked with the window's messages), or names and ranges separated by
+/// commas ("Torah", "Gen 1-3, Ex 20"). None: the whole text. UsageError.
+std::optional<Scope> CheckScope(const std::string& text, const std::string& app);
+
+/// The reading a command runs on; the read text must have been built (UsageError).
+Reading CheckReading(Reading reading, const std::string& app);
+
+struct StatsOptions {
+    std::string appFolder;
+    std::optional<std::string> scope;
+    Reading reading = Reading::Written;
+    Method method = Method::StandardAndFinal;
+    Format format = Format::Text;
+};
+
 /// Each command returns its exit status; UsageError, FileError and DataError
 /// leave it for main() to report.
 int RunValueCommand(const ValueOptions& options);
 int RunSearchCommand(const SearchOptions& options);
 int RunTotalsCommand(const TotalsOptions& options);
 int RunFilterCommand(const FilterOptions& options);
+int RunStatsCommand(const StatsOptions& options);
 
 }  // namespace vellumark::cli

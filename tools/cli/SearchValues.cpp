@@ -119,7 +119,7 @@ std::string SearchValueText(const std::string& typed, Method method, std::int16_
     } else if (measure == kLetterCount) {
         value = static_cast<std::int64_t>(words.letters);
     } else {
-        for (const std::string& word : words.words) value += TextValue(word, method);
+        value = WordsValue(words.words, method);
     }
     return std::to_string(value);
 }

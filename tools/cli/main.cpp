@@ -19,22 +19,26 @@ using namespace vellumark::cli;
 
 const std::map<std::string, Format> kSearchFormats = {
     {"html", Format::Html}, {"csv", Format::Csv}, {"json", Format::Json}, {"text", Format::Text}};
+const std::map<std::string, Format> kStatsFormats = {
+    {"text", Format::Text}, {"csv", Format::Csv}, {"json", Format::Json}};
 const std::map<std::string, Format> kPrintFormats = {{"text", Format::Text},
                                                      {"json", Format::Json}};
+const std::map<std::string, Format> kValueFormats = {
+    {"text", Format::Text}, {"json", Format::Json}, {"csv", Format::Csv}};
 
 /// Maps a name (letter case ignored) onto its value's number, which CLI11 then
-/// stores; any other name is refused with the list of names.
+/// stores; any other name is refused with the list of names, and `note`.
 template <typename Map>
-CLI::Validator Names(const Map& names) {
+CLI::Validator Names(const Map& names, const std::string& note = {}) {
     std::string list;
     for (const auto& entry : names) list += (list.empty() ? "" : ", ") + entry.first;
     return CLI::Validator(
-        [names, list](std::string& input) -> std::string {
+        [names, list, note](std::string& input) -> std::string {
             std::string folded = input;
             for (char& c : folded)
                 c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
             const auto found = names.find(folded);
-            if (found == names.end()) return "\"" + input + "\" is none of " + list;
+            if (found == names.end()) return "\"" + input + "\" is none of " + list + note;
             input = std::to_string(static_cast<int>(found->second));
             return {};
         },
@@ -107,8 +111,11 @@ int main(int argc, char** argv) {
     CLI::App* valueCommand =
         app.add_subcommand("value", "Words, letters and values of Hebrew text");
     valueCommand->add_option("text", value.text, "The Hebrew text")->required();
-    valueCommand->add_option("--format", value.format, "text or json")
-        ->transform(Names(kPrintFormats));
+    valueCommand->add_option("--format", value.format, "text, json or csv")
+        ->transform(Names(kValueFormats));
+    valueCommand->add_option("--method", value.method, "A method's key, or all (the default)")
+        ->type_name("METHOD")
+        ->transform(Names(kValueMethodNames));
     AddAppFolder(*valueCommand, value.appFolder);
 
     SearchOptions search;
@@ -127,11 +134,22 @@ int main(int argc, char** argv) {
                                             "gematria, letters or words (verses and verse-runs)")
                                ->type_name("gematria|letters|words")
                                ->transform(Names(kMeasureNames));
+    int searchMethod = static_cast<int>(vellumark::Method::StandardAndFinal);
     searchCommand
-        ->add_option("--method", search.method,
-                     "standard-final, standard, final, ordinal, reduced or atbash")
-        ->transform(Names(kMethodNames));
-    searchCommand->add_option("--range", search.range, "Only these verses: \"Gen 1:1-Deut 34:12\"");
+        ->add_option("--method", searchMethod,
+                     "A method's key (standard-final, standard, final, ordinal, reduced, atbash "
+                     "…), or all: the value under every method")
+        ->type_name("METHOD")
+        ->transform(Names(kSearchMethodNames,
+                          " (integral-reduced is no sum of words: value and totals take it)"));
+    searchCommand->add_option("--scope,--range", search.range,
+                              "Only these verses: a section, book, chapter, portion or range, "
+                              "several separated by commas: \"Torah\", \"Vayetze\", \"Gen 1-3, "
+                              "Ex 20\", \"Gen 1:1-Deut 34:12\"");
+    searchCommand
+        ->add_option("--text", search.reading,
+                     "ketiv (the written text, default) or qere (the read text)")
+        ->transform(Names(kReadingNames));
     searchCommand
         ->add_option("--format", search.format,
                      "html (with --report), csv, json or text (default: text, html with --report)")
@@ -152,11 +170,27 @@ int main(int argc, char** argv) {
     totalsCommand->add_option("--range", totals.range, "\"Gen 1:1-Mal 3:24\"")->required();
     totalsCommand
         ->add_option("--method", totals.method,
-                     "standard-final, standard, final, ordinal, reduced or atbash")
+                     "A method's key: standard-final, standard, final, ordinal, reduced, atbash …")
+        ->type_name("METHOD")
         ->transform(Names(kMethodNames));
     totalsCommand->add_option("--format", totals.format, "text or json")
         ->transform(Names(kPrintFormats));
     AddAppFolder(*totalsCommand, totals.appFolder);
+
+    StatsOptions stats;
+    CLI::App* statsCommand = app.add_subcommand(
+        "stats", "Chapters, verses, words, letters, gematria, letter forms and middles");
+    statsCommand->add_option("--scope", stats.scope,
+                             "The scope to detail: \"Torah\", \"Vayetze\", \"Gen 1-3\"");
+    statsCommand->add_option("--text", stats.reading, "ketiv (the written text, default) or qere")
+        ->transform(Names(kReadingNames));
+    statsCommand
+        ->add_option("--method", stats.method,
+                     "standard-final, standard, final, ordinal, reduced or atbash")
+        ->transform(Names(kMethodNames));
+    statsCommand->add_option("--format", stats.format, "text, csv or json")
+        ->transform(Names(kStatsFormats));
+    AddAppFolder(*statsCommand, stats.appFolder);
 
     FilterOptions filter;
     CLI::App* filterCommand =
@@ -182,23 +216,26 @@ int main(int argc, char** argv) {
             std::none_of(commands.begin(), commands.end(),
                          [&command](const CLI::App* c) { return c->get_name() == command; })) {
             return Fail("\"" + command +
-                            "\" is not a command; the commands are value, search, totals and "
-                            "filter.",
+                            "\" is not a command; the commands are value, search, totals, "
+                            "filter and stats.",
                         kUsage);
         }
         return Fail(e.what(), kUsage);
     }
-    for (std::string* folder :
-         {&value.appFolder, &search.appFolder, &totals.appFolder, &filter.appFolder})
+    for (std::string* folder : {&value.appFolder, &search.appFolder, &totals.appFolder,
+                                &filter.appFolder, &stats.appFolder})
         if (folder->empty()) *folder = appFolder;
     if (!search.value && !search.valuesFrom && searchCommand->parsed())
         return Fail("search needs --value or --values-from.", kUsage);
     search.measureGiven = measure->count() > 0;
+    search.allMethods = searchMethod == kAllMethods;
+    if (!search.allMethods) search.method = static_cast<vellumark::Method>(searchMethod);
 
     try {
         if (valueCommand->parsed()) return RunValueCommand(value);
         if (searchCommand->parsed()) return RunSearchCommand(search);
         if (totalsCommand->parsed()) return RunTotalsCommand(totals);
+        if (statsCommand->parsed()) return RunStatsCommand(stats);
         return RunFilterCommand(filter);
     } catch (const UsageError& error) {
         return Fail(error.what(), kUsage);

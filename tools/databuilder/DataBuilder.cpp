@@ -26,17 +26,18 @@ struct VerseTotals {
     int altGematria = 0;
 };
 
-VerseTotals Check(const HebrewVerse& verse, const HebrewVerse* previous) {
+VerseTotals Check(const HebrewVerse& verse, const std::vector<Word>& words,
+                  const HebrewVerse* previous) {
     const std::string name = RefName(verse.ref);
     if (previous && std::get<0>(previous->ref) == std::get<0>(verse.ref) &&
         !(previous->ref < verse.ref))
         throw BuildError(name + " does not follow " + RefName(previous->ref) + " in verse order.");
-    if (verse.words.size() > kMaxWords)
-        throw BuildError(name + " has " + std::to_string(verse.words.size()) +
+    if (words.size() > kMaxWords)
+        throw BuildError(name + " has " + std::to_string(words.size()) +
                          " words; the data files hold at most 46.");
     VerseTotals totals;
-    for (std::size_t k = 0; k < verse.words.size(); ++k) {
-        const Word& word = verse.words[k];
+    for (std::size_t k = 0; k < words.size(); ++k) {
+        const Word& word = words[k];
         if (word.letters.empty())
             throw BuildError(name + ": word " + std::to_string(k + 1) + " has no Hebrew letters.");
         totals.letters += static_cast<int>(word.letters.size() / 2);
@@ -49,6 +50,55 @@ VerseTotals Check(const HebrewVerse& verse, const HebrewVerse* previous) {
         throw BuildError(name + " has a value above what its field in LineData.dat holds.");
     return totals;
 }
+
+/// The three files of one reading of the text: LineData.dat, WordMatrix.dat
+/// and Hebrew.txt in one folder.
+class TextFiles {
+public:
+    explicit TextFiles(const std::string& dir)
+        : lineData_(Target(dir, vellumark::kLineDataFile)),
+          wordMatrix_(Target(dir, vellumark::kWordMatrixFile)),
+          hebrew_(Target(dir, vellumark::kHebrewFile)) {}
+
+    void add(const HebrewVerse& verse, const std::vector<Word>& verseWords,
+             const HebrewVerse* previous) {
+        const VerseTotals totals = Check(verse, verseWords, previous);
+        const auto [book, chapter, verseNumber] = verse.ref;
+        lineData_.write(vellumark::EncodeVerseRecord(
+            {book, chapter, verseNumber, static_cast<int>(verseWords.size()), totals.letters,
+             totals.gematria, totals.altGematria}));
+        std::string words;
+        for (int field : {0, book, chapter, verseNumber})
+            words += vellumark::EncodeWordField(field);
+        std::string line =
+            vellumark::VerseKey(static_cast<std::int16_t>(book), static_cast<std::int16_t>(chapter),
+                                static_cast<std::int16_t>(verseNumber));
+        for (std::size_t k = 0; k < verseWords.size(); ++k) {
+            const Word& word = verseWords[k];
+            if (word.gematria != word.altGematria)
+                words += vellumark::EncodeWordField(-word.gematria);
+            words += vellumark::EncodeWordField(word.altGematria);
+            if (k > 0) line += ' ';
+            line += word.letters;
+        }
+        wordMatrix_.write(words);
+        hebrew_.line(line);
+    }
+
+    void commit() {
+        lineData_.commit();
+        wordMatrix_.commit();
+        hebrew_.commit();
+    }
+
+private:
+    static std::string Target(const std::string& dir, const char* name) {
+        return (fs::path(dir) / name).string();
+    }
+    vellumark::AtomicFile lineData_;
+    vellumark::AtomicFile wordMatrix_;
+    vellumark::AtomicFile hebrew_;
+};
 
 }  // namespace
 
@@ -81,41 +131,23 @@ BuildSummary BuildData(const std::string& sourcesDir, const std::string& dataDir
     const EnglishPlan plan = PlanEnglish(verses, verseMap, kjv, summary.lostKjvVerses);
     const std::vector<std::string> notes = KjvNotes(verses, plan, kjv);
 
-    fs::create_directories(dataDir);
-    auto target = [&dataDir](const char* name) { return (fs::path(dataDir) / name).string(); };
-    vellumark::AtomicFile lineData(target(vellumark::kLineDataFile));
-    vellumark::AtomicFile wordMatrix(target(vellumark::kWordMatrixFile));
-    vellumark::AtomicFile hebrew(target(vellumark::kHebrewFile));
-    vellumark::AtomicFile english(target(vellumark::kEnglishFile));
+    const std::string qereDir = (fs::path(dataDir) / vellumark::kQereFolder).string();
+    fs::create_directories(qereDir);
+    TextFiles written(dataDir);
+    TextFiles read(qereDir);
+    vellumark::AtomicFile english((fs::path(dataDir) / vellumark::kEnglishFile).string());
     for (const std::string& line : EnglishHead()) english.line(line);
 
     const HebrewVerse* previous = nullptr;
     int anchor = 0;
     for (const HebrewVerse& verse : verses) {
-        const VerseTotals totals = Check(verse, previous);
+        written.add(verse, verse.words, previous);
+        read.add(verse, verse.qere, previous);
         const auto [book, chapter, verseNumber] = verse.ref;
         const auto b = static_cast<std::int16_t>(book);
         const auto c = static_cast<std::int16_t>(chapter);
         const auto v = static_cast<std::int16_t>(verseNumber);
         ++anchor;
-
-        lineData.write(vellumark::EncodeVerseRecord(
-            {book, chapter, verseNumber, static_cast<int>(verse.words.size()), totals.letters,
-             totals.gematria, totals.altGematria}));
-        std::string words;
-        for (int field : {0, book, chapter, verseNumber})
-            words += vellumark::EncodeWordField(field);
-        std::string line = vellumark::VerseKey(b, c, v);
-        for (std::size_t k = 0; k < verse.words.size(); ++k) {
-            const Word& word = verse.words[k];
-            if (word.gematria != word.altGematria)
-                words += vellumark::EncodeWordField(-word.gematria);
-            words += vellumark::EncodeWordField(word.altGematria);
-            if (k > 0) line += ' ';
-            line += word.letters;
-        }
-        wordMatrix.write(words);
-        hebrew.line(line);
 
         if (!previous || std::get<0>(previous->ref) != book) {
             english.line("<h2>" + std::string(vellumark::kBookNames[book - 1]) + "</h2>");
@@ -137,9 +169,8 @@ BuildSummary BuildData(const std::string& sourcesDir, const std::string& dataDir
     english.line("</html>");
 
     summary.verses = anchor;
-    lineData.commit();
-    wordMatrix.commit();
-    hebrew.commit();
+    written.commit();
+    read.commit();
     english.commit();
     return summary;
 }

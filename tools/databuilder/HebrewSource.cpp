@@ -84,6 +84,24 @@ std::string TextOf(const pugi::xml_node& node) {
     return text;
 }
 
+/// A qere note: its words replace the written words its catch word names,
+/// the last words read so far whose letters together are the catch word's
+/// ("חרי יונים" for "חרייונים").
+void ReadQere(const pugi::xml_node& note, const std::string& verse, const std::string& path,
+              std::vector<Word>& read) {
+    const pugi::xml_node reading = note.find_child_by_attribute("rdg", "type", "x-qere");
+    if (!reading) return;
+    const std::string catchWord = MakeWord(TextOf(note.child("catchWord"))).letters;
+    std::string written;
+    std::size_t first = read.size();
+    while (written.size() < catchWord.size() && first > 0) written.insert(0, read[--first].letters);
+    if (written != catchWord)
+        throw BuildError(path + ", " + verse + ": the qere's catch word \"" +
+                         TextOf(note.child("catchWord")) + "\" is not the written text before it.");
+    read.resize(first);
+    for (pugi::xml_node w : reading.children("w")) read.push_back(MakeWord(TextOf(w)));
+}
+
 void CollectVerses(const pugi::xml_node& node, int book, const std::string& path,
                    std::vector<HebrewVerse>& verses) {
     for (pugi::xml_node child : node.children()) {
@@ -96,7 +114,15 @@ void CollectVerses(const pugi::xml_node& node, int book, const std::string& path
         HebrewVerse verse{ParseOsisRef(id), {}};
         if (std::get<0>(verse.ref) != book)
             throw BuildError(path + ": the verse \"" + id + "\" is not of this book.");
-        for (pugi::xml_node w : child.children("w")) verse.words.push_back(MakeWord(TextOf(w)));
+        for (pugi::xml_node part : child.children()) {
+            const std::string_view name = part.name();
+            if (name == "w") {
+                verse.words.push_back(MakeWord(TextOf(part)));
+                verse.qere.push_back(verse.words.back());
+            } else if (name == "note") {
+                ReadQere(part, RefName(verse.ref), path, verse.qere);
+            }
+        }
         verses.push_back(std::move(verse));
     }
 }

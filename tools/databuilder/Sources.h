@@ -37,9 +37,14 @@ struct Word {
     int altGematria = 0;
 };
 
+/// A verse's words as written (ketiv) and as read (qere): where the source
+/// notes a qere, its words take the place of the written words its catch word
+/// names (none: a word read but not written; an empty reading: a word written
+/// but not read).
 struct HebrewVerse {
     Ref ref;
     std::vector<Word> words;
+    std::vector<Word> qere;
 };
 
 /// Letters and values of a word's text; points, accents, slashes and every

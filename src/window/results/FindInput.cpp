@@ -1,8 +1,9 @@
 #include "window/results/FindInput.h"
 
 #include "cli/CliInput.h"
-#include "search/ValueSearchInput.h"
 #include "data/HebrewInput.h"
+#include "data/Scope.h"
+#include "search/ValueSearchInput.h"
 
 #include <QCoreApplication>
 
@@ -25,20 +26,29 @@ FindCheck CheckFind(const FindFields& fields, const std::string& appPath) {
     if (hebrew.letters > 0) {
         const Method counted =
             fields.method == Method::StandardAndFinal ? Method::Standard : fields.method;
-        std::int64_t sum = 0;
-        for (const std::string& word : hebrew.words) sum += TextValue(word, counted);
-        value.value = std::to_string(sum);
+        value.value = std::to_string(WordsValue(hebrew.words, counted));
     } else {
         value.value = text.toStdString();
     }
-    const QString scope = fields.scope.trimmed();
-    if (!scope.isEmpty() && scope.compare(WholeTextScope(), Qt::CaseInsensitive) != 0) {
-        const cli::ParsedRange range = cli::ParseRange(scope.toStdString());
-        if (!range.message.empty()) {
-            check.message = QString::fromStdString(range.message);
-            return check;
+    // A typed range is checked as Value Search checks its range fields; a named
+    // scope or several parts as the command line's --scope takes them.
+    const std::string scope = fields.scope.trimmed().toStdString();
+    std::optional<Scope> named;
+    if (!scope.empty() &&
+        QString::fromStdString(scope).compare(WholeTextScope(), Qt::CaseInsensitive) != 0) {
+        const bool several = scope.find(',') != std::string::npos;
+        const cli::ParsedRange range = cli::ParseRange(scope);
+        if (!several && range.message.empty()) {
+            value.range = range.range;
+        } else {
+            ParsedScope parsed = ParseScope(scope);
+            if (!parsed.passed()) {
+                const bool typedRange = !several && scope.find(':') != std::string::npos;
+                check.message = QString::fromStdString(typedRange ? range.message : parsed.message);
+                return check;
+            }
+            if (!parsed.whole) named = std::move(parsed.scope);
         }
-        value.range = range.range;
     }
     ValueSearchCheck checked = CheckValueSearch(value, appPath);
     if (!checked.passed()) {
@@ -46,6 +56,7 @@ FindCheck CheckFind(const FindFields& fields, const std::string& appPath) {
         return check;
     }
     check.request = std::move(checked.request);
+    if (named) check.request.scope = std::move(named);
     check.request.match = fields.match;
     check.request.searchType = fields.searchType;
     return check;

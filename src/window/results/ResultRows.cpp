@@ -86,8 +86,14 @@ std::string DescribeResults(const ResultSet& results, const VerseScope& whole) {
     if (request.match == Match::Verses || request.match == Match::VerseRuns)
         text.append(Measure(request.searchType));
     text += " equal to " + std::to_string(request.value);
-    if (UsesMethod(request)) text.append(" by ").append(MethodName(request.method));
-    const VerseScope& scope = request.scope ? *request.scope : whole;
+    if (UsesMethod(request))
+        text.append(" by ").append(request.allMethods ? "All methods" : MethodName(request.method));
+    if (request.scope && !request.scope->name.empty()) {
+        text += ", " + request.scope->name;
+        if (results.killed) text += " (stopped)";
+        return text;
+    }
+    const VerseScope& scope = request.scope ? request.scope->ranges.front() : whole;
     auto name = [](const VerseId& id) {
         const bool known = id.book >= 1 && id.book <= kBookCount;
         return (known ? std::string(kBookNames[static_cast<std::size_t>(id.book - 1)])

@@ -1,0 +1,14 @@
+#pragma once
+
+class QComboBox;
+
+/// The item data of "All methods" in a method drop-down; every other entry
+/// holds its Method as an int.
+inline constexpr int kAllMethodsItem = -1;
+
+/// Fills a search's Method drop-down: the default method first, then "All
+/// methods", then the other search methods under the headings of their groups
+/// (Standard values, Substitutions, Squares and sums, Fillings). Headings are
+/// shown in bold and cannot be chosen; a note under Standard values, which
+/// cannot be chosen either, says that Integral reduced is not for searches.
+void FillSearchMethods(QComboBox* box);
