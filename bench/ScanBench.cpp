@@ -22,7 +22,8 @@ std::unique_ptr<vellumark::SearchData> gData;
 const vellumark::SearchData& Data() {
     if (!gData) {
         gData = std::make_unique<vellumark::SearchData>(gAppPath);
-        for (const vellumark::Method method : vellumark::kMethods) gData->values(method);
+        for (const vellumark::Method method : vellumark::kMethods)
+            if (vellumark::IsSearchMethod(method)) gData->values(method);
     }
     return *gData;
 }
@@ -90,6 +91,7 @@ void EveryMethod(benchmark::internal::Benchmark* b) {
     constexpr int kRuns = static_cast<int>(vellumark::Match::VerseRuns);
     b->ArgNames({"match", "measure", "value", "method"});
     for (int method = 0; method < static_cast<int>(vellumark::kMethods.size()); ++method) {
+        if (!vellumark::IsSearchMethod(static_cast<vellumark::Method>(method))) continue;
         for (const auto& [match, measure, value] :
              {std::array{kWords, 3, 26}, std::array{kWords, 3, 913}, std::array{kPhrases, 3, 2701},
               std::array{kPhrases, 3, 26}, std::array{kPhrases, 3, 1000000},

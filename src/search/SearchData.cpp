@@ -9,6 +9,7 @@
 
 #include <filesystem>
 #include <limits>
+#include <stdexcept>
 
 namespace vellumark {
 
@@ -67,6 +68,42 @@ void SearchData::prepare(const std::vector<Method>& methods) const {
         values_[static_cast<std::size_t>(missing[m])] =
             std::make_unique<MethodValues>(std::move(computed[m]));
     }
+}
+
+const WordSums& SearchData::wordSums(const MethodValues& values) const {
+    const std::lock_guard<std::mutex> lock(mutex_);
+    std::size_t m = 0;
+    while (m < values_.size() && values_[m].get() != &values) ++m;
+    if (m == values_.size()) throw std::logic_error("wordSums: the values of other data");
+    std::unique_ptr<WordSums>& slot = sums_[m];
+    if (slot) return *slot;
+    auto sums = std::make_unique<WordSums>();
+    const std::size_t verses = ids_.size();
+    // Three more at the end: the phrase scan reads up to three sums past a verse's last.
+    sums->primary.resize(values.words.size() + verses + 3);
+    if (values.alternate) sums->alternate.resize(sums->primary.size());
+    sums->pairs.resize(verses);
+    for (std::size_t v = 0; v < verses; ++v) {
+        std::int32_t* primary = sums->primary.data() + firstWords_[v] + v;
+        std::int32_t* alternate =
+            values.alternate ? sums->alternate.data() + firstWords_[v] + v : nullptr;
+        const ScanWord* const words = values.words.data() + firstWords_[v];
+        const std::uint32_t count = firstWords_[v + 1] - firstWords_[v];
+        bool pair = false;
+        primary[0] = 0;
+        for (std::uint32_t k = 0; k < count; ++k) {
+            primary[k + 1] = primary[k] + words[k].primary;
+            pair |= words[k].primary != words[k].alternate;
+        }
+        if (alternate) {
+            alternate[0] = 0;
+            for (std::uint32_t k = 0; k < count; ++k)
+                alternate[k + 1] = alternate[k] + words[k].alternate;
+        }
+        sums->pairs[v] = pair && alternate;
+    }
+    slot = std::move(sums);
+    return *slot;
 }
 
 const VerseTexts& SearchData::texts() const {

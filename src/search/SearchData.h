@@ -35,6 +35,19 @@ struct MethodValues {
     std::vector<std::int32_t> verseAlternates;  ///< its alternative gematria
 };
 
+/// One method's running sums of word values, verse by verse, for the phrase
+/// scan: the sums of verse v start at firstWords[v] + v and run over its words
+/// and one more, sums[k] adding up the words before k. The words i to j of the
+/// verse add up to sums[j + 1] - sums[i]. A verse's sum fits 32 bits, as its
+/// value does. `alternate` holds the sums of the alternate values (empty when
+/// the method keeps none); `pairs` marks the verses holding a word whose two
+/// values differ.
+struct WordSums {
+    std::vector<std::int32_t> primary;
+    std::vector<std::int32_t> alternate;
+    std::vector<std::uint8_t> pairs;
+};
+
 /// The record files of one program folder, read and decoded once for any
 /// number of searches. The values of a method other than StandardAndFinal come
 /// from the letters of Hebrew.txt, computed the first time a search asks for
@@ -71,6 +84,10 @@ public:
     /// of Hebrew.txt (the same errors as values()).
     void prepare(const std::vector<Method>& methods) const;
 
+    /// The running sums of `values`, which must be values() of this data,
+    /// worked out at the first call and kept.
+    const WordSums& wordSums(const MethodValues& values) const;
+
     /// The verse texts of the program folder, opened at the first call (a
     /// FileError when a text file is missing) and kept: searches that write
     /// reports or rows take them here instead of reading the files again.
@@ -89,6 +106,7 @@ private:
     std::vector<std::uint32_t> firstWords_;
     mutable std::mutex mutex_;
     mutable std::array<std::unique_ptr<MethodValues>, kMethods.size()> values_;
+    mutable std::array<std::unique_ptr<WordSums>, kMethods.size()> sums_;
     mutable std::unique_ptr<VerseTexts> texts_;
 };
 
