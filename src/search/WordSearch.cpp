@@ -44,36 +44,16 @@ inline int Reach(const std::int32_t* sums, int from, std::int64_t target) {
     }
 }
 
-/// The second pointer over a verse's running sums of one kind of value
-/// (sums[k] - sums[i] adds up the words i to k - 1). Word values are not
-/// negative, so the sums never fall and the end only moves on: the words are
-/// passed once for all start words, taken in increasing order.
-class PhraseEnd {
-public:
-    PhraseEnd(const std::int32_t* sums, int count, std::int64_t value)
-        : sums_(sums), total_(sums[count]), value_(value) {}
-
-    /// Whether the phrases from `start` to the verse's end reach the value.
-    bool reaches(int start) const { return total_ - sums_[start] >= value_; }
-
-    /// For a start that reaches(): the first end word at which the phrase's
-    /// sum reaches the value.
-    int reach(int start) {
-        const std::int64_t target = sums_[start] + value_;
-        next_ = Reach(sums_, std::max(next_, start + 1), target);
-        equal_ = sums_[next_] == target;
-        return next_ - 1;
-    }
-    /// Whether the sum at the last reach() equals the value.
-    bool equal() const { return equal_; }
-
-private:
-    const std::int32_t* sums_;
-    std::int64_t total_;
-    std::int64_t value_;
-    int next_ = 0;
-    bool equal_ = false;
-};
+/// The end of the phrase from start word i: the first k after i at which the
+/// verse's running sums reach `target` (sums[k] - sums[i] adds up the words i
+/// to k - 1). Word values are not negative, so the sums never fall and the
+/// end only moves on: `next`, the end of an earlier start, is passed once for
+/// all start words, taken in increasing order. A word that reaches the value
+/// alone ends its phrase: under the methods of large letter values most do,
+/// and the branch spares the wait for the second pointer.
+inline int PhraseEnd(const std::int32_t* sums, int i, int next, std::int64_t target) {
+    return sums[i + 1] >= target ? i + 1 : Reach(sums, std::max(next, i + 2), target);
+}
 
 /// Every phrase of a verse without pairs whose sum equals the value: at most
 /// one, the shortest, per start word.
@@ -84,8 +64,7 @@ void EvaluatePlainVerse(const std::int32_t* sums, int count, std::int64_t value,
         const std::int64_t target = sums[i] + value;
         // The phrases from here on fall short of the value.
         if (total < target) break;
-        next = std::max(next, i + 1);
-        next = Reach(sums, next, target);
+        next = PhraseEnd(sums, i, next, target);
         if (sums[next] == target) hits.add(i, next - 1, false);
     }
 }
@@ -95,24 +74,32 @@ void EvaluatePlainVerse(const std::int32_t* sums, int count, std::int64_t value,
 /// shortest, per start word. The primary sum ends a phrase where it reaches
 /// the value; before that it is below the value, so an alternate sum equal to
 /// the value exceeds it there.
-void EvaluatePairVerse(const std::int32_t* primarySums, const std::int32_t* alternateSums,
-                       int count, std::int64_t value, PhraseHits& hits) {
-    PhraseEnd primary(primarySums, count, value);
-    PhraseEnd alternate(alternateSums, count, value);
+void EvaluatePairVerse(const std::int32_t* primary, const std::int32_t* alternate, int count,
+                       std::int64_t value, PhraseHits& hits) {
+    int primaryNext = 1;
+    int alternateNext = 1;
     for (int i = 0; i < count; ++i) {
-        const bool primaryReaches = primary.reaches(i);
-        const bool alternateReaches = alternate.reaches(i);
+        const std::int64_t primaryTarget = primary[i] + value;
+        const std::int64_t alternateTarget = alternate[i] + value;
+        const bool primaryReaches = primary[count] >= primaryTarget;
+        const bool alternateReaches = alternate[count] >= alternateTarget;
         // Both sums fall short from here on.
         if (!primaryReaches && !alternateReaches) break;
-        const int primaryEnd = primaryReaches ? primary.reach(i) : count;
-        if (alternateReaches) {
-            const int alternateEnd = alternate.reach(i);
-            if (alternate.equal() && alternateEnd < primaryEnd) {
-                hits.add(i, alternateEnd, true);
+        // The end of the primary phrase, past the verse when it falls short.
+        int primaryEnd = count + 1;
+        if (primaryReaches)
+            primaryEnd = primaryNext = PhraseEnd(primary, i, primaryNext, primaryTarget);
+        // An alternate phrase must end before the primary one: not when that
+        // is one word.
+        if (alternateReaches && primaryEnd > i + 1) {
+            alternateNext = PhraseEnd(alternate, i, alternateNext, alternateTarget);
+            if (alternateNext < primaryEnd && alternate[alternateNext] == alternateTarget) {
+                hits.add(i, alternateNext - 1, true);
                 continue;
             }
         }
-        if (primaryReaches && primary.equal()) hits.add(i, primaryEnd, false);
+        if (primaryReaches && primary[primaryEnd] == primaryTarget)
+            hits.add(i, primaryEnd - 1, false);
     }
 }
 
