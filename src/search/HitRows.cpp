@@ -4,6 +4,7 @@
 #include "data/Books.h"
 #include "data/Errors.h"
 #include "data/VerseTexts.h"
+#include "search/ByteScan.h"
 
 namespace vellumark {
 
@@ -13,16 +14,7 @@ namespace {
 /// into `words`; the text must hold every word the word record file counts.
 void SplitWords(std::string_view text, const VerseId& id, int wordCount,
                 std::vector<std::string_view>& words) {
-    words.clear();
-    if (!text.empty()) {
-        std::size_t start = 0;
-        for (std::size_t i = 0; i < text.size(); ++i) {
-            if (text[i] != ' ') continue;
-            words.push_back(text.substr(start, i - start));
-            start = i + 1;
-        }
-        words.push_back(text.substr(start));
-    }
+    SplitAtSpaces(text, words);
     if (words.size() < static_cast<std::size_t>(wordCount)) {
         throw DataError(std::string(kHebrewFile) + ", " + VerseName(id.book, id.chapter, id.verse) +
                         ": the line has " + std::to_string(words.size()) + " words, word " +

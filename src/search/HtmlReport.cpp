@@ -3,6 +3,7 @@
 #include "data/AppPaths.h"
 #include "data/Books.h"
 #include "data/Errors.h"
+#include "search/ByteScan.h"
 #include "search/ReportFormat.h"
 
 namespace vellumark {
@@ -101,16 +102,7 @@ const std::vector<std::string_view>& HtmlReport::wordsOf(const Hit& hit) {
     const VerseId& id = hit.verse;
     keptEnglish_ = files_->texts.english(id);
     const std::string_view text = files_->texts.hebrewWords(id);
-    keptWords_.clear();
-    if (!text.empty()) {
-        std::size_t start = 0;
-        for (std::size_t i = 0; i < text.size(); ++i) {
-            if (text[i] != ' ') continue;
-            keptWords_.push_back(text.substr(start, i - start));
-            start = i + 1;
-        }
-        keptWords_.push_back(text.substr(start));
-    }
+    SplitAtSpaces(text, keptWords_);
     keptVerse_ = hit.verse;
     kept_ = true;
     // The Hebrew line must hold every word the word record file has.

@@ -1,6 +1,7 @@
 #include "search/RowWriters.h"
 
 #include "data/Books.h"
+#include "search/ByteScan.h"
 
 #include <nlohmann/json.hpp>
 
@@ -54,58 +55,70 @@ std::size_t Utf8Length(std::string_view text) {
     return length;
 }
 
-/// A JSON string as nlohmann-json writes it (UTF-8 kept, control characters
-/// escaped), in one pass; a text with bytes that are not UTF-8 goes through
-/// nlohmann-json, which puts U+FFFD in their place.
-void AppendJsonString(std::string& out, std::string_view text) {
+/// Appends the escape of `c`, a control character, a quote or a backslash.
+void AppendJsonEscape(std::string& out, unsigned char c) {
     static constexpr char kHex[] = "0123456789abcdef";
+    switch (c) {
+        case '"':
+            out += "\\\"";
+            break;
+        case '\\':
+            out += "\\\\";
+            break;
+        case '\b':
+            out += "\\b";
+            break;
+        case '\f':
+            out += "\\f";
+            break;
+        case '\n':
+            out += "\\n";
+            break;
+        case '\r':
+            out += "\\r";
+            break;
+        case '\t':
+            out += "\\t";
+            break;
+        default:
+            out += "\\u00";
+            out += kHex[c >> 4];
+            out += kHex[c & 0xF];
+            break;
+    }
+}
+
+/// A JSON string as nlohmann-json writes it (UTF-8 kept, control characters
+/// escaped), in one pass that copies the stretches needing no escape whole;
+/// a text with bytes that are not UTF-8 goes through nlohmann-json, which
+/// puts U+FFFD in their place.
+void AppendJsonString(std::string& out, std::string_view text) {
     const std::size_t start = out.size();
     out += '"';
     std::size_t plain = 0;  // the start of the bytes not yet copied
-    for (std::size_t i = 0; i < text.size(); ++i) {
+    std::size_t i = FindJsonSpecial(text, 0);
+    while (i < text.size()) {
         const auto c = static_cast<unsigned char>(text[i]);
-        if (c >= 0x20 && c != '"' && c != '\\' && c < 0x80) continue;
-        if (c >= 0x80) {
-            const std::size_t length = Utf8Length(text.substr(i));
-            if (length == 0) {
-                out.resize(start);
-                out += nlohmann::json(std::string(text))
-                           .dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
-                return;
-            }
-            i += length - 1;
-            continue;
+        if (c < 0x80) {
+            out.append(text, plain, i - plain);
+            AppendJsonEscape(out, c);
+            plain = ++i;
+        } else {
+            // Letters of other scripts come in runs, with spaces between
+            // words: checked here byte by byte rather than block by block.
+            do {
+                const std::size_t length = Utf8Length(text.substr(i));
+                if (length == 0) {
+                    out.resize(start);
+                    out += nlohmann::json(std::string(text))
+                               .dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
+                    return;
+                }
+                i += length;
+                while (i < text.size() && text[i] == ' ') ++i;
+            } while (i < text.size() && static_cast<unsigned char>(text[i]) >= 0x80);
         }
-        out.append(text, plain, i - plain);
-        plain = i + 1;
-        switch (c) {
-            case '"':
-                out += "\\\"";
-                break;
-            case '\\':
-                out += "\\\\";
-                break;
-            case '\b':
-                out += "\\b";
-                break;
-            case '\f':
-                out += "\\f";
-                break;
-            case '\n':
-                out += "\\n";
-                break;
-            case '\r':
-                out += "\\r";
-                break;
-            case '\t':
-                out += "\\t";
-                break;
-            default:
-                out += "\\u00";
-                out += kHex[c >> 4];
-                out += kHex[c & 0xF];
-                break;
-        }
+        i = FindJsonSpecial(text, i);
     }
     out.append(text, plain);
     out += '"';
@@ -117,14 +130,7 @@ std::string_view MethodKey(Method method) { return InfoOf(method).key; }
 std::string_view MatchKey(Match match) { return kMatchKeys[static_cast<int>(match)]; }
 
 void AppendCsvField(std::string& out, std::string_view text) {
-    bool quoted = false;
-    for (const char c : text) {
-        if (c == ',' || c == '"' || c == '\r' || c == '\n') {
-            quoted = true;
-            break;
-        }
-    }
-    if (!quoted) {
+    if (!NeedsCsvQuotes(text)) {
         out += text;
         return;
     }

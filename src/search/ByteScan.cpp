@@ -1,0 +1,85 @@
+#include "search/ByteScan.h"
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
+namespace vellumark {
+
+namespace {
+
+#if defined(__SSE2__)
+constexpr std::size_t kBlock = 16;
+
+__m128i Load(const char* p) { return _mm_loadu_si128(reinterpret_cast<const __m128i*>(p)); }
+unsigned Mask(__m128i bytes) { return static_cast<unsigned>(_mm_movemask_epi8(bytes)); }
+__m128i Equal(__m128i bytes, char c) { return _mm_cmpeq_epi8(bytes, _mm_set1_epi8(c)); }
+#endif
+
+bool IsCsvSpecial(char c) { return c == ',' || c == '"' || c == '\r' || c == '\n'; }
+
+bool IsJsonSpecial(char c) {
+    const auto u = static_cast<unsigned char>(c);
+    return u < 0x20 || u >= 0x80 || c == '"' || c == '\\';
+}
+
+}  // namespace
+
+void SplitAtSpaces(std::string_view text, std::vector<std::string_view>& words) {
+    words.clear();
+    if (text.empty()) return;
+    const char* const data = text.data();
+    std::size_t start = 0;  // of the word being read
+    std::size_t i = 0;
+#if defined(__SSE2__)
+    for (; i + kBlock <= text.size(); i += kBlock) {
+        for (unsigned spaces = Mask(Equal(Load(data + i), ' ')); spaces != 0;
+             spaces &= spaces - 1) {
+            const std::size_t at = i + static_cast<std::size_t>(__builtin_ctz(spaces));
+            words.emplace_back(data + start, at - start);
+            start = at + 1;
+        }
+    }
+#endif
+    for (; i < text.size(); ++i) {
+        if (data[i] != ' ') continue;
+        words.emplace_back(data + start, i - start);
+        start = i + 1;
+    }
+    words.emplace_back(data + start, text.size() - start);
+}
+
+bool NeedsCsvQuotes(std::string_view text) {
+    std::size_t i = 0;
+#if defined(__SSE2__)
+    for (; i + kBlock <= text.size(); i += kBlock) {
+        const __m128i bytes = Load(text.data() + i);
+        const __m128i special = _mm_or_si128(_mm_or_si128(Equal(bytes, ','), Equal(bytes, '"')),
+                                             _mm_or_si128(Equal(bytes, '\r'), Equal(bytes, '\n')));
+        if (Mask(special) != 0) return true;
+    }
+#endif
+    for (; i < text.size(); ++i)
+        if (IsCsvSpecial(text[i])) return true;
+    return false;
+}
+
+std::size_t FindJsonSpecial(std::string_view text, std::size_t from) {
+    std::size_t i = from;
+#if defined(__SSE2__)
+    for (; i + kBlock <= text.size(); i += kBlock) {
+        const __m128i bytes = Load(text.data() + i);
+        // Signed bytes: those below 0x20 and those of 0x80 and above (negative)
+        // are both below 0x20.
+        const __m128i special = _mm_or_si128(_mm_cmplt_epi8(bytes, _mm_set1_epi8(0x20)),
+                                             _mm_or_si128(Equal(bytes, '"'), Equal(bytes, '\\')));
+        if (const unsigned mask = Mask(special); mask != 0)
+            return i + static_cast<std::size_t>(__builtin_ctz(mask));
+    }
+#endif
+    for (; i < text.size(); ++i)
+        if (IsJsonSpecial(text[i])) return i;
+    return text.size();
+}
+
+}  // namespace vellumark

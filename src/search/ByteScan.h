@@ -1,0 +1,25 @@
+#pragma once
+
+#include <cstddef>
+#include <string_view>
+#include <vector>
+
+namespace vellumark {
+
+// The byte searches of the rows and reports, sixteen bytes at a time where the
+// processor offers it: rows of a search copy long texts that hold a byte of
+// interest every few dozen bytes.
+
+/// Splits `text` at single spaces into `words` (cleared first): "a b" gives
+/// "a", "b"; "a  b" gives "a", "", "b"; an empty text no word.
+void SplitAtSpaces(std::string_view text, std::vector<std::string_view>& words);
+
+/// Whether `text` holds a comma, a quote, a CR or an LF: a CSV field to quote.
+bool NeedsCsvQuotes(std::string_view text);
+
+/// The position of the first byte at or after `from` that a JSON string
+/// cannot copy as it is: a control character, a quote, a backslash, or a byte
+/// of 0x80 and above (to be checked as UTF-8); the text's size if none.
+std::size_t FindJsonSpecial(std::string_view text, std::size_t from);
+
+}  // namespace vellumark
