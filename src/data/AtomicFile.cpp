@@ -17,8 +17,6 @@ namespace vellumark {
 
 namespace {
 
-constexpr std::size_t kBufferBytes = 1 << 16;
-
 /// The temporaries not yet committed, for RemoveTemporaries(): a signal handler
 /// may read them at any moment, so they are plain pointers set atomically.
 std::array<std::atomic<const char*>, 16> gTemporaries{};
@@ -145,7 +143,7 @@ void AtomicFile::line(std::string_view text) {
     write("\r\n");
 }
 
-void AtomicFile::write(std::string_view bytes) {
+void AtomicFile::writeOut(std::string_view bytes) {
     if (buffer_.size() + bytes.size() > kBufferBytes) flush();
     if (bytes.size() >= kBufferBytes) {
         buffer_.assign(bytes);

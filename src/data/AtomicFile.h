@@ -44,7 +44,13 @@ public:
 
     /// Writes `text` and CR LF.
     void line(std::string_view text);
-    void write(std::string_view bytes);
+    void write(std::string_view bytes) {
+        // Most writes are a few bytes into the buffer: inline, without a call.
+        if (buffer_.size() + bytes.size() <= kBufferBytes && bytes.size() < kBufferBytes)
+            buffer_.append(bytes);
+        else
+            writeOut(bytes);
+    }
     /// Writes out, syncs and closes the file and renames it over the target.
     /// Throws FileError naming the target and the system's reason.
     void commit();
@@ -54,6 +60,9 @@ public:
     static void RemoveTemporaries() noexcept;
 
 private:
+    static constexpr std::size_t kBufferBytes = 1 << 16;
+
+    void writeOut(std::string_view bytes);
     void flush();
     void openTemporary(const std::string& path);
 

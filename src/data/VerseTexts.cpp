@@ -180,9 +180,12 @@ struct VerseTexts::File {
                                 ": the line is longer than 32,767 characters.");
             }
             const std::string_view line(start, length);
-            const VerseId id = english ? EnglishKeyOf(line, lastBook) : HebrewKeyOf(line, lastBook);
+            std::size_t keyEnd = 0;
+            const VerseId id = english ? EnglishKeyOf(line, lastBook, keyEnd)
+                                       : HebrewKeyOf(line, lastBook, keyEnd);
             if (id.book != 0) keys.push_back({id, static_cast<std::uint32_t>(lines.size())});
             lines.push_back(line);
+            keyEnds.push_back(static_cast<std::uint16_t>(keyEnd));
         }
         verses.build(std::move(keys));
         if (english) {
@@ -191,20 +194,25 @@ struct VerseTexts::File {
         }
     }
 
-    /// «Gen 1:1 »: the key ends at the first space after the first ":".
-    static VerseId HebrewKeyOf(std::string_view line, std::int16_t& lastBook) {
+    /// «Gen 1:1 »: the key ends at the first space after the first ":";
+    /// `keyEnd` is set to the position after that space.
+    static VerseId HebrewKeyOf(std::string_view line, std::int16_t& lastBook, std::size_t& keyEnd) {
         const std::size_t colon = line.find(':');
         const std::size_t space = colon == std::string_view::npos ? colon : line.find(' ', colon);
         if (space == std::string_view::npos) return {};
+        keyEnd = space + 1;
         return ReferenceOf(line.substr(0, space), colon, false, lastBook);
     }
 
     /// «<P>Gen 1:1<»: the key ends at the first "<" after the first ":".
-    static VerseId EnglishKeyOf(std::string_view line, std::int16_t& lastBook) {
+    /// `keyEnd` is set to the position after that "<".
+    static VerseId EnglishKeyOf(std::string_view line, std::int16_t& lastBook,
+                                std::size_t& keyEnd) {
         if (!StartsWithNoCase(line, "<P>")) return {};
         const std::size_t colon = line.find(':');
         const std::size_t lt = colon == std::string_view::npos ? colon : line.find('<', colon);
         if (lt == std::string_view::npos) return {};
+        keyEnd = lt + 1;
         return ReferenceOf(line.substr(3, lt - 3), colon - 3, true, lastBook);
     }
 
@@ -230,6 +238,9 @@ struct VerseTexts::File {
     std::atomic<bool> ready{false};
     FileContent content;
     std::vector<std::string_view> lines;
+    /// Per line the position after its verse key (and the space that ends a
+    /// Hebrew key); 0 for a line without a key.
+    std::vector<std::uint16_t> keyEnds;
     LineTable verses;
     /// English only: a line's plain text, worked out at its first look-up.
     std::vector<std::string> plain;
@@ -250,8 +261,8 @@ const VerseTexts::File& VerseTexts::englishFile() const { return english_->loade
 
 std::string_view VerseTexts::hebrewText(const VerseId& id) const {
     const File& file = hebrew();
-    const std::string_view line = file.lines[file.lineOf(id)];
-    return line.substr(line.find(' ', line.find(':')) + 1);
+    const std::size_t index = file.lineOf(id);
+    return file.lines[index].substr(file.keyEnds[index]);
 }
 
 VerseTexts::RunLine VerseTexts::hebrewRunLine(const VerseId& first, int further) const {
@@ -277,7 +288,7 @@ EnglishBlock VerseTexts::english(const VerseId& id, int further) const {
     const std::string_view line = file.lines[index];
     if (further == 0) {
         // The key, which the index found, ends at the first "<" after the ":".
-        return CutEnglishBlock(line, line.find('<', line.find(':')) + 1, [&] {
+        return CutEnglishBlock(line, file.keyEnds[index], [&] {
             return file.path + ", " + VerseName(id.book, id.chapter, id.verse);
         });
     }

@@ -21,6 +21,14 @@ void WriteEntry(AtomicFile& report, const EnglishBlock& english, std::string_vie
     WriteEnglishBlock(report, english);
 }
 
+/// Words `first` to `last` of a verse's Hebrew line as they stand in it,
+/// separated by single spaces (as SplitAtSpaces split them).
+std::string_view Stretch(const std::vector<std::string_view>& words, int first, int last) {
+    const std::string_view a = words[static_cast<std::size_t>(first)];
+    const std::string_view b = words[static_cast<std::size_t>(last)];
+    return {a.data(), static_cast<std::size_t>(b.data() + b.size() - a.data())};
+}
+
 }  // namespace
 
 struct HtmlReport::Files {
@@ -120,22 +128,29 @@ void HtmlReport::addWords(const Hit& hit) {
     const VerseId& id = hit.verse;
     AtomicFile& report = files_->report;
     WriteEntryStart(report, keptEnglish_.anchor, VerseKey(id.book, id.chapter, id.verse));
-    for (int k = 0; k < hit.wordCount; ++k) {
+    for (int k = 0; k < hit.wordCount;) {
         switch (hit.marks[k]) {
             case 1:
                 report.write(" <b><i>");
                 report.write(words[k]);
                 report.write("</i></b>");
+                ++k;
                 break;
             case 2:
                 report.write(" <b><i>(");
                 report.write(words[k]);
                 report.write(")</i></b>");
+                ++k;
                 break;
-            default:
+            default: {
+                // The words up to the next match in one write.
+                int last = k;
+                while (last + 1 < hit.wordCount && hit.marks[last + 1] == 0) ++last;
                 report.write(" ");
-                report.write(words[k]);
+                report.write(Stretch(words, k, last));
+                k = last + 1;
                 break;
+            }
         }
     }
     report.write("\r\n");
@@ -147,22 +162,16 @@ void HtmlReport::addPhrase(const Hit& hit) {
     const VerseId& id = hit.verse;
     AtomicFile& report = files_->report;
     WriteEntryStart(report, keptEnglish_.anchor, VerseKey(id.book, id.chapter, id.verse));
-    for (int k = 0; k < hit.wordCount; ++k) {
-        if (k == hit.firstWord) {
-            report.write(hit.alternate ? " <b><i>(" : " <b><i>");
-            report.write(words[k]);
-        }
-        if (k == hit.lastWord) {
-            if (hit.lastWord != hit.firstWord) {
-                report.write(" ");
-                report.write(words[k]);
-            }
-            report.write(hit.alternate ? ")</i></b>" : "</i></b>");
-        }
-        if (k != hit.firstWord && k != hit.lastWord) {
-            report.write(" ");
-            report.write(words[k]);
-        }
+    if (hit.firstWord > 0) {
+        report.write(" ");
+        report.write(Stretch(words, 0, hit.firstWord - 1));
+    }
+    report.write(hit.alternate ? " <b><i>(" : " <b><i>");
+    report.write(Stretch(words, hit.firstWord, hit.lastWord));
+    report.write(hit.alternate ? ")</i></b>" : "</i></b>");
+    if (hit.lastWord + 1 < hit.wordCount) {
+        report.write(" ");
+        report.write(Stretch(words, hit.lastWord + 1, hit.wordCount - 1));
     }
     report.write("\r\n");
     WriteEnglishBlock(report, keptEnglish_);
