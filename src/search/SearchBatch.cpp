@@ -148,8 +148,10 @@ long RunSearchBatch(const SearchRequest& request, const std::vector<std::int32_t
                     const NextValue& next) {
     long total = 0;
     SearchRequest one = request;
-    // Verse runs, and All methods (a pass per method), go value by value.
-    if (request.match == Match::VerseRuns || (request.allMethods && UsesMethod(request))) {
+    // Verse runs, and All methods (a pass per method), go value by value; so
+    // does one value, whose own scan is quicker than a pass for many.
+    if (request.match == Match::VerseRuns || (request.allMethods && UsesMethod(request)) ||
+        values.size() == 1) {
         for (const std::int32_t value : values) {
             one.value = value;
             if (!next(one)) break;
