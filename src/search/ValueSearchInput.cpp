@@ -57,7 +57,7 @@ ValueSearchCheck CheckValueSearch(const ValueSearchFields& fields, const std::st
         // read is a message as well.
         RangeCheck range;
         try {
-            range = ValidateRange(*fields.range, DataPath(appPath, kLineDataFile));
+            range = ValidateRange(*fields.range, TextPath(appPath, fields.reading, kLineDataFile));
         } catch (const FileError& error) {
             range.message = error.what();
         } catch (const DataError& error) {
@@ -68,7 +68,10 @@ ValueSearchCheck CheckValueSearch(const ValueSearchFields& fields, const std::st
             return check;
         }
         check.request.scope = ScopeOf(*fields.range, range);
+    } else if (fields.scope) {
+        check.request.scope = fields.scope;
     }
+    check.request.reading = fields.reading;
     check.request.appPath = appPath;
     check.request.reportHeader = fields.reportHeader;
     check.request.value = value;

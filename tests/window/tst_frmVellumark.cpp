@@ -170,7 +170,7 @@ void tst_frmVellumark::initialStateAndNames() {
     // Keyboard order: the fields of a row, then the next row.
     const QStringList order = {
         "txtValue",        "txtReportName",  "txtReportHeader", "btnValueSearch",  "radWordMatch",
-        "drpMethod",       "chkWithinRange", "btnReportFilter", "txtReportFilter", "drpStartBook",
+        "drpMethod",       "drpScope",       "btnReportFilter", "txtReportFilter", "drpStartBook",
         "txtStartChapter", "txtStartVerse",  "drpEndBook",      "txtEndChapter",   "txtEndVerse",
         "btnRangeTotals",  "btnShowResults", "btnOpenReport"};
     QStringList chain;
@@ -181,16 +181,20 @@ void tst_frmVellumark::initialStateAndNames() {
     }
     QCOMPARE(chain, order);
     QCOMPARE(window->focusWidget(), get<QWidget>("txtValue"));
+    // Data without Data/Qere: the written text only, and the tooltip says how to build the read
+    // one.
+    QVERIFY(!get<QComboBox>("drpText")->isEnabled());
+    QVERIFY(get<QComboBox>("drpText")->toolTip().contains("vellumark-data"));
 
     // A drop-down list is named by its entry, labelled through the relation screen readers follow.
-    const QList<QPair<const char*, QString>> names = {
-        {"txtValue", "Numeric Value:"},
-        {"txtReportName", "Report Name:"},
-        {"txtStartChapter", "Chapter:"},
-        {"drpEndBook", "End Book:"},
-        {"txtAltGematria", "Alt. Gematria:"},
-        {"drpMethod", "Method:"},
-        {"chkWithinRange", "Search only within the range"}};
+    const QList<QPair<const char*, QString>> names = {{"txtValue", "Numeric Value:"},
+                                                      {"txtReportName", "Report Name:"},
+                                                      {"txtStartChapter", "Chapter:"},
+                                                      {"drpEndBook", "End Book:"},
+                                                      {"txtAltGematria", "Alt. Gematria:"},
+                                                      {"drpMethod", "Method:"},
+                                                      {"drpText", "Text:"},
+                                                      {"drpScope", "Scope:"}};
     for (const auto& [name, text] : names)
         QVERIFY2(NamedOrLabelled(get<QWidget>(name), text), name);
 }
@@ -687,14 +691,14 @@ void tst_frmVellumark::methodAndRangeReachTheSearch() {
                          {{1, 1, 1, "אם ית", "E1"}, {1, 1, 2, "כל", "E2"}, {2, 1, 1, "אם", "E3"}});
     QVERIFY(load(hebrew));
     auto* method = get<QComboBox>("drpMethod");
-    auto* withinRange = get<QCheckBox>("chkWithinRange");
+    auto* scope = get<QComboBox>("drpScope");
     QCOMPARE(method->currentText(), QStringLiteral("Standard and final letters"));
-    QVERIFY(!withinRange->isChecked());
+    QCOMPARE(scope->currentText(), QStringLiteral("Whole text"));
     auto report = [&] { return ReadFile(hebrew + "/Report/r.html"); };
 
     // Ordinal: אם 1+13; in Genesis 1 only, the second אם (Exodus) is left out.
     method->setCurrentText("Ordinal");
-    withinRange->setChecked(true);
+    scope->setCurrentText("The range below");
     get<QLineEdit>("txtStartChapter")->setText("1");
     get<QLineEdit>("txtStartVerse")->setText("1");
     get<QLineEdit>("txtEndVerse")->setText("2");
@@ -711,9 +715,21 @@ void tst_frmVellumark::methodAndRangeReachTheSearch() {
     QCOMPARE(MessageBox::takeShown(), QStringList{kTitle + "Please enter a valid start verse."});
     MessageBox::setNextAnswer(MessageBox::No);
 
+    // A named scope: its verses, not the range fields (disabled), for the search and the totals.
+    scope->setCurrentText("Exodus");
+    QVERIFY(!get<QLineEdit>("txtStartChapter")->isEnabled());
+    MessageBox::setNextAnswer(MessageBox::Yes);
+    search("14", "r");
+    QCOMPARE(MessageBox::takeShown().last(), kDone.first());
+    QVERIFY(report().find("<p>Method: Ordinal. Scope: Exodus.</p>") != std::string::npos);
+    click("btnRangeTotals");
+    QCOMPARE(texts(window.get(), {"txtWordCount", "txtLetterCount", "txtMethodTotal"}),
+             (QStringList{"1", "2", "14"}));
+    QCOMPARE(status(), QStringLiteral("Range Totals of Exodus"));
+
     // The default method and no range: no such line, both אם found.
     method->setCurrentIndex(0);
-    withinRange->setChecked(false);
+    scope->setCurrentIndex(0);
     MessageBox::setNextAnswer(MessageBox::Yes);
     search("41", "r");
     QCOMPARE(MessageBox::takeShown().last(), kDone.first());

@@ -193,11 +193,7 @@ std::optional<Scope> CheckScope(const std::string& text, const std::string& app)
 }
 
 Reading CheckReading(Reading reading, const std::string& app) {
-    if (reading == Reading::Read &&
-        !std::filesystem::exists(TextPath(app, Reading::Read, kLineDataFile)))
-        throw UsageError(
-            "The data has no read text (qere): build it again with vellumark-data, "
-            "which writes Data/Qere.");
+    if (reading == Reading::Read && !HasReadText(app)) throw UsageError(kNoReadText);
     return reading;
 }
 
