@@ -37,6 +37,19 @@ QVariant StatisticsModel::data(const QModelIndex& index, int role) const {
         bold.setBold(true);
         return bold;
     }
+    if (role == Qt::ToolTipRole) {
+        // Where this text differs from the published figure, and why.
+        if (column == TraditionalVerses && s.published.verses && s.published.verses != s.verses)
+            return tr("%1 verses in the traditional division; this text has %2: it divides some "
+                      "verses differently.")
+                .arg(Grouped(s.published.verses), Grouped(s.verses));
+        if ((column == PrintedLetters || column == LeningradLetters) && s.published.printedLetters)
+            return tr("The printed editions count %1 letters, the Leningrad Codex %2; this text "
+                      "has %3. The editions differ in full and defective spellings.")
+                .arg(Grouped(s.published.printedLetters), Grouped(s.published.leningradLetters),
+                     Grouped(s.letters));
+        return {};
+    }
     if (role != Qt::DisplayRole) return {};
     switch (column) {
         case Scope:

@@ -6,6 +6,7 @@
 #include "window/MessageBox.h"
 #include "window/frmCalculator.h"
 #include "window/frmResults.h"
+#include "window/frmStatistics.h"
 #include "window/frmVellumark.h"
 
 #include <QtTest>
@@ -79,6 +80,7 @@ private slots:
     void searchDataKeptUntilAFileChanges();
     void openReportWithoutABrowserShowsResults();
     void windowsFitTheScreen();
+    void readTextAndStatistics();
 
 private:
     template <typename T>
@@ -790,6 +792,53 @@ void tst_frmVellumark::searchDataKeptUntilAFileChanges() {
     QCOMPARE(shown.size(), 1);
     QVERIFY2(shown[0].contains("WordMatrix.dat"), qPrintable(shown[0]));
     QCOMPARE(status(), QStringLiteral("The search stopped: Report/damaged.html was not written"));
+}
+
+void tst_frmVellumark::readTextAndStatistics() {
+    // The read text of Data/Qere: Exodus 1:1 reads two words where one is written.
+    const std::string app = dir->file("hebrew");
+    WriteHebrewAppFolder(app,
+                         {{1, 1, 1, "אם ית", "E1"}, {1, 1, 2, "כל", "E2"}, {2, 1, 1, "אם", "E3"}});
+    WriteHebrewAppFolder(dir->file("read"),
+                         {{1, 1, 1, "אם ית", "E1"}, {1, 1, 2, "כל", "E2"}, {2, 1, 1, "ב ג", "E3"}});
+    std::filesystem::create_directory(app + "/Data/Qere");
+    for (const char* file : {"LineData.dat", "WordMatrix.dat", "Hebrew.txt"})
+        std::filesystem::copy_file(dir->file(std::string("read/Data/") + file),
+                                   app + "/Data/Qere/" + file);
+    QVERIFY(load(app));
+    QVERIFY(get<QComboBox>("drpText")->isEnabled());
+    get<QComboBox>("drpText")->setCurrentText("Read (qere)");
+    search("41", "r");
+    QCOMPARE(MessageBox::takeShown(), kDone);
+    QVERIFY(ReadFile(app + "/Report/r.html").find("<p>Text: read (qere).</p>") !=
+            std::string::npos);
+    QCOMPARE(status(), QStringLiteral("1 hit written to Report/r.html"));
+
+    // Text Statistics opens on the main window's reading: books, sections, the whole text.
+    trigger("mnuStatistics");
+    auto* statistics = window->findChild<frmStatistics*>();
+    QVERIFY(statistics && statistics->isVisible());
+    QAbstractItemModel* table = in<QTableView>(statistics, "tblStatistics")->model();
+    QAbstractItemModelTester tester(table, QAbstractItemModelTester::FailureReportingMode::QtTest);
+    QCOMPARE(table->rowCount(), 43);
+    QCOMPARE(table->index(42, 3).data().toString(), QStringLiteral("5"));  // words, read text
+    QCOMPARE(table->index(39, 6).data().toString(), QStringLiteral("5,845"));
+    in<QLineEdit>(statistics, "txtScope")->setText("Exodus");
+    QTest::mouseClick(in<QPushButton>(statistics, "btnShow"), Qt::LeftButton);
+    QCOMPARE(table->index(43, 0).data().toString(), QStringLiteral("Exodus"));
+    in<QComboBox>(statistics, "drpUnit")->setCurrentText("letter");
+    in<QSpinBox>(statistics, "spnGoTo")->setValue(2);
+    QTest::mouseClick(in<QPushButton>(statistics, "btnGoTo"), Qt::LeftButton);
+    QCOMPARE(in<QLabel>(statistics, "lblReference")->text(),
+             QStringLiteral("Letter 2 of Exodus: Exo 1:1, word 2, letter 1"));
+    Desktop::setNextChoice(QString::fromStdString(app + "/stats.csv"));
+    QTest::mouseClick(in<QPushButton>(statistics, "btnExport"), Qt::LeftButton);
+    QVERIFY(ReadFile(app + "/stats.csv")
+                .ends_with("\"Exodus\",1,1,2,2,5,0,1,1,0,0,0,0,0,0,0,0,0,0,0,"
+                           "0,0,0,0,0,0,0,0,0,0,0,0,0,1209,,\n"));
+    in<QLineEdit>(statistics, "txtScope")->setText("Vayetzi");
+    QTest::mouseClick(in<QPushButton>(statistics, "btnShow"), Qt::LeftButton);
+    QVERIFY(in<QLabel>(statistics, "lblMessage")->text().contains("The nearest names: Vayetze"));
 }
 
 QTEST_MAIN(tst_frmVellumark)
