@@ -101,7 +101,8 @@ frmResults* frmVellumark::results() {
         results_->setDataSource([this] { return searchData_.get(); });
         results_->setReportCommand(
             [this](const vellumark::ValueSearchFields& fields, vellumark::Match match,
-                   std::int16_t searchType) { valueSearch(fields, match, searchType); });
+                   std::int16_t searchType,
+                   bool allMethods) { valueSearch(fields, match, searchType, allMethods); });
     }
     return results_;
 }
@@ -129,6 +130,12 @@ void frmVellumark::mnuCalculator_Click() {
     if (!calculator_) {
         calculator_ = new frmCalculator(this);
         calculator_->setDataSource([this] { return searchData_.get(); });
+        calculator_->setExportFolder(LocalName(vellumark::ReportFolder(strAppPath)));
+        connect(calculator_, &frmCalculator::findRequested, this,
+                [this](const vellumark::SearchRequest& request, int maxPhraseWords) {
+                    results()->runSearch(request, maxPhraseWords);
+                    btnShowResults_Click();
+                });
         connect(calculator_, &frmCalculator::valueChosen, this, [this](std::int64_t value) {
             txtValue->setText(QString::number(value));
             activateWindow();
