@@ -642,6 +642,26 @@ void tst_frmVellumark::calculator() {
     QCOMPARE(in<QLabel>(calculator, "lblEqual")->text(),
              QStringLiteral(
                  "Equal to 26, the value under Standard (no phrases: the text is one word):"));
+    // A count opens its hits in the Results window; the matrix's row of the text's
+    // Standard value holds the same words, and goes out as CSV.
+    auto* equalTable = in<QTableView>(calculator, "tblEqual");
+    emit equalTable->activated(equal->index(0, 1));
+    auto* found = window->findChild<frmResults*>();
+    QVERIFY(found && found->isVisible());
+    QSignalSpy shown(found, &frmResults::resultsShown);
+    QVERIFY(shown.wait());
+    QVERIFY(in<QLabel>(found, "lblTitle")
+                ->text()
+                .startsWith("2 hits in 2 verses: words equal to 26 by Standard and final letters"));
+    const QAbstractItemModel* matrix = in<QTableView>(calculator, "tblMatrix")->model();
+    QCOMPARE(matrix->rowCount(), 26);
+    QCOMPARE(matrix->headerData(1, Qt::Vertical).toString(), QStringLiteral("Standard"));
+    QCOMPARE(matrix->index(1, 1).data().toString() + " " + matrix->index(1, 2).data().toString(),
+             QStringLiteral("2 0"));
+    const std::string csv = dir->file("matrix.csv");
+    Desktop::setNextChoice(QString::fromStdString(csv));
+    QTest::mouseClick(in<QPushButton>(calculator, "btnExportMatrix"), Qt::LeftButton);
+    QVERIFY(ReadFile(csv).find("\r\nstandard,26,2,0,0,") != std::string::npos);
     // Integral reduced is not for searches.
     auto* methods = in<QTableView>(calculator, "tblMethods");
     methods->selectRow(7);
