@@ -129,7 +129,7 @@ void frmVellumark::createControls() {
         measure->setEnabled(false);
 
     drpMethod = Make<QComboBox>(body_, "drpMethod");
-    FillSearchMethods(drpMethod);
+    FillSearchMethods(drpMethod, true);
     lblMethod = MakeLabel(body_, "lblMethod", tr("Method:"), drpMethod);
     chkWithinRange = Make<QCheckBox>(body_, "chkWithinRange", tr("Search only within the range"));
     chkWithinRange->setFont(BoldSans());

@@ -214,6 +214,11 @@ void tst_frmVellumark::rangeFieldsAndTotals() {
         QCOMPARE(get<QLineEdit>("txtMethodTotal")->text(), QString(total));
         QVERIFY(NamedOrLabelled(get<QWidget>("txtMethodTotal"), QString(method) + ":"));
     }
+    // Integral reduced, no search method, gives Range Totals the range's root: 65, 11, 2.
+    get<QComboBox>("drpMethod")->setCurrentText("Integral reduced (Range Totals only)");
+    click("btnRangeTotals");
+    QCOMPARE(get<QLabel>("lblMethodTotal")->text() + get<QLineEdit>("txtMethodTotal")->text(),
+             QStringLiteral("Integral reduced:2"));
     QCOMPARE(texts(window.get(), totals), genesisToExodus);
     get<QComboBox>("drpMethod")->setCurrentIndex(0);
     QVERIFY(get<QLineEdit>("txtMethodTotal")->isHidden());
@@ -741,7 +746,7 @@ void tst_frmVellumark::methodAndRangeReachTheSearch() {
     QCOMPARE(status(), QStringLiteral("2 hits written to Report/r.html"));
 
     // The drop-down: the default, All methods, then the groups under headings that
-    // cannot be chosen; each search method once, Integral reduced only as a note.
+    // cannot be chosen; each method once, Integral reduced for Range Totals only.
     QStringList fixed;
     QList<int> methods;
     for (int k = 0; k < method->count(); ++k) {
@@ -751,13 +756,17 @@ void tst_frmVellumark::methodAndRangeReachTheSearch() {
         else if (!method->itemText(k).isEmpty())
             fixed << method->itemText(k);
     }
-    QCOMPARE(fixed, (QStringList{"Standard values",
-                                 "Integral reduced: not for searches (calculator and Range Totals)",
-                                 "Substitutions", "Squares and sums", "Fillings"}));
-    QCOMPARE(methods.size(), 26);
+    QCOMPARE(fixed,
+             (QStringList{"Standard values", "Substitutions", "Squares and sums", "Fillings"}));
+    QCOMPARE(methods.size(), 27);
     QCOMPARE(methods.mid(0, 3), (QList<int>{0, -1, 1}));
-    QCOMPARE(QSet<int>(methods.begin(), methods.end()).size(), 26);
-    QVERIFY(!methods.contains(static_cast<int>(vellumark::Method::IntegralReduced)));
+    QCOMPARE(QSet<int>(methods.begin(), methods.end()).size(), 27);
+    method->setCurrentText("Integral reduced (Range Totals only)");
+    search("4", "r");
+    QCOMPARE(MessageBox::takeShown(),
+             QStringList{kTitle + "Integral reduced is not for searches: choose another Method. "
+                                  "It gives the totals of Range Totals and the calculator's "
+                                  "values."});
 
     // All methods: אם by the standard values and ית by atbash, under their headings.
     method->setCurrentText("All methods");
