@@ -571,6 +571,11 @@ TEST(CliInstalledTest, helpAndUsageErrorsMakeNothing) {
     };
     EXPECT_EQ(run("bogus"), 2);
     EXPECT_EQ(run("search --value"), 2);
+    // Input refused before the folders would be made, for each command that makes them.
+    for (const char* refused :
+         {"search --match words --value 1x", "search --match words --value 1 --scope Exodsu",
+          "totals --range Gen", "stats --scope Exodsu", "filter --report missing --text x"})
+        EXPECT_EQ(run(refused), 2) << refused;
     EXPECT_EQ(run("--help"), 0);
     EXPECT_NE(ReadFile(root.file("out"))
                   .find("Reports go to " + home + "/Documents/Vellumark/Report/. " + home +

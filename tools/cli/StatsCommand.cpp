@@ -46,6 +46,7 @@ nlohmann::ordered_json Json(const Statistics& s, bool detail) {
 }  // namespace
 
 int RunStatsCommand(const StatsOptions& o) {
+    if (o.scope) CheckScopeText(*o.scope);
     const std::string app = AppFolder(o.appFolder);
     const Reading reading = CheckReading(o.reading, app);
     std::optional<Scope> scope;
