@@ -8,6 +8,8 @@ namespace vellumark {
 
 namespace {
 
+constexpr std::size_t kFilterBits = 1 << 16;
+
 std::vector<Method> SearchMethodList() {
     std::vector<Method> methods;
     for (Method method : kMethods)
@@ -85,15 +87,15 @@ EqualWordsMatrix CountEqualWords(const SearchData& data,
     EqualWordsMatrix matrix;
     matrix.columns = SearchMethodList();
     data.prepare(matrix.columns);
-    // The rows of each value: one pass over the words per column.
+    // The rows of each value: one pass over the words per column. Almost no
+    // word has one of the values, so a bit per value's low bits turns most
+    // words away before the map is asked.
     std::unordered_map<std::int64_t, std::vector<std::size_t>> rowsOf;
-    std::int64_t lowest = std::numeric_limits<std::int64_t>::max();
-    std::int64_t highest = 0;
+    std::vector<bool> maybe(kFilterBits, false);
     for (const auto& [method, value] : textValues) {
         if (value > 0) {
             rowsOf[value].push_back(matrix.rows.size());
-            lowest = std::min(lowest, value);
-            highest = std::max(highest, value);
+            maybe[static_cast<std::size_t>(value) % kFilterBits] = true;
         }
         matrix.rows.push_back(method);
         matrix.values.push_back(value);
@@ -102,7 +104,7 @@ EqualWordsMatrix CountEqualWords(const SearchData& data,
     for (std::size_t c = 0; c < matrix.columns.size(); ++c) {
         const MethodValues& values = data.values(matrix.columns[c]);
         auto add = [&](std::int64_t wordValue) {
-            if (wordValue < lowest || wordValue > highest) return;
+            if (!maybe[static_cast<std::size_t>(wordValue) % kFilterBits]) return;
             const auto found = rowsOf.find(wordValue);
             if (found == rowsOf.end()) return;
             for (std::size_t r : found->second) ++matrix.counts[r][c];
