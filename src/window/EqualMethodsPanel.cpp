@@ -66,7 +66,6 @@ EqualMethodsPanel::EqualMethodsPanel(QWidget* parent) : QWidget(parent) {
     tblEqual->setSortingEnabled(true);
     tblEqual->sortByColumn(-1, Qt::AscendingOrder);
     tblEqual->verticalHeader()->setVisible(false);
-    tblEqual->horizontalHeader()->setStretchLastSection(true);
     tblEqual->setToolTip(
         tr("Enter or a double click shows a count's words, phrases or verses "
            "in the Results window"));

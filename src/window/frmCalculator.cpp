@@ -128,6 +128,9 @@ frmCalculator::frmCalculator(QWidget* parent) : QWidget(parent, Qt::Window) {
     tblWords->verticalHeader()->setVisible(false);
     tblWords->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     tblWords->horizontalHeader()->setStretchLastSection(true);
+    // Room for the last header in full ("Final-letter gematria").
+    tblWords->setColumnWidth(0, 90);
+    tblWords->horizontalHeader()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
 
     // Every method's value, sortable by method or by value; the methods' order first.
     methods_ = new MethodValuesModel(this);

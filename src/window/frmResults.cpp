@@ -151,7 +151,14 @@ void frmResults::createControls() {
     tblResults->sortByColumn(-1, Qt::AscendingOrder);  // the text's order until a header is clicked
     tblResults->setItemDelegate(new HitDelegate(ResultsModel::Hebrew, tblResults));
     tblResults->setColumnWidth(ResultsModel::Reference, 130);
-    tblResults->setColumnWidth(ResultsModel::Method, 150);
+    int methodWidth = 0;  // the longest name in full
+    for (vellumark::Method method : vellumark::kMethods) {
+        const std::string_view name = vellumark::MethodName(method);
+        methodWidth =
+            std::max(methodWidth, tblResults->fontMetrics().horizontalAdvance(
+                                      QString::fromUtf8(name.data(), qsizetype(name.size()))));
+    }
+    tblResults->setColumnWidth(ResultsModel::Method, methodWidth + 16);
     tblResults->setColumnHidden(ResultsModel::Method, true);
     tblResults->setColumnWidth(ResultsModel::Hebrew, 360);
     tblResults->setColumnWidth(ResultsModel::Value, 70);

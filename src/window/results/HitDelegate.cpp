@@ -46,14 +46,15 @@ void SetUp(QTextDocument& document, const QStyleOptionViewItem& option, const QS
 HitDelegate::HitDelegate(int hebrewColumn, QObject* parent)
     : QStyledItemDelegate(parent), hebrewColumn_(hebrewColumn) {}
 
-QString HitDelegate::HitHtml(const QModelIndex& index) {
+QString HitDelegate::HitHtml(const QModelIndex& index, int from) {
     const QStringList words =
         index.data(Qt::DisplayRole).toString().split(QLatin1Char(' '), Qt::SkipEmptyParts);
     const QList<int> matched = index.data(ResultsModel::MatchedWordsRole).value<QList<int>>();
     const bool alternate = index.data(ResultsModel::AlternateRole).toBool();
-    QString html;
-    for (int k = 0; k < words.size(); ++k) {
-        if (k > 0) html += QLatin1Char(' ');
+    // Words left out at the start are shown as an ellipsis.
+    QString html = from > 0 ? QStringLiteral("…") : QString();
+    for (int k = from; k < words.size(); ++k) {
+        if (!html.isEmpty()) html += QLatin1Char(' ');
         const bool first = !matched.isEmpty() && k == matched.first();
         const bool last = !matched.isEmpty() && k == matched.last();
         if (first) html += alternate ? QStringLiteral("<b>(") : QStringLiteral("<b>");
@@ -80,29 +81,28 @@ void HitDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
     QTextDocument document;
     SetUp(document, item, HitHtml(index));
     const QRect area = style->subElementRect(QStyle::SE_ItemViewItemText, &item, item.widget);
-    painter->save();
-    painter->setClipRect(area);
     // Right aligned: a text wider than the cell shows its beginning, the right
-    // end, unless that would hide the matched words.
-    const qreal width = document.idealWidth();
-    qreal x = area.right() - width;
+    // end, unless that would hide the matched words; then whole words before
+    // them give way to an ellipsis until they show.
     const QList<int> matched = index.data(ResultsModel::MatchedWordsRole).value<QList<int>>();
-    if (width > area.width() && !matched.isEmpty()) {
-        const QStringList words =
-            index.data(Qt::DisplayRole).toString().split(QLatin1Char(' '), Qt::SkipEmptyParts);
-        int start = 0;
-        for (int k = 0; k < matched.first() && k < words.size(); ++k) start += words[k].size() + 1;
-        int end = start;
-        for (int k = matched.first(); k <= matched.last() && k < words.size(); ++k)
-            end += words[k].size() + 1;
-        if (index.data(ResultsModel::AlternateRole).toBool()) end += 2;
-        const QTextLine line = document.firstBlock().layout()->lineAt(0);
-        if (line.isValid()) {
-            // Right to left: the end of the matched words lies at their left.
-            const qreal left = std::min(line.cursorToX(start), line.cursorToX(end - 1));
-            if (x + left < area.left()) x = area.left() + 8 - left;
+    if (document.idealWidth() > area.width() && !matched.isEmpty()) {
+        for (int from = 1; from <= matched.first(); ++from) {
+            const QTextLine line = document.firstBlock().layout()->lineAt(0);
+            if (!line.isValid()) break;
+            // The matched words end with the last bold character; right to left
+            // its left edge is where they end.
+            int end = 0;
+            for (QTextBlock::iterator it = document.firstBlock().begin(); !it.atEnd(); ++it)
+                if (it.fragment().charFormat().fontWeight() == QFont::Bold)
+                    end = it.fragment().position() + it.fragment().length();
+            const qreal left = std::min(line.cursorToX(end), line.cursorToX(std::max(0, end - 1)));
+            if (area.right() - document.idealWidth() + left >= area.left() + 4) break;
+            SetUp(document, item, HitHtml(index, from));
         }
     }
+    painter->save();
+    painter->setClipRect(area);
+    const qreal x = area.right() - document.idealWidth();
     const qreal y = area.top() + (area.height() - document.size().height()) / 2;
     painter->translate(x, y);
     QAbstractTextDocumentLayout::PaintContext context;
