@@ -6,12 +6,14 @@
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>
 #include <QFontDatabase>
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextLayout>
 
 #include <algorithm>
+#include <cmath>
 
 QFont HebrewFont(const QFont& base) {
     QFont font = base;
@@ -85,19 +87,30 @@ void HitDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
     // end, unless that would hide the matched words; then whole words before
     // them give way to an ellipsis until they show.
     const QList<int> matched = index.data(ResultsModel::MatchedWordsRole).value<QList<int>>();
-    if (document.idealWidth() > area.width() && !matched.isEmpty()) {
-        for (int from = 1; from <= matched.first(); ++from) {
-            const QTextLine line = document.firstBlock().layout()->lineAt(0);
-            if (!line.isValid()) break;
-            // The matched words end with the last bold character; right to left
-            // its left edge is where they end.
-            int end = 0;
-            for (QTextBlock::iterator it = document.firstBlock().begin(); !it.atEnd(); ++it)
-                if (it.fragment().charFormat().fontWeight() == QFont::Bold)
-                    end = it.fragment().position() + it.fragment().length();
-            const qreal left = std::min(line.cursorToX(end), line.cursorToX(std::max(0, end - 1)));
-            if (area.right() - document.idealWidth() + left >= area.left() + 4) break;
-            SetUp(document, item, HitHtml(index, from));
+    const qreal width = document.idealWidth();  // lays the text out
+    const QTextLine line = document.firstBlock().layout()->lineAt(0);
+    if (width > area.width() && !matched.isEmpty() && line.isValid()) {
+        const QStringList words =
+            index.data(Qt::DisplayRole).toString().split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        // Where each word starts, and where the matched words end (the last
+        // bold character); right to left, the left edge of that end.
+        QList<int> starts{0};
+        for (const QString& word : words) starts << starts.last() + int(word.size()) + 1;
+        int end = 0;
+        for (QTextBlock::iterator it = document.firstBlock().begin(); !it.atEnd(); ++it)
+            if (it.fragment().charFormat().fontWeight() == QFont::Bold)
+                end = it.fragment().position() + it.fragment().length();
+        const qreal left = std::min(line.cursorToX(end), line.cursorToX(std::max(0, end - 1)));
+        const qreal short_ = area.left() + 4 - (area.right() - width + left);
+        if (short_ > 0) {
+            // The fewest whole words whose room, less the ellipsis's, makes up for it.
+            const qreal ellipsis =
+                QFontMetricsF(document.defaultFont()).horizontalAdvance(QStringLiteral("… "));
+            int from = 1;
+            while (from < matched.first() &&
+                   std::abs(line.cursorToX(0) - line.cursorToX(starts[from])) - ellipsis < short_)
+                ++from;
+            if (from <= matched.first()) SetUp(document, item, HitHtml(index, from));
         }
     }
     painter->save();
