@@ -29,6 +29,12 @@ std::string SearchValueMessage(WholeNumber number, const std::string& shown) {
 
 ValueSearchCheck CheckValueSearch(const ValueSearchFields& fields, const std::string& appPath) {
     ValueSearchCheck check;
+    if (!IsSearchMethod(fields.method)) {
+        check.message = std::string(MethodName(fields.method)) +
+                        " is not for searches: choose another Method. It gives the totals of "
+                        "Range Totals and the calculator's values.";
+        return check;
+    }
     std::int32_t value = 0;
     const WholeNumber number =
         CheckWholeNumber(fields.value, std::numeric_limits<std::int32_t>::max(), value);

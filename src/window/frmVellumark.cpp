@@ -133,7 +133,7 @@ void frmVellumark::createControls() {
         measure->setEnabled(false);
 
     drpMethod = Make<QComboBox>(body_, "drpMethod");
-    FillSearchMethods(drpMethod);
+    FillSearchMethods(drpMethod, true);
     lblMethod = MakeLabel(body_, "lblMethod", tr("Method:"), drpMethod);
     drpText = Make<QComboBox>(body_, "drpText");
     drpText->addItem(tr("Written (ketiv)"), static_cast<int>(vellumark::Reading::Written));

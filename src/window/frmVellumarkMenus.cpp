@@ -101,9 +101,14 @@ frmResults* frmVellumark::results() {
         results_ = new frmResults(strAppPath, this);
         // One copy of the data for the two windows' searches.
         results_->setDataSource([this] { return searchData(reading()).get(); });
-        results_->setReportCommand(
-            [this](const vellumark::ValueSearchFields& fields, vellumark::Match match,
-                   std::int16_t searchType) { valueSearch(fields, match, searchType); });
+        results_->setReportCommand([this](const vellumark::ValueSearchFields& fields,
+                                          vellumark::Match match, std::int16_t searchType,
+                                          bool allMethods) {
+            // The rows came from the text chosen under Text: so does the report.
+            vellumark::ValueSearchFields chosen = fields;
+            chosen.reading = reading();
+            valueSearch(chosen, match, searchType, allMethods);
+        });
     }
     return results_;
 }
@@ -132,6 +137,12 @@ void frmVellumark::mnuCalculator_Click() {
         calculator_ = new frmCalculator(this);
         // Equal under other methods counts the text chosen under Text.
         calculator_->setDataSource([this] { return searchData(reading()).get(); });
+        calculator_->setExportFolder(LocalName(vellumark::ReportFolder(strAppPath)));
+        connect(calculator_, &frmCalculator::findRequested, this,
+                [this](const vellumark::SearchRequest& request, int maxPhraseWords) {
+                    results()->runSearch(request, maxPhraseWords);
+                    btnShowResults_Click();
+                });
         connect(calculator_, &frmCalculator::valueChosen, this, [this](std::int64_t value) {
             txtValue->setText(QString::number(value));
             activateWindow();

@@ -95,7 +95,7 @@ void frmVerseView::showHit(int row) {
     // The hit's value by the search's method (or measure).
     QString value;
     if (vellumark::UsesMethod(request)) {
-        vellumark::Method counted = request.method;
+        vellumark::Method counted = hit.method;  // All methods: the hit's own
         if (counted == vellumark::Method::StandardAndFinal)
             counted = hit.alternate ? vellumark::Method::Final : vellumark::Method::Standard;
         const std::int64_t sum =

@@ -220,6 +220,11 @@ void tst_frmVellumark::rangeFieldsAndTotals() {
         QCOMPARE(get<QLineEdit>("txtMethodTotal")->text(), QString(total));
         QVERIFY(NamedOrLabelled(get<QWidget>("txtMethodTotal"), QString(method) + ":"));
     }
+    // Integral reduced, no search method, gives Range Totals the range's root: 65, 11, 2.
+    get<QComboBox>("drpMethod")->setCurrentText("Integral reduced (Range Totals only)");
+    click("btnRangeTotals");
+    QCOMPARE(get<QLabel>("lblMethodTotal")->text() + get<QLineEdit>("txtMethodTotal")->text(),
+             QStringLiteral("Integral reduced:2"));
     QCOMPARE(texts(window.get(), totals), genesisToExodus);
     get<QComboBox>("drpMethod")->setCurrentIndex(0);
     QVERIFY(get<QLineEdit>("txtMethodTotal")->isHidden());
@@ -648,6 +653,26 @@ void tst_frmVellumark::calculator() {
     QCOMPARE(in<QLabel>(calculator, "lblEqual")->text(),
              QStringLiteral(
                  "Equal to 26, the value under Standard (no phrases: the text is one word):"));
+    // A count opens its hits in the Results window; the matrix's row of the text's
+    // Standard value holds the same words, and goes out as CSV.
+    auto* equalTable = in<QTableView>(calculator, "tblEqual");
+    emit equalTable->activated(equal->index(0, 1));
+    auto* found = window->findChild<frmResults*>();
+    QVERIFY(found && found->isVisible());
+    QSignalSpy shown(found, &frmResults::resultsShown);
+    QVERIFY(shown.wait());
+    QVERIFY(in<QLabel>(found, "lblTitle")
+                ->text()
+                .startsWith("2 hits in 2 verses: words equal to 26 by Standard and final letters"));
+    const QAbstractItemModel* matrix = in<QTableView>(calculator, "tblMatrix")->model();
+    QCOMPARE(matrix->rowCount(), 26);
+    QCOMPARE(matrix->headerData(1, Qt::Vertical).toString(), QStringLiteral("Standard"));
+    QCOMPARE(matrix->index(1, 1).data().toString() + " " + matrix->index(1, 2).data().toString(),
+             QStringLiteral("2 0"));
+    const std::string csv = dir->file("matrix.csv");
+    Desktop::setNextChoice(QString::fromStdString(csv));
+    QTest::mouseClick(in<QPushButton>(calculator, "btnExportMatrix"), Qt::LeftButton);
+    QVERIFY(ReadFile(csv).find("\r\nstandard,26,2,0,0,") != std::string::npos);
     // Integral reduced is not for searches.
     auto* methods = in<QTableView>(calculator, "tblMethods");
     methods->selectRow(7);
@@ -739,7 +764,7 @@ void tst_frmVellumark::methodAndRangeReachTheSearch() {
     QCOMPARE(status(), QStringLiteral("2 hits written to Report/r.html"));
 
     // The drop-down: the default, All methods, then the groups under headings that
-    // cannot be chosen; each search method once, Integral reduced only as a note.
+    // cannot be chosen; each method once, Integral reduced for Range Totals only.
     QStringList fixed;
     QList<int> methods;
     for (int k = 0; k < method->count(); ++k) {
@@ -749,13 +774,17 @@ void tst_frmVellumark::methodAndRangeReachTheSearch() {
         else if (!method->itemText(k).isEmpty())
             fixed << method->itemText(k);
     }
-    QCOMPARE(fixed, (QStringList{"Standard values",
-                                 "Integral reduced: not for searches (calculator and Range Totals)",
-                                 "Substitutions", "Squares and sums", "Fillings"}));
-    QCOMPARE(methods.size(), 26);
+    QCOMPARE(fixed,
+             (QStringList{"Standard values", "Substitutions", "Squares and sums", "Fillings"}));
+    QCOMPARE(methods.size(), 27);
     QCOMPARE(methods.mid(0, 3), (QList<int>{0, -1, 1}));
-    QCOMPARE(QSet<int>(methods.begin(), methods.end()).size(), 26);
-    QVERIFY(!methods.contains(static_cast<int>(vellumark::Method::IntegralReduced)));
+    QCOMPARE(QSet<int>(methods.begin(), methods.end()).size(), 27);
+    method->setCurrentText("Integral reduced (Range Totals only)");
+    search("4", "r");
+    QCOMPARE(MessageBox::takeShown(),
+             QStringList{kTitle + "Integral reduced is not for searches: choose another Method. "
+                                  "It gives the totals of Range Totals and the calculator's "
+                                  "values."});
 
     // All methods: אם by the standard values and ית by atbash, under their headings.
     method->setCurrentText("All methods");

@@ -209,7 +209,12 @@ std::vector<std::string> EnglishHead() {
         "alef-het-dalet 13 gives 4), taken once for a phrase, a verse or a range, never word by "
         "word: it does not grow as words are added, so the calculator, Range Totals and the "
         "command line's value command give it, but no search. All methods searches a value "
-        "under every other method and reports each method's hits under its name. A search holds "
+        "under every other method and reports each method's hits under its name. The "
+        "calculator's Equal under other methods counts, under each search method, the words, the "
+        "phrases of two words up to as many as its text has, and the verses of the text's value, "
+        "as the searches find them (from each first word, the shortest phrase reaching the "
+        "value); its method by method table counts words only: a row is the text's value under "
+        "one method, a column the method the words are counted by. A search holds "
         "values of up to 2,147,483,647: a word or verse beyond it (cubes of a long verse) is "
         "refused with a message rather than given wrapped values.</p>",
         "<p class=\"about\">Scopes: the Torah is Genesis to Deuteronomy; the Prophets are "
