@@ -38,7 +38,15 @@ std::vector<vellumark::Scope> FillScopes(QComboBox* box) {
     for (const vellumark::Section& section : vellumark::Sections()) add(section.name);
     AddHeading(box, QObject::tr("Books"));
     for (std::string_view book : vellumark::kBookNames) add(book);
-    AddHeading(box, QObject::tr("Weekly Torah portions"));
-    for (const vellumark::Portion& portion : vellumark::kPortions) add(portion.name);
+    // The portions under a heading a book of the Torah.
+    std::int16_t book = 0;
+    for (const vellumark::Portion& portion : vellumark::kPortions) {
+        if (portion.verses.first.book != book) {
+            book = portion.verses.first.book;
+            AddHeading(box, QObject::tr("Weekly portions: %1")
+                                .arg(Q(vellumark::kBookNames[static_cast<std::size_t>(book - 1)])));
+        }
+        add(portion.name);
+    }
     return scopes;
 }

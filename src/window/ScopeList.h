@@ -13,6 +13,6 @@ inline constexpr int kRangeBelowItem = -2;
 
 /// Fills the main window's Scope drop-down: "Whole text", "The range below",
 /// the Torah, the Prophets and the Writings, then the books and the weekly
-/// portions under headings that cannot be chosen. Returns the named scopes,
-/// as ParseScope names them for the reports.
+/// portions of each book of the Torah under headings that cannot be chosen.
+/// Returns the named scopes, as ParseScope names them for the reports.
 std::vector<vellumark::Scope> FillScopes(QComboBox* box);

@@ -25,6 +25,7 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <optional>
 
 namespace {
@@ -147,16 +148,7 @@ frmStatistics::frmStatistics(std::string appPath, QWidget* parent)
     connect(drpMethod, &QComboBox::currentIndexChanged, this, &frmStatistics::refresh);
     connect(btnShow, &QPushButton::clicked, this, &frmStatistics::refresh);
     connect(txtScope, &QLineEdit::returnPressed, this, &frmStatistics::refresh);
-    connect(drpUnit, &QComboBox::currentIndexChanged, this, [this] {
-        const auto& rows = model_->rows();
-        if (rows.empty()) return;
-        const vellumark::Statistics& s = rows.back();
-        const auto unit = static_cast<vellumark::TextUnit>(drpUnit->currentData().toInt());
-        const long count = unit == vellumark::TextUnit::Letter ? s.letters
-                           : unit == vellumark::TextUnit::Word ? s.words
-                                                               : s.verses;
-        spnGoTo->setRange(1, static_cast<int>(std::max(1L, count)));
-    });
+    connect(drpUnit, &QComboBox::currentIndexChanged, this, &frmStatistics::updateGoToRange);
     connect(btnGoTo, &QPushButton::clicked, this, &frmStatistics::btnGoTo_Click);
     connect(spnGoTo, &QSpinBox::editingFinished, this, [this] {
         if (spnGoTo->hasFocus()) btnGoTo_Click();
@@ -238,7 +230,18 @@ void frmStatistics::refresh() {
     model_->setRows(std::move(rows));
     tblStatistics->resizeColumnsToContents();
     tblStatistics->scrollToBottom();
-    emit drpUnit->currentIndexChanged(drpUnit->currentIndex());  // the Go to range
+    updateGoToRange();
+}
+
+void frmStatistics::updateGoToRange() {
+    const auto& rows = model_->rows();
+    if (rows.empty()) return;
+    const vellumark::Statistics& s = rows.back();
+    const auto unit = static_cast<vellumark::TextUnit>(drpUnit->currentData().toInt());
+    const long count = unit == vellumark::TextUnit::Letter ? s.letters
+                       : unit == vellumark::TextUnit::Word ? s.words
+                                                           : s.verses;
+    spnGoTo->setRange(1, static_cast<int>(std::max(1L, count)));
 }
 
 void frmStatistics::btnGoTo_Click() {

@@ -54,6 +54,8 @@ private slots:
     void refresh();
     void btnGoTo_Click();
     void btnExport_Click();
+    /// Go to reaches from 1 to the number of letters, words or verses of the scope.
+    void updateGoToRange();
 
 private:
     vellumark::Reading reading() const;
