@@ -236,6 +236,7 @@ void frmVellumark::createControls() {
     if (!vellumark::HasReadText(strAppPath)) {
         drpText->setEnabled(false);
         drpText->setToolTip(QString::fromUtf8(vellumark::kNoReadText));
+        lblText->setToolTip(drpText->toolTip());
     } else {
         drpText->setToolTip(
             tr("The text that Value Search, Range Totals and the calculator's "
