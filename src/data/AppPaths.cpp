@@ -174,4 +174,9 @@ std::string ReportsGoTo(const AppFolders& folders) {
     return folders.note.empty() ? goTo : goTo + " " + folders.note;
 }
 
+bool HasReadText(const std::string& appPath) {
+    std::error_code error;
+    return std::filesystem::is_regular_file(TextPath(appPath, Reading::Read, kLineDataFile), error);
+}
+
 }  // namespace vellumark

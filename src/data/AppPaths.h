@@ -35,6 +35,15 @@ inline std::string TextPath(const std::string& appPath, Reading reading, const s
                     reading == Reading::Read ? std::string(kQereFolder) + "/" + file : file);
 }
 
+/// True when the data holds the read text (Data/Qere/LineData.dat is there).
+bool HasReadText(const std::string& appPath);
+
+/// What the window and the command line say when the read text is asked for
+/// and the data has none.
+inline constexpr const char* kNoReadText =
+    "The data has no read text (qere): build it again with vellumark-data, which writes "
+    "Data/Qere.";
+
 /// "<app>/Report/": the folder of the reports.
 inline std::string ReportFolder(const std::string& appPath) { return appPath + "/Report/"; }
 

@@ -159,7 +159,7 @@ std::string PlaceName(const VerseId& id) {
 }
 
 std::vector<std::string> NearestScopeNames(std::string_view typed, std::size_t count) {
-    std::vector<std::pair<std::string_view, std::string_view>> names;  // (compared, shown)
+    std::vector<std::pair<std::string, std::string_view>> names;  // (compared, shown)
     names.emplace_back("Whole text", "Whole text");
     for (const Section& section : Sections()) names.emplace_back(section.name, section.name);
     for (std::int16_t book = 1; book <= kBookCount; ++book) {
@@ -170,9 +170,10 @@ std::vector<std::string> NearestScopeNames(std::string_view typed, std::size_t c
 
     const std::string wanted = Folded(typed);
     std::vector<std::pair<std::size_t, std::string_view>> ranked;
-    for (const auto& [compared, shown] : names) {
-        const std::size_t distance = Distance(wanted, Folded(compared));
-        auto same = [&](const auto& r) { return r.second == shown; };
+    for (const auto& name : names) {
+        const std::string_view shown = name.second;
+        const std::size_t distance = Distance(wanted, Folded(name.first));
+        auto same = [shown](const auto& r) { return r.second == shown; };
         const auto found = std::find_if(ranked.begin(), ranked.end(), same);
         if (found == ranked.end())
             ranked.emplace_back(distance, shown);

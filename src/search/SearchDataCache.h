@@ -10,13 +10,14 @@
 
 namespace vellumark {
 
-/// The search data of one program folder, read once and kept while the data
-/// files stay as they were: before each use the size and modification time of
-/// every data file are compared with those it was read with, and a changed
-/// file has the data read again.
+/// The search data of one program folder and reading, read once and kept while
+/// the data files stay as they were: before each use the size and modification
+/// time of every data file are compared with those it was read with, and a
+/// changed file has the data read again.
 class SearchDataCache {
 public:
-    explicit SearchDataCache(std::string appPath) : appPath_(std::move(appPath)) {}
+    explicit SearchDataCache(std::string appPath, Reading reading = Reading::Written)
+        : appPath_(std::move(appPath)), reading_(reading) {}
 
     /// The data as the files are now (FileError, DataError as SearchData
     /// throws them; the data kept before stays until a read succeeds).
@@ -33,6 +34,7 @@ private:
     Stamps stamps() const;
 
     std::string appPath_;
+    Reading reading_;
     std::shared_ptr<const SearchData> data_;
     Stamps read_{};
 };

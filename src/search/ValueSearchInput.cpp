@@ -29,6 +29,12 @@ std::string SearchValueMessage(WholeNumber number, const std::string& shown) {
 
 ValueSearchCheck CheckValueSearch(const ValueSearchFields& fields, const std::string& appPath) {
     ValueSearchCheck check;
+    if (!IsSearchMethod(fields.method)) {
+        check.message = std::string(MethodName(fields.method)) +
+                        " is not for searches: choose another Method. It gives the totals of "
+                        "Range Totals and the calculator's values.";
+        return check;
+    }
     std::int32_t value = 0;
     const WholeNumber number =
         CheckWholeNumber(fields.value, std::numeric_limits<std::int32_t>::max(), value);
@@ -57,7 +63,7 @@ ValueSearchCheck CheckValueSearch(const ValueSearchFields& fields, const std::st
         // read is a message as well.
         RangeCheck range;
         try {
-            range = ValidateRange(*fields.range, DataPath(appPath, kLineDataFile));
+            range = ValidateRange(*fields.range, TextPath(appPath, fields.reading, kLineDataFile));
         } catch (const FileError& error) {
             range.message = error.what();
         } catch (const DataError& error) {
@@ -68,7 +74,10 @@ ValueSearchCheck CheckValueSearch(const ValueSearchFields& fields, const std::st
             return check;
         }
         check.request.scope = ScopeOf(*fields.range, range);
+    } else if (fields.scope) {
+        check.request.scope = fields.scope;
     }
+    check.request.reading = fields.reading;
     check.request.appPath = appPath;
     check.request.reportHeader = fields.reportHeader;
     check.request.value = value;

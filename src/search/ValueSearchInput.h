@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/Scope.h"
 #include "data/TextInput.h"
 #include "data/VerseRange.h"
 #include "search/Searches.h"
@@ -17,9 +18,13 @@ struct ValueSearchFields {
     std::optional<std::string> reportName;
     std::string reportHeader;
     Method method = Method::StandardAndFinal;
-    /// "Search only within the range": the range fields as typed; none when
-    /// the search covers the whole text.
+    /// "The range below": the range fields as typed; none when the search
+    /// covers the whole text or a named scope.
     std::optional<RangeInput> range;
+    /// A named scope (a section, a book, a portion) when there is no range.
+    std::optional<Scope> scope;
+    /// The written text (the default) or the read one.
+    Reading reading = Reading::Written;
 };
 
 /// The outcome of CheckValueSearch: `message` is empty when the input passed;
@@ -41,7 +46,8 @@ struct ValueSearchCheck {
 /// long), the value's
 /// size (at most 2,147,483,647), the header (it fits one report line) and,
 /// when it is set, the range (as ValidateRange checks it for Range Totals; the
-/// request's scope then holds its verses). The first failing check gives the
+/// request's scope then holds its verses; else a named scope is taken as it
+/// is). The first failing check gives the
 /// message; nothing is written.
 ValueSearchCheck CheckValueSearch(const ValueSearchFields& fields, const std::string& appPath);
 

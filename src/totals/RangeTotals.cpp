@@ -13,6 +13,17 @@ namespace vellumark {
 
 namespace {
 
+DataError TooLarge() {
+    return DataError(
+        "The totals of this range are too large: a total can be at most 2,147,483,647.");
+}
+
+/// The records' fields a method total takes, or the letters of Hebrew.txt.
+bool CountsLetters(Method method) {
+    return method != Method::StandardAndFinal && method != Method::Standard &&
+           method != Method::Final && method != Method::IntegralReduced;
+}
+
 DataError MissingVerse(const std::string& lineDataPath, std::int32_t book, std::int16_t chapter,
                        std::int16_t verse) {
     return DataError(lineDataPath + ": " +
@@ -38,11 +49,7 @@ RangeTotals CalculateRangeTotals(const std::string& lineDataPath, std::int32_t s
     // Sums are taken in 64 bits; a total that a 32-bit box cannot show is an error.
     auto totals = [&] {
         for (std::int64_t sum : sums) {
-            if (sum > std::numeric_limits<std::int32_t>::max()) {
-                throw DataError(
-                    "The totals of this range are too large: a total can be at most "
-                    "2,147,483,647.");
-            }
+            if (sum > std::numeric_limits<std::int32_t>::max()) throw TooLarge();
         }
         return RangeTotals{static_cast<std::int32_t>(sums[0]), static_cast<std::int32_t>(sums[1]),
                            static_cast<std::int32_t>(sums[2]), static_cast<std::int32_t>(sums[3])};
@@ -66,17 +73,15 @@ RangeTotals CalculateRangeTotals(const std::string& lineDataPath, std::int32_t s
 }
 
 std::int64_t CalculateMethodTotal(const std::string& appPath, const VerseScope& scope,
-                                  Method method) {
-    const std::string lineDataPath = DataPath(appPath, kLineDataFile);
+                                  Method method, Reading reading) {
+    const std::string lineDataPath = TextPath(appPath, reading, kLineDataFile);
     VerseRecordFile file(lineDataPath);
     // The standard and final values are the records' own; any other method
     // counts the letters of Hebrew.txt, read in step with the records.
     // Integral reduced is the digital root of the range's standard total.
     const bool integral = method == Method::IntegralReduced;
     std::optional<HebrewText> hebrew;
-    if (method != Method::StandardAndFinal && method != Method::Standard &&
-        method != Method::Final && !integral)
-        hebrew.emplace(DataPath(appPath, kHebrewFile));
+    if (CountsLetters(method)) hebrew.emplace(TextPath(appPath, reading, kHebrewFile));
     const VerseRecord::Field stored =
         method == Method::Final ? VerseRecord::AltGematria : VerseRecord::Gematria;
     VerseRecord record;
@@ -92,6 +97,39 @@ std::int64_t CalculateMethodTotal(const std::string& appPath, const VerseScope& 
     }
     const VerseId& wanted = inside ? scope.last : scope.first;
     throw MissingVerse(lineDataPath, wanted.book, wanted.chapter, wanted.verse);
+}
+
+ScopeTotals CalculateScopeTotals(const std::string& appPath, Reading reading,
+                                 const std::vector<VerseScope>& ranges, Method method) {
+    const std::string lineDataPath = TextPath(appPath, reading, kLineDataFile);
+    VerseRecordFile file(lineDataPath);
+    std::optional<HebrewText> hebrew;
+    if (CountsLetters(method)) hebrew.emplace(TextPath(appPath, reading, kHebrewFile));
+    const VerseRecord::Field stored =
+        method == Method::Final ? VerseRecord::AltGematria : VerseRecord::Gematria;
+    VerseRecord record;
+    std::int64_t sums[4] = {};
+    std::int64_t methodTotal = 0;
+    bool any = false;
+    while (file.next(record)) {
+        const VerseId id = IdentityOf(record, lineDataPath);
+        const std::string_view text = hebrew ? hebrew->next(id) : std::string_view();
+        bool inside = false;
+        for (const VerseScope& range : ranges)
+            inside = inside || (range.first <= id && id <= range.last);
+        if (!inside) continue;
+        any = true;
+        for (int k = 0; k < 4; ++k) sums[k] += record.field[VerseRecord::WordCount + k];
+        methodTotal += hebrew ? TextValue(text, method) : record[stored];
+    }
+    if (!any) throw DataError(lineDataPath + ": the scope holds none of its verses.");
+    for (std::int64_t sum : sums)
+        if (sum > std::numeric_limits<std::int32_t>::max()) throw TooLarge();
+    ScopeTotals result;
+    result.totals = {static_cast<std::int32_t>(sums[0]), static_cast<std::int32_t>(sums[1]),
+                     static_cast<std::int32_t>(sums[2]), static_cast<std::int32_t>(sums[3])};
+    result.methodTotal = method == Method::IntegralReduced ? DigitalRoot(methodTotal) : methodTotal;
+    return result;
 }
 
 }  // namespace vellumark

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <set>
+#include <utility>
 
 namespace vellumark {
 
@@ -34,7 +35,65 @@ void Mark(Middle& middle, long n, const TextPlace& place) {
     if (middle.even && n == middle.number + 1) middle.second = place;
 }
 
+/// Calls `at(unit, n, place)` for every verse, word and letter of `ranges` in
+/// text order, each unit counted from 1.
+template <typename At>
+void Walk(const std::vector<VerseId>& ids, const std::vector<std::string>& words,
+          const std::vector<VerseScope>& ranges, At at) {
+    long verse = 0, word = 0, letter = 0;
+    for (std::size_t v = 0; v < ids.size(); ++v) {
+        if (!InRanges(ids[v], ranges)) continue;
+        at(TextUnit::Verse, ++verse, {ids[v], 0, 0});
+        const std::string& text = words[v];
+        int wordOfVerse = text.empty() ? 0 : 1;
+        if (wordOfVerse) at(TextUnit::Word, ++word, {ids[v], 1, 0});
+        int letterOfWord = 0;
+        for (std::size_t i = 0; i < text.size(); ++i) {
+            if (text[i] == ' ') {
+                at(TextUnit::Word, ++word, {ids[v], ++wordOfVerse, 0});
+                letterOfWord = 0;
+            } else if (text[i] == '\xD7' && i + 1 < text.size() &&
+                       static_cast<unsigned char>(text[i + 1]) >= 0x90 &&
+                       static_cast<unsigned char>(text[i + 1]) <= 0xAA) {
+                at(TextUnit::Letter, ++letter, {ids[v], wordOfVerse, ++letterOfWord});
+                ++i;
+            }
+        }
+    }
+}
+
+/// "א" to "ת": the two bytes of U+05D0 + form.
+std::string Form(int form) { return {'\xD7', static_cast<char>(0x90 + form)}; }
+
+std::string Figure(long value) { return value ? std::to_string(value) : std::string(); }
+
 }  // namespace
+
+PublishedFigures PublishedFor(std::string_view name) {
+    // The verses of the final Masorah of each book of the Torah; the letters
+    // of the Torah as the printed editions (Koren) and the Leningrad Codex give them.
+    static constexpr std::pair<std::string_view, PublishedFigures> kFigures[] = {
+        {"Genesis", {1534, 0, 0}}, {"Exodus", {1209, 0, 0}},     {"Leviticus", {859, 0, 0}},
+        {"Numbers", {1288, 0, 0}}, {"Deuteronomy", {955, 0, 0}}, {"Torah", {5845, 304805, 304850}}};
+    for (const auto& [scope, figures] : kFigures)
+        if (scope == name) return figures;
+    return {};
+}
+
+std::string StatisticsCsv(const std::vector<Statistics>& rows) {
+    std::string out = "scope,chapters,verses,words,letters,gematria";
+    for (int f = 0; f < kLetterForms; ++f) out += "," + Form(f);
+    out += ",traditional_verses,printed_letters,leningrad_letters\n";
+    for (const Statistics& s : rows) {
+        out += "\"" + s.name + "\"," + std::to_string(s.chapters) + "," + std::to_string(s.verses) +
+               "," + std::to_string(s.words) + "," + std::to_string(s.letters) + "," +
+               std::to_string(s.gematria);
+        for (long count : s.forms) out += "," + std::to_string(count);
+        out += "," + Figure(s.published.verses) + "," + Figure(s.published.printedLetters) + "," +
+               Figure(s.published.leningradLetters) + "\n";
+    }
+    return out;
+}
 
 TextVerses::TextVerses(const std::string& appPath, Reading reading) {
     const std::string lineData = TextPath(appPath, reading, kLineDataFile);
@@ -87,26 +146,13 @@ Statistics TextVerses::statistics(const std::string& name, const std::vector<Ver
     s.middleVerse = MiddleOf(s.verses);
     s.middleWord = MiddleOf(s.words);
     s.middleLetter = MiddleOf(s.letters);
-    long verse = 0, word = 0, letter = 0;
-    for (std::size_t v = 0; v < ids_.size(); ++v) {
-        if (!InRanges(ids_[v], ranges)) continue;
-        Mark(s.middleVerse, ++verse, {ids_[v], 0, 0});
-        const std::string& text = words_[v];
-        int wordOfVerse = text.empty() ? 0 : 1;
-        if (wordOfVerse) Mark(s.middleWord, ++word, {ids_[v], 1, 0});
-        int letterOfWord = 0;
-        for (std::size_t i = 0; i < text.size(); ++i) {
-            if (text[i] == ' ') {
-                Mark(s.middleWord, ++word, {ids_[v], ++wordOfVerse, 0});
-                letterOfWord = 0;
-            } else if (text[i] == '\xD7' && i + 1 < text.size() &&
-                       static_cast<unsigned char>(text[i + 1]) >= 0x90 &&
-                       static_cast<unsigned char>(text[i + 1]) <= 0xAA) {
-                Mark(s.middleLetter, ++letter, {ids_[v], wordOfVerse, ++letterOfWord});
-                ++i;
-            }
-        }
-    }
+    Walk(ids_, words_, ranges, [&s](TextUnit unit, long n, const TextPlace& place) {
+        Mark(unit == TextUnit::Verse  ? s.middleVerse
+             : unit == TextUnit::Word ? s.middleWord
+                                      : s.middleLetter,
+             n, place);
+    });
+    s.published = PublishedFor(name);
     return s;
 }
 
@@ -118,6 +164,16 @@ std::vector<Statistics> TextVerses::table(Method method) const {
         rows.push_back(statistics(std::string(section.name), section.ranges, method));
     rows.push_back(statistics("Whole text", {}, method));
     return rows;
+}
+
+std::optional<TextPlace> TextVerses::locate(const std::vector<VerseScope>& ranges, TextUnit unit,
+                                            long n) const {
+    std::optional<TextPlace> found;
+    if (n < 1) return found;
+    Walk(ids_, words_, ranges, [&](TextUnit counted, long number, const TextPlace& place) {
+        if (counted == unit && number == n) found = place;
+    });
+    return found;
 }
 
 }  // namespace vellumark

@@ -6,7 +6,9 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace vellumark {
@@ -28,6 +30,17 @@ struct Middle {
     TextPlace second;
 };
 
+/// The published figures a reader compares a scope's counts with (0 where
+/// none is published); their sources are named in the Sources section.
+struct PublishedFigures {
+    long verses = 0;            ///< the traditional verse division (the Masoretic notes)
+    long printedLetters = 0;    ///< the count of the printed editions (Koren)
+    long leningradLetters = 0;  ///< the count of the Leningrad Codex
+};
+
+/// The published figures of a section or book by its name ("Torah", "Genesis").
+PublishedFigures PublishedFor(std::string_view name);
+
 /// What a scope of the text holds: counts, its gematria by a method, how often
 /// each of the 27 letter forms occurs, and its middle verse, word and letter.
 struct Statistics {
@@ -41,7 +54,17 @@ struct Statistics {
     Middle middleVerse;
     Middle middleWord;
     Middle middleLetter;
+    PublishedFigures published;  ///< those of a scope named as a book or section
 };
+
+/// The table as CSV: a header line, then one line a row with its counts, its
+/// 27 letter forms and its published figures (empty where none), each line
+/// ending in LF. "scope,chapters,verses,words,letters,gematria,א,…,ת,
+/// traditional_verses,printed_letters,leningrad_letters".
+std::string StatisticsCsv(const std::vector<Statistics>& rows);
+
+/// What "Go to" counts: the Nth verse, word or letter of a scope.
+enum class TextUnit { Verse, Word, Letter };
 
 /// The verses of one reading of the text, read once from its LineData.dat and
 /// Hebrew.txt (which must agree line by line: else a DataError).
@@ -56,6 +79,11 @@ public:
     /// The rows the statistics table shows: each book, the three sections and
     /// the whole text, in that order.
     std::vector<Statistics> table(Method method) const;
+
+    /// Where the `n`th (from 1) verse, word or letter of `ranges` (all when
+    /// empty) lies; none when the scope holds fewer.
+    std::optional<TextPlace> locate(const std::vector<VerseScope>& ranges, TextUnit unit,
+                                    long n) const;
 
 private:
     std::vector<VerseId> ids_;

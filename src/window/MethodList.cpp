@@ -26,7 +26,7 @@ void AddFixed(QStandardItemModel* model, const QString& text, bool heading) {
 
 }  // namespace
 
-void FillSearchMethods(QComboBox* box) {
+void FillSearchMethods(QComboBox* box, bool rangeTotals) {
     using vellumark::Method;
     box->addItem(Name(vellumark::MethodName(Method::StandardAndFinal)),
                  static_cast<int>(Method::StandardAndFinal));
@@ -38,6 +38,11 @@ void FillSearchMethods(QComboBox* box) {
         for (Method method : vellumark::kMethods) {
             const vellumark::MethodInfo& info = vellumark::InfoOf(method);
             if (info.group != group || method == Method::StandardAndFinal) continue;
+            if (!vellumark::IsSearchMethod(method) && rangeTotals) {
+                box->addItem(QObject::tr("%1 (Range Totals only)").arg(Name(info.name)),
+                             static_cast<int>(method));
+                continue;
+            }
             if (!vellumark::IsSearchMethod(method)) {
                 AddFixed(model,
                          QObject::tr("%1: not for searches (calculator and Range Totals)")

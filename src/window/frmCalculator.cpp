@@ -2,7 +2,7 @@
 
 #include "data/Gematria.h"
 #include "data/HebrewInput.h"
-#include "search/EqualValues.h"
+#include "window/EqualMethodsPanel.h"
 #include "window/MessageBox.h"
 #include "window/MethodValuesModel.h"
 #include "window/WordValuesModel.h"
@@ -128,6 +128,9 @@ frmCalculator::frmCalculator(QWidget* parent) : QWidget(parent, Qt::Window) {
     tblWords->verticalHeader()->setVisible(false);
     tblWords->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     tblWords->horizontalHeader()->setStretchLastSection(true);
+    // Room for the last header in full ("Final-letter gematria").
+    tblWords->setColumnWidth(0, 90);
+    tblWords->horizontalHeader()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
 
     // Every method's value, sortable by method or by value; the methods' order first.
     methods_ = new MethodValuesModel(this);
@@ -149,27 +152,8 @@ frmCalculator::frmCalculator(QWidget* parent) : QWidget(parent, Qt::Window) {
 
     // Equal under other methods: the text's value under the method chosen in the
     // table, counted among the words, phrases and verses under every search method.
-    btnEqual = new QPushButton(tr("Equal under other methods"), this);
-    btnEqual->setObjectName(QStringLiteral("btnEqual"));
-    btnEqual->setToolTip(
-        tr("Count the words, phrases and verses whose value under each method "
-           "equals the text's value under the method chosen in the table"));
-    lblEqual = new QLabel(this);
-    lblEqual->setObjectName(QStringLiteral("lblEqual"));
-    equal_ = new QStandardItemModel(0, 4, this);
-    equal_->setHorizontalHeaderLabels({tr("Method"), tr("Words"), tr("Phrases"), tr("Verses")});
-    auto* sortedEqual = new QSortFilterProxyModel(this);
-    sortedEqual->setSourceModel(equal_);
-    tblEqual = new QTableView(this);
-    tblEqual->setObjectName(QStringLiteral("tblEqual"));
-    tblEqual->setAccessibleName(tr("Equal under other methods"));
-    tblEqual->setModel(sortedEqual);
-    tblEqual->setSortingEnabled(true);
-    tblEqual->sortByColumn(-1, Qt::AscendingOrder);
-    tblEqual->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    tblEqual->verticalHeader()->setVisible(false);
-    tblEqual->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
-    lblEqual->setBuddy(tblEqual);
+    equal_ = new EqualMethodsPanel(this);
+    equal_->setObjectName(QStringLiteral("equal"));
 
     btnUseValue = new QPushButton(this);
     btnUseValue->setObjectName(QStringLiteral("btnUseValue"));
@@ -184,16 +168,13 @@ frmCalculator::frmCalculator(QWidget* parent) : QWidget(parent, Qt::Window) {
     layout->addWidget(lblIgnored);
     layout->addLayout(keypad);
     layout->addLayout(resultsRow);
-    auto* equalRow = new QHBoxLayout;
-    equalRow->addWidget(btnEqual);
-    equalRow->addWidget(lblEqual, 1);
-    layout->addLayout(equalRow);
-    layout->addWidget(tblEqual);
+    layout->addWidget(equal_, 1);
     layout->addWidget(btnUseValue, 0, Qt::AlignRight);
 
     connect(txtHebrew, &QPlainTextEdit::textChanged, this, &frmCalculator::txtHebrew_Change);
     connect(btnUseValue, &QPushButton::clicked, this, &frmCalculator::btnUseValue_Click);
-    connect(btnEqual, &QPushButton::clicked, this, &frmCalculator::btnEqual_Click);
+    connect(equal_, &EqualMethodsPanel::countRequested, this, &frmCalculator::btnEqual_Click);
+    connect(equal_, &EqualMethodsPanel::findRequested, this, &frmCalculator::findRequested);
     txtHebrew_Change();
     resize(900, 760);
 }
@@ -315,43 +296,16 @@ void frmCalculator::showUsedValue() {
 
 void frmCalculator::btnUseValue_Click() { emit valueChosen(usedValue_); }
 
+void frmCalculator::setDataSource(DataSource source) { equal_->setDataSource(std::move(source)); }
+
+void frmCalculator::setExportFolder(const QString& folder) { equal_->setExportFolder(folder); }
+
 void frmCalculator::btnEqual_Click() {
     const QModelIndexList chosen = tblMethods->selectionModel()->selectedRows();
     const int row = chosen.isEmpty() ? static_cast<int>(vellumark::Method::Standard)
                                      : sortedMethods_->mapToSource(chosen.front()).row();
-    const vellumark::Method method = methods_->method(row);
-    const std::int64_t value = methods_->value(row);
-    const QString name = methods_->index(row, 0).data().toString();
-    if (!vellumark::IsSearchMethod(method)) {
-        MessageBox::information(this, tr("%1 is not for searches: choose another method in the "
-                                         "table.")
-                                          .arg(name));
-        return;
-    }
-    if (value <= 0 || !dataSource_) {
-        MessageBox::information(this, tr("Type Hebrew text first: its value is what is counted."));
-        return;
-    }
-    std::vector<vellumark::EqualCounts> counts;
-    try {
-        counts = vellumark::CountEqualValues(*dataSource_(), value, static_cast<int>(wordCount_));
-    } catch (const std::exception& error) {
-        MessageBox::information(this, QString::fromUtf8(error.what()));
-        return;
-    }
-    equal_->setRowCount(0);
-    for (const vellumark::EqualCounts& c : counts) {
-        const std::string_view methodName = vellumark::MethodName(c.method);
-        QList<QStandardItem*> items{new QStandardItem(
-            QString::fromUtf8(methodName.data(), static_cast<qsizetype>(methodName.size())))};
-        for (const long number : {c.words, c.phrases, c.verses}) {
-            auto* item = new QStandardItem;
-            item->setData(QVariant::fromValue<qint64>(number), Qt::DisplayRole);
-            items << item;
-        }
-        equal_->appendRow(items);
-    }
-    const QString phrases = wordCount_ < 2 ? tr("no phrases: the text is one word")
-                                           : tr("phrases of 2 to %1 words").arg(wordCount_);
-    lblEqual->setText(tr("Equal to %1, the value under %2 (%3):").arg(value).arg(name, phrases));
+    std::vector<std::pair<vellumark::Method, std::int64_t>> all;
+    for (int r = 0; r < methods_->rowCount(); ++r)
+        all.emplace_back(methods_->method(r), methods_->value(r));
+    equal_->count(methods_->method(row), methods_->value(row), static_cast<int>(wordCount_), all);
 }

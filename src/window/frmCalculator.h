@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/Gematria.h"
+#include "search/Searches.h"
 
 #include <QWidget>
 
@@ -21,6 +22,7 @@ class QSortFilterProxyModel;
 class QStandardItemModel;
 class WordValuesModel;
 class MethodValuesModel;
+class EqualMethodsPanel;
 
 /// The Gematria Calculator: the words, letters and values of typed or pasted
 /// Hebrew, worked out as the text changes. A window of its own beside the main
@@ -42,11 +44,16 @@ public:
     /// Where "Equal under other methods" takes the program's search data from
     /// (it throws FileError and DataError as SearchData does).
     using DataSource = std::function<std::shared_ptr<const vellumark::SearchData>()>;
-    void setDataSource(DataSource source) { dataSource_ = std::move(source); }
+    void setDataSource(DataSource source);
+    /// Where the matrix's export proposes its file.
+    void setExportFolder(const QString& folder);
 
 signals:
     /// "Use Value": the text's value by the chosen method.
     void valueChosen(std::int64_t value);
+    /// A count of "Equal under other methods" was opened: its hits, phrases
+    /// of 2 to `maxPhraseWords` words.
+    void findRequested(const vellumark::SearchRequest& request, int maxPhraseWords);
 
 private slots:
     void txtHebrew_Change();
@@ -80,10 +87,6 @@ private:
     MethodValuesModel* methods_;
     QPushButton* btnUseValue;
     QSortFilterProxyModel* sortedMethods_;
-    QPushButton* btnEqual;
-    QLabel* lblEqual;
-    QTableView* tblEqual;
-    QStandardItemModel* equal_;
-    DataSource dataSource_;
+    EqualMethodsPanel* equal_;
     std::size_t wordCount_ = 0;
 };

@@ -5,6 +5,7 @@
 #include "search/SearchData.h"
 #include "window/Desktop.h"
 #include "window/MessageBox.h"
+#include "window/MethodList.h"
 #include "window/WindowPlacement.h"
 #include "window/frmVerseView.h"
 #include "window/results/FindInput.h"
@@ -16,6 +17,7 @@
 #include "window/results/ResultsFilter.h"
 #include "window/results/ResultsModel.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
@@ -51,10 +53,6 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, QWidge
     label->setBuddy(buddy);
     buddy->setAccessibleName(QString(text).remove(QLatin1Char('&')));
     return label;
-}
-
-QString Q(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<int>(text.size()));
 }
 
 QTableView* MakeTable(QWidget* parent, const char* name) {
@@ -104,8 +102,11 @@ void frmResults::createControls() {
     drpMeasure->addItem(tr("Letter count"), int(vellumark::kLetterCount));
     lblMeasure = MakeLabel(this, "lblMeasure", tr("Measure:"), drpMeasure);
     drpMethod = Make<QComboBox>(this, "drpMethod");
-    for (vellumark::Method method : vellumark::kMethods)
-        drpMethod->addItem(Q(vellumark::MethodName(method)), static_cast<int>(method));
+    FillSearchMethods(drpMethod);
+    // The field as wide as a method's name; the list as wide as its notes.
+    drpMethod->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    drpMethod->setMinimumContentsLength(22);
+    drpMethod->view()->setMinimumWidth(drpMethod->view()->sizeHintForColumn(0) + 24);
     lblMethod = MakeLabel(this, "lblMethod", tr("Method:"), drpMethod);
     drpScope = Make<QComboBox>(this, "drpScope");
     drpScope->setEditable(true);
@@ -150,6 +151,15 @@ void frmResults::createControls() {
     tblResults->sortByColumn(-1, Qt::AscendingOrder);  // the text's order until a header is clicked
     tblResults->setItemDelegate(new HitDelegate(ResultsModel::Hebrew, tblResults));
     tblResults->setColumnWidth(ResultsModel::Reference, 130);
+    int methodWidth = 0;  // the longest name in full
+    for (vellumark::Method method : vellumark::kMethods) {
+        const std::string_view name = vellumark::MethodName(method);
+        methodWidth =
+            std::max(methodWidth, tblResults->fontMetrics().horizontalAdvance(
+                                      QString::fromUtf8(name.data(), qsizetype(name.size()))));
+    }
+    tblResults->setColumnWidth(ResultsModel::Method, methodWidth + 16);
+    tblResults->setColumnHidden(ResultsModel::Method, true);
     tblResults->setColumnWidth(ResultsModel::Hebrew, 360);
     tblResults->setColumnWidth(ResultsModel::Value, 70);
     tblResults->installEventFilter(this);
@@ -229,7 +239,8 @@ void frmResults::restoreSettings() {
     const QSignalBlocker blockScope(drpScope);
     const QSettings settings;
     auto select = [&settings](QComboBox* list, const char* key) {
-        const int index = list->findData(settings.value(kSettings + QLatin1String(key), -1));
+        const QVariant kept = settings.value(kSettings + QLatin1String(key));
+        const int index = kept.isValid() ? list->findData(kept.toInt()) : -1;
         if (index >= 0) list->setCurrentIndex(index);
     };
     txtFind->setText(settings.value(kSettings + QStringLiteral("/find")).toString());
@@ -299,7 +310,9 @@ void frmResults::findChanged() {
     fields.text = txtFind->text();
     fields.match = match;
     fields.searchType = static_cast<std::int16_t>(drpMeasure->currentData().toInt());
-    fields.method = static_cast<vellumark::Method>(drpMethod->currentData().toInt());
+    const int method = drpMethod->currentData().toInt();
+    fields.allMethods = method == kAllMethodsItem;
+    if (!fields.allMethods) fields.method = static_cast<vellumark::Method>(method);
     fields.scope = drpScope->currentText();
     const vellumark::FindCheck check = vellumark::CheckFind(fields, appPath_);
     lblFindMessage->setText(check.message);
@@ -312,10 +325,10 @@ void frmResults::findChanged() {
     runner_->schedule(check.request);
 }
 
-void frmResults::runSearch(const vellumark::SearchRequest& request) {
+void frmResults::runSearch(const vellumark::SearchRequest& request, int maxPhraseWords) {
     vellumark::SearchRequest withoutReport = request;
     withoutReport.reportName.clear();
-    runner_->runNow(withoutReport);
+    runner_->runNow(withoutReport, maxPhraseWords);
 }
 
 void frmResults::showHits(const vellumark::SearchRequest& request, std::vector<vellumark::Hit> hits,
@@ -334,7 +347,10 @@ void frmResults::showHits(const vellumark::SearchRequest& request, std::vector<v
 void frmResults::showResults(vellumark::ResultSet results) {
     btnOpenReport->setEnabled(!results.reportPath.empty());
     btnExport->setEnabled(!results.rows.empty());
-    btnSaveReport->setEnabled(results.request.value > 0);
+    // A report holds phrases of every length, not the calculator's few.
+    btnSaveReport->setEnabled(results.request.value > 0 && results.maxPhraseWords == 0);
+    tblResults->setColumnHidden(ResultsModel::Method, !results.request.allMethods ||
+                                                          !vellumark::UsesMethod(results.request));
     std::shared_ptr<const vellumark::SearchData> data;
     vellumark::VerseScope whole;
     try {
@@ -371,15 +387,17 @@ void frmResults::shownGroupChanged() {
 QString frmResults::selectedRowsText() const {
     QStringList lines;
     QStringList header;
+    QList<int> columns;
     for (int column = 0; column < ResultsModel::ColumnCount; ++column)
-        header << model_->headerData(column, Qt::Horizontal).toString();
+        if (!tblResults->isColumnHidden(column)) columns << column;
+    for (int column : columns) header << model_->headerData(column, Qt::Horizontal).toString();
     lines << header.join(QLatin1Char('\t'));
     QModelIndexList rows = tblResults->selectionModel()->selectedRows();
     std::sort(rows.begin(), rows.end(),
               [](const QModelIndex& a, const QModelIndex& b) { return a.row() < b.row(); });
     for (const QModelIndex& row : rows) {
         QStringList fields;
-        for (int column = 0; column < ResultsModel::ColumnCount; ++column) {
+        for (int column : columns) {
             // A field holds no tab or line break of its own.
             fields << filter_->index(row.row(), column)
                           .data()
@@ -414,15 +432,6 @@ void frmResults::btnExport_Click() {
 
 void frmResults::btnSaveReport_Click() {
     if (!reportCommand_ || model_->results().request.value <= 0) return;
-    const vellumark::SearchRequest& searched = model_->results().request;
-    if (searched.scope && !searched.scope->name.empty()) {
-        MessageBox::information(
-            this, tr("Save as Report writes a report of the whole text or of a typed range of "
-                     "verses; %1 is neither. Type its verses in Scope, or write the report with "
-                     "vellumark-cli search --scope.")
-                      .arg(QString::fromStdString(searched.scope->name)));
-        return;
-    }
     const QString name = MessageBox::askText(this, tr("Save as Report"), tr("Report Name:"));
     if (name.isNull()) return;
     const vellumark::SearchRequest& request = model_->results().request;
@@ -430,7 +439,9 @@ void frmResults::btnSaveReport_Click() {
     fields.value = std::to_string(request.value);
     fields.reportName = name.toStdString();
     fields.method = request.method;
-    if (request.scope) {
+    if (request.scope && !request.scope->name.empty()) {
+        fields.scope = request.scope;  // a section, book, portion or several parts
+    } else if (request.scope) {
         const vellumark::VerseScope& scope = request.scope->ranges.front();
         auto book = [](std::int16_t number) {
             return std::string(vellumark::kBookNames[static_cast<std::size_t>(number - 1)]);
@@ -444,7 +455,7 @@ void frmResults::btnSaveReport_Click() {
                                              std::to_string(scope.last.chapter),
                                              std::to_string(scope.last.verse)};
     }
-    reportCommand_(fields, request.match, request.searchType);
+    reportCommand_(fields, request.match, request.searchType, request.allMethods);
 }
 
 void frmResults::btnOpenReport_Click() {

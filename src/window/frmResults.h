@@ -38,8 +38,8 @@ class frmResults : public QWidget {
 
 public:
     /// Writes a report as Value Search does, from its fields and the match.
-    using ReportCommand =
-        std::function<void(const vellumark::ValueSearchFields&, vellumark::Match, std::int16_t)>;
+    using ReportCommand = std::function<void(const vellumark::ValueSearchFields&, vellumark::Match,
+                                             std::int16_t, bool allMethods)>;
 
     frmResults(std::string appPath, QWidget* parent = nullptr);
     ~frmResults() override;
@@ -47,8 +47,9 @@ public:
     /// The hits of a search that wrote the report `reportPath` (Open Report opens it).
     void showHits(const vellumark::SearchRequest& request, std::vector<vellumark::Hit> hits,
                   const std::string& reportPath, bool killed);
-    /// Runs `request` without a report and shows its hits.
-    void runSearch(const vellumark::SearchRequest& request);
+    /// Runs `request` without a report and shows its hits; phrases of 2 to
+    /// `maxPhraseWords` words only, when that is set.
+    void runSearch(const vellumark::SearchRequest& request, int maxPhraseWords = 0);
     /// Where the search data comes from (by default the window's own, read once
     /// and kept); it may throw FileError and DataError.
     void setDataSource(std::function<std::shared_ptr<const vellumark::SearchData>()> source);

@@ -7,10 +7,11 @@
 #include "data/RecordFiles.h"
 #include "window/MessageBox.h"
 #include "window/MethodList.h"
+#include "window/ScopeList.h"
 #include "window/frmCalculator.h"
 #include "window/frmResults.h"
+#include "window/frmStatistics.h"
 
-#include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFocusEvent>
@@ -79,7 +80,10 @@ QFrame* MakeLine(QWidget* parent, const char* name) {
 }  // namespace
 
 frmVellumark::frmVellumark(std::string appPath, QWidget* parent)
-    : QWidget(parent), strAppPath(std::move(appPath)), searchData_(strAppPath) {
+    : QWidget(parent),
+      strAppPath(std::move(appPath)),
+      searchData_(strAppPath),
+      readData_(strAppPath, vellumark::Reading::Read) {
     setObjectName(QStringLiteral("frmVellumark"));
     setWindowTitle(MessageBox::kAppTitle);
     body_ = new QWidget(this);
@@ -129,10 +133,18 @@ void frmVellumark::createControls() {
         measure->setEnabled(false);
 
     drpMethod = Make<QComboBox>(body_, "drpMethod");
-    FillSearchMethods(drpMethod);
+    FillSearchMethods(drpMethod, true);
     lblMethod = MakeLabel(body_, "lblMethod", tr("Method:"), drpMethod);
-    chkWithinRange = Make<QCheckBox>(body_, "chkWithinRange", tr("Search only within the range"));
-    chkWithinRange->setFont(BoldSans());
+    drpText = Make<QComboBox>(body_, "drpText");
+    drpText->addItem(tr("Written (ketiv)"), static_cast<int>(vellumark::Reading::Written));
+    drpText->addItem(tr("Read (qere)"), static_cast<int>(vellumark::Reading::Read));
+    lblText = MakeLabel(body_, "lblText", tr("Text:"), drpText);
+    drpScope = Make<QComboBox>(body_, "drpScope");
+    scopes_ = FillScopes(drpScope);
+    drpScope->setToolTip(
+        tr("What Value Search searches. Range Totals adds up the range below, or the verses of "
+           "a section, book or portion chosen here."));
+    lblScope = MakeLabel(body_, "lblScope", tr("Scope:"), drpScope);
 
     btnReportFilter = Make<QPushButton>(body_, "btnReportFilter", tr("Report Filter"));
     txtReportFilter = MakeTextBox(body_, "txtReportFilter");
@@ -219,6 +231,17 @@ void frmVellumark::createControls() {
     connect(btnShowResults, &QPushButton::clicked, this, &frmVellumark::btnShowResults_Click);
     connect(drpMethod, &QComboBox::currentIndexChanged, this, &frmVellumark::drpMethod_Change);
     drpMethod_Change();
+    connect(drpScope, &QComboBox::currentIndexChanged, this, &frmVellumark::drpScope_Change);
+    // Data built before the read text existed has no Data/Qere.
+    if (!vellumark::HasReadText(strAppPath)) {
+        drpText->setEnabled(false);
+        drpText->setToolTip(QString::fromUtf8(vellumark::kNoReadText));
+        lblText->setToolTip(drpText->toolTip());
+    } else {
+        drpText->setToolTip(
+            tr("The text that Value Search, Range Totals and the calculator's "
+               "Equal under other methods count"));
+    }
     // Return runs the command of the row the field is in.
     for (QLineEdit* box : {txtValue, txtReportName})
         connect(box, &QLineEdit::returnPressed, this, &frmVellumark::btnValueSearch_Click);
@@ -247,7 +270,7 @@ void frmVellumark::createControls() {
 void frmVellumark::placeControls() {
     // At 96 DPI the menu bar and this body stay within 700 pixels, so that the
     // window fits a 1366x768 screen under a title bar and a panel.
-    body_->setFixedSize(671, 656);
+    body_->setFixedSize(671, 662);
     // Rows 1 and 2: value, report name, the search button and the header.
     lblValue->setGeometry(16, 6, 160, 20);
     txtValue->setGeometry(16, 26, 160, 26);
@@ -257,35 +280,39 @@ void frmVellumark::placeControls() {
     lblReportHeader->setGeometry(200, 58, 200, 20);
     txtReportHeader->setGeometry(200, 78, 455, 56);
 
-    // Row 3: the search options inside the rectangle of Line2 to Line5.
+    // Row 3: the search options inside the rectangle of Line2 to Line5, then
+    // the method, the text and the scope.
     Line2->setGeometry(16, 144, 639, 1);
-    Line3->setGeometry(654, 144, 1, 188);
-    Line4->setGeometry(16, 331, 639, 1);
-    Line5->setGeometry(16, 144, 1, 188);
+    Line3->setGeometry(654, 144, 1, 194);
+    Line4->setGeometry(16, 337, 639, 1);
+    Line5->setGeometry(16, 144, 1, 194);
     lblSearchType->setGeometry(28, 156, 120, 20);
-    Frame1->setGeometry(160, 150, 480, 44);
-    radWordMatch->setGeometry(14, 10, 200, 26);
-    radLineMatch->setGeometry(240, 10, 200, 26);
-    Frame2->setGeometry(160, 196, 480, 44);
-    radWordCount->setGeometry(14, 10, 140, 26);
-    radLetterCount->setGeometry(170, 10, 150, 26);
-    radGematria->setGeometry(340, 10, 130, 26);
-    Frame3->setGeometry(160, 242, 480, 44);
-    radMatchSingle->setGeometry(14, 10, 200, 26);
-    radMatchMultiple->setGeometry(240, 10, 200, 26);
-    lblMethod->setGeometry(28, 297, 120, 22);
-    drpMethod->setGeometry(160, 294, 230, 28);
-    chkWithinRange->setGeometry(410, 295, 240, 26);
+    Frame1->setGeometry(160, 149, 480, 38);
+    radWordMatch->setGeometry(14, 6, 200, 26);
+    radLineMatch->setGeometry(240, 6, 200, 26);
+    Frame2->setGeometry(160, 189, 480, 38);
+    radWordCount->setGeometry(14, 6, 140, 26);
+    radLetterCount->setGeometry(170, 6, 150, 26);
+    radGematria->setGeometry(340, 6, 130, 26);
+    Frame3->setGeometry(160, 229, 480, 38);
+    radMatchSingle->setGeometry(14, 6, 200, 26);
+    radMatchMultiple->setGeometry(240, 6, 200, 26);
+    lblMethod->setGeometry(28, 274, 120, 22);
+    drpMethod->setGeometry(160, 271, 230, 28);
+    lblText->setGeometry(405, 274, 50, 22);
+    drpText->setGeometry(455, 271, 185, 28);
+    lblScope->setGeometry(28, 306, 120, 22);
+    drpScope->setGeometry(160, 303, 480, 28);
 
     // Row 4: the report filter.
-    btnReportFilter->setGeometry(16, 340, 160, 34);
-    lblFilterText->setGeometry(200, 346, 100, 22);
-    txtReportFilter->setGeometry(300, 344, 355, 26);
+    btnReportFilter->setGeometry(16, 346, 160, 34);
+    lblFilterText->setGeometry(200, 352, 100, 22);
+    txtReportFilter->setGeometry(300, 350, 355, 26);
 
     // Row 5: the separator; row 6: the verse range.
-    Line1->setGeometry(8, 384, 655, 2);
-    const int startRow = 394;
-    const int endRow = 428;
+    Line1->setGeometry(8, 390, 655, 2);
+    const int startRow = 400;
+    const int endRow = 434;
     const struct {
         QLabel* bookLabel;
         QComboBox* book;
@@ -308,36 +335,37 @@ void frmVellumark::placeControls() {
     }
 
     // Row 7: the totals, and below them the total by the chosen method.
-    btnRangeTotals->setGeometry(16, 486, 160, 34);
-    lblWordCount->setGeometry(200, 468, 120, 22);
-    txtWordCount->setGeometry(320, 466, 100, 26);
-    lblLetterCount->setGeometry(435, 468, 120, 22);
-    txtLetterCount->setGeometry(555, 466, 100, 26);
-    lblGematria->setGeometry(200, 498, 120, 22);
-    txtGematria->setGeometry(320, 496, 100, 26);
-    lblAltGematria->setGeometry(435, 498, 120, 22);
-    txtAltGematria->setGeometry(555, 496, 100, 26);
-    lblMethodTotal->setGeometry(200, 528, 235, 22);
-    txtMethodTotal->setGeometry(435, 526, 220, 26);
+    btnRangeTotals->setGeometry(16, 492, 160, 34);
+    lblWordCount->setGeometry(200, 474, 120, 22);
+    txtWordCount->setGeometry(320, 472, 100, 26);
+    lblLetterCount->setGeometry(435, 474, 120, 22);
+    txtLetterCount->setGeometry(555, 472, 100, 26);
+    lblGematria->setGeometry(200, 504, 120, 22);
+    txtGematria->setGeometry(320, 502, 100, 26);
+    lblAltGematria->setGeometry(435, 504, 120, 22);
+    txtAltGematria->setGeometry(555, 502, 100, 26);
+    lblMethodTotal->setGeometry(200, 534, 235, 22);
+    txtMethodTotal->setGeometry(435, 532, 220, 26);
 
     // Row 8: Kill Process, the progress bar and the label over its right half.
-    btnKill->setGeometry(16, 564, 160, 34);
-    prgProgress->setGeometry(200, 568, 455, 26);
-    lblProcessing->setGeometry(430, 564, 225, 34);
+    btnKill->setGeometry(16, 570, 160, 34);
+    prgProgress->setGeometry(200, 574, 455, 26);
+    lblProcessing->setGeometry(430, 570, 225, 34);
 
     // Row 9: what the last command did, the Results window and the report.
-    lblStatus->setGeometry(16, 610, 300, 34);
-    btnShowResults->setGeometry(325, 610, 160, 34);
-    btnOpenReport->setGeometry(495, 610, 160, 34);
+    lblStatus->setGeometry(16, 616, 300, 34);
+    btnShowResults->setGeometry(325, 616, 160, 34);
+    btnOpenReport->setGeometry(495, 616, 160, 34);
 }
 
 void frmVellumark::setTabOrder() {
-    const QWidget* order[] = {
-        txtValue,         txtReportName,   txtReportHeader, btnValueSearch,  radWordMatch,
-        radLineMatch,     radWordCount,    radLetterCount,  radGematria,     radMatchSingle,
-        radMatchMultiple, drpMethod,       chkWithinRange,  btnReportFilter, txtReportFilter,
-        drpStartBook,     txtStartChapter, txtStartVerse,   drpEndBook,      txtEndChapter,
-        txtEndVerse,      btnRangeTotals,  btnKill,         btnShowResults,  btnOpenReport};
+    const QWidget* order[] = {txtValue,       txtReportName,   txtReportHeader,  btnValueSearch,
+                              radWordMatch,   radLineMatch,    radWordCount,     radLetterCount,
+                              radGematria,    radMatchSingle,  radMatchMultiple, drpMethod,
+                              drpText,        drpScope,        btnReportFilter,  txtReportFilter,
+                              drpStartBook,   txtStartChapter, txtStartVerse,    drpEndBook,
+                              txtEndChapter,  txtEndVerse,     btnRangeTotals,   btnKill,
+                              btnShowResults, btnOpenReport};
     for (std::size_t i = 0; i + 1 < std::size(order); ++i)
         QWidget::setTabOrder(const_cast<QWidget*>(order[i]), const_cast<QWidget*>(order[i + 1]));
     txtValue->setFocus();
@@ -429,6 +457,31 @@ void frmVellumark::drpMethod_Change() {
     if (calculator_) calculator_->setMethod(method);
 }
 
+void frmVellumark::drpScope_Change() {
+    // A named scope brings its own verses: the range fields are not used then.
+    const bool rangeUsed = namedScope() == nullptr;
+    for (QWidget* field :
+         {static_cast<QWidget*>(drpStartBook), static_cast<QWidget*>(drpEndBook),
+          static_cast<QWidget*>(txtStartChapter), static_cast<QWidget*>(txtStartVerse),
+          static_cast<QWidget*>(txtEndChapter), static_cast<QWidget*>(txtEndVerse)})
+        field->setEnabled(rangeUsed);
+}
+
+const vellumark::Scope* frmVellumark::namedScope() const {
+    const int item = drpScope->currentData().toInt();
+    if (item < 0 || item >= static_cast<int>(scopes_.size())) return nullptr;
+    return &scopes_[static_cast<std::size_t>(item)];
+}
+
+vellumark::Reading frmVellumark::reading() const {
+    return drpText->isEnabled() ? static_cast<vellumark::Reading>(drpText->currentData().toInt())
+                                : vellumark::Reading::Written;
+}
+
+vellumark::SearchDataCache& frmVellumark::searchData(vellumark::Reading reading) {
+    return reading == vellumark::Reading::Read ? readData_ : searchData_;
+}
+
 void frmVellumark::closeEvent(QCloseEvent* event) {
     if (searchRunning_) {
         // Stop the search as Kill Process would; the window closes once its
@@ -440,5 +493,6 @@ void frmVellumark::closeEvent(QCloseEvent* event) {
     }
     if (calculator_) calculator_->close();
     if (results_) results_->close();
+    if (statistics_) statistics_->close();
     event->accept();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/Scope.h"
 #include "search/SearchDataCache.h"
 
 #include <QWidget>
@@ -7,8 +8,8 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
-class QCheckBox;
 class QComboBox;
 class QFrame;
 class QGroupBox;
@@ -21,6 +22,7 @@ class QPushButton;
 class QRadioButton;
 class frmCalculator;
 class frmResults;
+class frmStatistics;
 
 namespace vellumark {
 enum class Match;
@@ -70,6 +72,8 @@ private slots:
     void mnuOpenReport_Click();
     void mnuOpenReportFolder_Click();
     void mnuCalculator_Click();
+    void mnuStatistics_Click();
+    void drpScope_Change();
     void mnuSources_Click();
     void mnuAbout_Click();
 
@@ -87,10 +91,18 @@ private:
     void valueSearch(const vellumark::ValueSearchFields& fields, vellumark::Match match,
                      std::int16_t searchType, bool allMethods = false);
     void runSearch(vellumark::SearchRequest request);
-    /// The search data, read once and kept while the data files stay as they
-    /// were; none when they cannot be read whole (a search then reads them
-    /// itself and reports what is wrong).
-    std::shared_ptr<const vellumark::SearchData> loadedSearchData();
+    /// The search data of a reading, read once and kept while the data files
+    /// stay as they were; none when they cannot be read whole (a search then
+    /// reads them itself and reports what is wrong).
+    std::shared_ptr<const vellumark::SearchData> loadedSearchData(vellumark::Reading reading);
+    /// The reading chosen under Text.
+    vellumark::Reading reading() const;
+    /// The cache of a reading's search data.
+    vellumark::SearchDataCache& searchData(vellumark::Reading reading);
+    /// The named scope chosen under Scope; none for Whole text and The range below.
+    const vellumark::Scope* namedScope() const;
+    /// Range Totals of the named scope chosen under Scope.
+    void namedScopeTotals(const vellumark::Scope& scope);
     void hideSearchProgress();
     /// The Start and End fields as typed.
     vellumark::RangeInput rangeInput() const;
@@ -105,6 +117,8 @@ private:
 
     std::string strAppPath;
     vellumark::SearchDataCache searchData_;
+    vellumark::SearchDataCache readData_;   ///< the read text's (Data/Qere)
+    std::vector<vellumark::Scope> scopes_;  ///< the named entries of Scope
     bool boolKill = false;
     bool searchRunning_ = false;
     bool closeAfterSearch_ = false;
@@ -113,6 +127,7 @@ private:
     std::unique_ptr<vellumark::SearchRequest> statusSearch_;
     frmCalculator* calculator_ = nullptr;
     frmResults* results_ = nullptr;
+    frmStatistics* statistics_ = nullptr;
 
     QMenuBar* mnuBar;
     /// Holds every control below the menu bar, at the places they always had.
@@ -138,7 +153,10 @@ private:
     QRadioButton* radMatchMultiple;
     QLabel* lblMethod;
     QComboBox* drpMethod;
-    QCheckBox* chkWithinRange;
+    QLabel* lblText;
+    QComboBox* drpText;
+    QLabel* lblScope;
+    QComboBox* drpScope;
     QPushButton* btnReportFilter;
     QLabel* lblFilterText;
     QLineEdit* txtReportFilter;

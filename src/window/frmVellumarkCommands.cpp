@@ -10,10 +10,10 @@
 #include "totals/RangeTotals.h"
 #include "window/MessageBox.h"
 #include "window/MethodList.h"
+#include "window/ScopeList.h"
 #include "window/frmResults.h"
 
 #include <QApplication>
-#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -53,6 +53,11 @@ private:
     vellumark::HitSink& sink_;
     std::vector<vellumark::Hit>& hits_;
 };
+
+/// ", read text (qere)" after the status line of a command on the read text.
+QString ReadingShown(vellumark::Reading reading) {
+    return reading == vellumark::Reading::Read ? QStringLiteral(", read text (qere)") : QString();
+}
 
 const char* const kSearchRunning =
     "A Multiple Match search is still running. Wait until it has finished, or click "
@@ -96,7 +101,12 @@ void frmVellumark::btnValueSearch_Click() {
     const int method = drpMethod->currentData().toInt();
     const bool allMethods = method == kAllMethodsItem;
     if (!allMethods) fields.method = static_cast<vellumark::Method>(method);
-    if (chkWithinRange->isChecked()) fields.range = rangeInput();
+    if (drpScope->currentData().toInt() == kRangeBelowItem) {
+        fields.range = rangeInput();
+    } else if (const vellumark::Scope* scope = namedScope()) {
+        fields.scope = *scope;
+    }
+    fields.reading = reading();
     const bool single = radMatchSingle->isChecked();
     if (radWordMatch->isChecked()) {
         valueSearch(fields, single ? vellumark::Match::Words : vellumark::Match::Phrases,
@@ -141,7 +151,7 @@ void frmVellumark::runSearch(vellumark::SearchRequest request) {
     vellumark::SearchResult result;
     std::vector<vellumark::Hit> hits;
     try {
-        const std::shared_ptr<const vellumark::SearchData> data = loadedSearchData();
+        const std::shared_ptr<const vellumark::SearchData> data = loadedSearchData(request.reading);
         if (data) {
             vellumark::HtmlReport report(request, data->texts());
             KeepingSink kept(report, hits);
@@ -185,9 +195,10 @@ void frmVellumark::runSearch(vellumark::SearchRequest request) {
     MessageBox::information(this, QStringLiteral("Done"));
 }
 
-std::shared_ptr<const vellumark::SearchData> frmVellumark::loadedSearchData() {
+std::shared_ptr<const vellumark::SearchData> frmVellumark::loadedSearchData(
+    vellumark::Reading reading) {
     try {
-        return searchData_.get();
+        return searchData(reading).get();
     } catch (const std::exception&) {
         return nullptr;
     }
@@ -211,8 +222,13 @@ vellumark::RangeInput frmVellumark::rangeInput() const {
 }
 
 void frmVellumark::btnRangeTotals_Click() {
+    if (const vellumark::Scope* scope = namedScope()) {
+        namedScopeTotals(*scope);
+        return;
+    }
     const vellumark::RangeInput range = rangeInput();
-    const std::string path = vellumark::DataPath(strAppPath, vellumark::kLineDataFile);
+    const vellumark::Reading text = reading();
+    const std::string path = vellumark::TextPath(strAppPath, text, vellumark::kLineDataFile);
     QLineEdit* const boxes[] = {txtWordCount, txtLetterCount, txtGematria, txtAltGematria};
     try {
         const vellumark::RangeCheck check = vellumark::ValidateRange(range, path);
@@ -230,7 +246,7 @@ void frmVellumark::btnRangeTotals_Click() {
         const auto method = static_cast<vellumark::Method>(item);
         if (item != kAllMethodsItem && method != vellumark::Method::StandardAndFinal) {
             txtMethodTotal->setText(QString::number(vellumark::CalculateMethodTotal(
-                strAppPath, vellumark::ScopeOf(range, check), method)));
+                strAppPath, vellumark::ScopeOf(range, check), method, text)));
         }
         showStatus(tr("Range Totals of %1 %2:%3 to %4 %5:%6")
                        .arg(Q(range.startBookName))
@@ -238,7 +254,32 @@ void frmVellumark::btnRangeTotals_Click() {
                        .arg(check.startVerse)
                        .arg(Q(range.endBookName))
                        .arg(check.endChapter)
-                       .arg(check.endVerse));
+                       .arg(check.endVerse) +
+                   ReadingShown(text));
+    } catch (const std::exception& error) {
+        for (QLineEdit* box : boxes) box->clear();
+        txtMethodTotal->clear();
+        showStatus(tr("Range Totals could not be computed"));
+        MessageBox::information(
+            this, tr("The range totals could not be computed:\n%1").arg(Q(error.what())));
+    }
+}
+
+void frmVellumark::namedScopeTotals(const vellumark::Scope& scope) {
+    QLineEdit* const boxes[] = {txtWordCount, txtLetterCount, txtGematria, txtAltGematria};
+    const int item = drpMethod->currentData().toInt();
+    const auto method = item == kAllMethodsItem ? vellumark::Method::StandardAndFinal
+                                                : static_cast<vellumark::Method>(item);
+    const vellumark::Reading text = reading();
+    try {
+        const vellumark::ScopeTotals totals =
+            vellumark::CalculateScopeTotals(strAppPath, text, scope.ranges, method);
+        const std::int32_t values[] = {totals.totals.words, totals.totals.letters,
+                                       totals.totals.gematria, totals.totals.altGematria};
+        for (int k = 0; k < 4; ++k) boxes[k]->setText(QString::number(values[k]));
+        if (method != vellumark::Method::StandardAndFinal)
+            txtMethodTotal->setText(QString::number(totals.methodTotal));
+        showStatus(tr("Range Totals of %1").arg(Q(scope.name)) + ReadingShown(text));
     } catch (const std::exception& error) {
         for (QLineEdit* box : boxes) box->clear();
         txtMethodTotal->clear();

@@ -10,6 +10,7 @@
 #include "window/WindowPlacement.h"
 #include "window/frmCalculator.h"
 #include "window/frmResults.h"
+#include "window/frmStatistics.h"
 
 #include <QComboBox>
 #include <QFile>
@@ -53,6 +54,7 @@ void frmVellumark::createMenus() {
            QKeySequence(tr("Ctrl+G")));
     action(tools, "mnuResults", tr("Results"), &frmVellumark::btnShowResults_Click,
            QKeySequence(tr("Ctrl+R")));
+    action(tools, "mnuStatistics", tr("Text Statistics"), &frmVellumark::mnuStatistics_Click);
     QMenu* help = mnuBar->addMenu(tr("&Help"));
     action(help, "mnuSources", tr("Sources and Counting Rules"), &frmVellumark::mnuSources_Click);
     action(help, "mnuAbout", tr("About Vellumark"), &frmVellumark::mnuAbout_Click);
@@ -98,10 +100,15 @@ frmResults* frmVellumark::results() {
     if (!results_) {
         results_ = new frmResults(strAppPath, this);
         // One copy of the data for the two windows' searches.
-        results_->setDataSource([this] { return searchData_.get(); });
-        results_->setReportCommand(
-            [this](const vellumark::ValueSearchFields& fields, vellumark::Match match,
-                   std::int16_t searchType) { valueSearch(fields, match, searchType); });
+        results_->setDataSource([this] { return searchData(reading()).get(); });
+        results_->setReportCommand([this](const vellumark::ValueSearchFields& fields,
+                                          vellumark::Match match, std::int16_t searchType,
+                                          bool allMethods) {
+            // The rows came from the text chosen under Text: so does the report.
+            vellumark::ValueSearchFields chosen = fields;
+            chosen.reading = reading();
+            valueSearch(chosen, match, searchType, allMethods);
+        });
     }
     return results_;
 }
@@ -128,7 +135,14 @@ void frmVellumark::mnuSources_Click() {
 void frmVellumark::mnuCalculator_Click() {
     if (!calculator_) {
         calculator_ = new frmCalculator(this);
-        calculator_->setDataSource([this] { return searchData_.get(); });
+        // Equal under other methods counts the text chosen under Text.
+        calculator_->setDataSource([this] { return searchData(reading()).get(); });
+        calculator_->setExportFolder(LocalName(vellumark::ReportFolder(strAppPath)));
+        connect(calculator_, &frmCalculator::findRequested, this,
+                [this](const vellumark::SearchRequest& request, int maxPhraseWords) {
+                    results()->runSearch(request, maxPhraseWords);
+                    btnShowResults_Click();
+                });
         connect(calculator_, &frmCalculator::valueChosen, this, [this](std::int64_t value) {
             txtValue->setText(QString::number(value));
             activateWindow();
@@ -146,6 +160,21 @@ void frmVellumark::mnuCalculator_Click() {
     calculator_->show();
     calculator_->raise();
     calculator_->activateWindow();
+}
+
+void frmVellumark::mnuStatistics_Click() {
+    if (!statistics_) {
+        statistics_ = new frmStatistics(strAppPath, this);
+        statistics_->setDataSource(
+            [this](vellumark::Reading text) { return searchData(text).get(); });
+        const int item = drpMethod->currentData().toInt();
+        statistics_->setChoice(reading(), item == kAllMethodsItem
+                                              ? vellumark::Method::StandardAndFinal
+                                              : static_cast<vellumark::Method>(item));
+    }
+    statistics_->show();
+    statistics_->raise();
+    statistics_->activateWindow();
 }
 
 void frmVellumark::mnuAbout_Click() {

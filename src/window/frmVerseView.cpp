@@ -84,6 +84,8 @@ void frmVerseView::setData(std::shared_ptr<const vellumark::SearchData> data) {
 void frmVerseView::showHit(int row) {
     if (row < 0 || row >= shown_.rowCount() || !data_) return;
     row_ = row;
+    btnPrevious->show();
+    btnNext->show();
     btnPrevious->setEnabled(row > 0);
     btnNext->setEnabled(row + 1 < shown_.rowCount());
     const int source = shown_.mapToSource(shown_.index(row, 0)).row();
@@ -93,7 +95,7 @@ void frmVerseView::showHit(int row) {
     // The hit's value by the search's method (or measure).
     QString value;
     if (vellumark::UsesMethod(request)) {
-        vellumark::Method counted = request.method;
+        vellumark::Method counted = hit.method;  // All methods: the hit's own
         if (counted == vellumark::Method::StandardAndFinal)
             counted = hit.alternate ? vellumark::Method::Final : vellumark::Method::Standard;
         const std::int64_t sum =
@@ -108,13 +110,32 @@ void frmVerseView::showHit(int row) {
                               .arg(Q(vellumark::RowReference(hit)), value, Grouped(row + 1),
                                    Grouped(shown_.rowCount())));
 
-    // The chapter, widened to at least five verses on each side of the hit.
-    const std::vector<vellumark::VerseId>& ids = data_->ids();
     const std::optional<std::size_t> found = data_->find(hit.verse);
     if (!found) return;
-    const std::size_t at = *found;
     const std::size_t hitLast =
-        std::min(ids.size() - 1, at + static_cast<std::size_t>(hit.furtherVerses));
+        std::min(data_->ids().size() - 1, *found + static_cast<std::size_t>(hit.furtherVerses));
+    const QList<int> matched =
+        model_.data(model_.index(source, ResultsModel::Hebrew), ResultsModel::MatchedWordsRole)
+            .value<QList<int>>();
+    showContext(*found, hitLast, matched, 0);
+}
+
+void frmVerseView::showPlace(const vellumark::VerseId& verse, int word, int letter,
+                             const QString& title) {
+    if (!data_) return;
+    const std::optional<std::size_t> found = data_->find(verse);
+    if (!found) return;
+    row_ = -1;
+    btnPrevious->hide();
+    btnNext->hide();
+    lblReference->setText(title);
+    showContext(*found, *found, word > 0 ? QList<int>{word - 1} : QList<int>{}, letter);
+}
+
+void frmVerseView::showContext(std::size_t at, std::size_t hitLast, const QList<int>& matched,
+                               int letter) {
+    // The chapter, widened to at least five verses on each side of the hit.
+    const std::vector<vellumark::VerseId>& ids = data_->ids();
     auto sameChapter = [&](std::size_t k) {
         return ids[k].book == ids[at].book && ids[k].chapter == ids[at].chapter;
     };
@@ -127,9 +148,6 @@ void frmVerseView::showHit(int row) {
         ++last;
     last = std::max(last, std::min(ids.size() - 1, hitLast + kAround));
 
-    const QList<int> matched =
-        model_.data(model_.index(source, ResultsModel::Hebrew), ResultsModel::MatchedWordsRole)
-            .value<QList<int>>();
     QString html;
     references_.clear();
     try {
@@ -142,9 +160,17 @@ void frmVerseView::showHit(int row) {
             for (int w = 0; w < words.size(); ++w) {
                 const bool marked = inHit && (matched.isEmpty() || matched.contains(w));
                 if (w > 0) hebrew += QLatin1Char(' ');
+                QString shown = words[w].toHtmlEscaped();
+                // One letter of a marked word: the letters are single characters.
+                if (marked && letter > 0 && matched.size() == 1 && letter <= words[w].size()) {
+                    shown = words[w].left(letter - 1) +
+                            QStringLiteral("<span style=\"color:#c62828\"><u>") +
+                            words[w].mid(letter - 1, 1) + QStringLiteral("</u></span>") +
+                            words[w].mid(letter);
+                }
                 hebrew += marked ? QStringLiteral("<b style=\"background-color:#ffe082\">") +
-                                       words[w].toHtmlEscaped() + QStringLiteral("</b>")
-                                 : words[w].toHtmlEscaped();
+                                       shown + QStringLiteral("</b>")
+                                 : shown;
             }
             const QString reference = Reference(ids[k]);
             references_ << reference;

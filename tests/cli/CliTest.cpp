@@ -548,6 +548,20 @@ TEST(CliMethodTest, methodAndRange) {
                  R"j({"table": [{"scope": "Genesis", "verses": 2, "gematria": 59}],
                      "scope": {"scope": "Genesis 1:2", "letters": 2, "gematria": 13,
                                "middle_letter": "1 (Gen 1:2, word 1, letter 1) and 2 (Gen 1:2, word 1, letter 2)"}})j");
+    // The published figures: beside the text's own counts, after them in the text format.
+    const std::string text =
+        RunCli({"stats", "--app-folder", app.path(), "--scope", "Gen 1:2"}).out;
+    EXPECT_TRUE(
+        text.ends_with("\nPublished figures (see Sources and Counting Rules):\n"
+                       "Genesis: 1534 verses in the traditional division (here 2)\n"
+                       "Exodus: 1209 verses in the traditional division (here 0)\n"
+                       "Leviticus: 859 verses in the traditional division (here 0)\n"
+                       "Numbers: 1288 verses in the traditional division (here 0)\n"
+                       "Deuteronomy: 955 verses in the traditional division (here 0)\n"
+                       "Torah: 5845 verses in the traditional division (here 2); 304805 "
+                       "letters in the printed editions, 304850 in the Leningrad Codex "
+                       "(here 6)\n"))
+        << text;
 }
 
 // An installed program (a copy beside share/vellumark/Data): its help and its
@@ -571,6 +585,11 @@ TEST(CliInstalledTest, helpAndUsageErrorsMakeNothing) {
     };
     EXPECT_EQ(run("bogus"), 2);
     EXPECT_EQ(run("search --value"), 2);
+    // Input refused before the folders would be made, for each command that makes them.
+    for (const char* refused :
+         {"search --match words --value 1x", "search --match words --value 1 --scope Exodsu",
+          "totals --range Gen", "stats --scope Exodsu", "filter --report missing --text x"})
+        EXPECT_EQ(run(refused), 2) << refused;
     EXPECT_EQ(run("--help"), 0);
     EXPECT_NE(ReadFile(root.file("out"))
                   .find("Reports go to " + home + "/Documents/Vellumark/Report/. " + home +

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <set>
 
@@ -245,6 +246,65 @@ TEST_F(MethodScopeTest, equalValues_countedPerMethod) {
     EXPECT_EQ(counts(601, 2, Method::StandardAndFinal), (std::vector<long>{2, 0, 1}));
     EXPECT_EQ(counts(41, 2, Method::Atbash), (std::vector<long>{2, 0, 0}));  // ית twice
     EXPECT_EQ(counts(41, 2, Method::IntegralReduced), std::vector<long>{});
+}
+
+/// Counts what the calculator counts: the matched words, the phrases of 2 to `maxWords`
+/// words, the verses.
+class EqualSink : public HitSink {
+public:
+    EqualSink(Match match, int maxWords) : match_(match), maxWords_(maxWords) {}
+    void add(const vellumark::Hit& hit) override {
+        if (match_ == Match::Words)
+            count +=
+                static_cast<long>(hit.wordCount - std::count(hit.marks.begin(),
+                                                             hit.marks.begin() + hit.wordCount, 0));
+        else
+            count += match_ != Match::Phrases ||
+                     (hit.lastWord > hit.firstWord && hit.lastWord - hit.firstWord < maxWords_);
+    }
+    long count = 0;
+
+private:
+    Match match_;
+    int maxWords_;
+};
+
+// The calculator's counts are what the searches find, under every search method and for
+// every value a word, phrase or verse has; the matrix's words are the same counts.
+TEST_F(MethodScopeTest, equalValues_matchTheSearches) {
+    const SearchData data(dir.path());
+    const std::vector<std::vector<std::string>> verses = {{"אם", "ית"}, {"כל"},      {"ד", "ק"},
+                                                          {"ית", "ד"},  {"כל", "ד"}, {"אם"}};
+    std::set<std::int64_t> values;
+    for (Method method : {Method::Standard, Method::Final, Method::Ordinal, Method::Cubes})
+        for (const auto& verse : verses)
+            for (std::size_t i = 0; i < verse.size(); ++i)
+                for (std::size_t j = i + 1; j <= verse.size(); ++j)
+                    values.insert(WordsValue({verse.begin() + i, verse.begin() + j}, method));
+    for (std::int64_t value : values) {
+        for (int maxWords : {1, 2}) {
+            const std::vector<EqualCounts> counts = CountEqualValues(data, value, maxWords);
+            const EqualWordsMatrix matrix = CountEqualWords(data, {{Method::Standard, value}});
+            for (std::size_t m = 0; m < counts.size(); ++m) {
+                SCOPED_TRACE(std::string(MethodName(counts[m].method)) + " " +
+                             std::to_string(value) + " " + std::to_string(maxWords));
+                const long expected[] = {counts[m].words, counts[m].phrases, counts[m].verses};
+                const Match matches[] = {Match::Words, Match::Phrases, Match::Verses};
+                for (int k = 0; k < 3; ++k) {
+                    EqualSink sink(matches[k], maxWords);
+                    SearchRequest request;
+                    request.value = static_cast<std::int32_t>(value);
+                    request.match = matches[k];
+                    request.method = counts[m].method;
+                    RunSearch(request, data, sink, progress);
+                    EXPECT_EQ(sink.count, expected[k]) << "match " << k;
+                }
+                EXPECT_EQ(matrix.counts[0][m], counts[m].words);
+            }
+        }
+    }
+    EXPECT_EQ(EqualWordsCsv(CountEqualWords(data, {{Method::IntegralReduced, 5}})).substr(0, 50),
+              "method,value,standard-final,standard,final,ordinal");
 }
 
 TEST_F(MethodScopeTest, textOrScopeNotAgreeing_isADataErrorAndKeepsTheReport) {

@@ -1,10 +1,13 @@
 #include "data/Errors.h"
+#include "data/Scope.h"
 #include "data/VerseRecordFile.h"
 #include "support/Fixtures.h"
 #include "totals/RangeTotals.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+
+#include <filesystem>
 
 using namespace vellumark;
 using namespace testing_support;
@@ -120,6 +123,35 @@ TEST(MethodTotals, eachMethodOverARange) {
                           "with vellumark-data."));
     EXPECT_EQ(CalculateMethodTotal(dir.path(), one, Method::Final), 50)
         << "the records' values need no text";
+}
+
+/// A named scope: Gen 1:1 and the whole of Exodus (open at its end), in either
+/// reading; the read text's files are those of Data/Qere.
+TEST(MethodTotals, namedScopeInEitherReading) {
+    TempDir dir;
+    WriteHebrewAppFolder(dir.path(),
+                         {{1, 1, 1, "אם ית", ""}, {1, 1, 2, "כל", ""}, {2, 1, 1, "ב", ""}});
+    WriteHebrewAppFolder(dir.file("read"),
+                         {{1, 1, 1, "אם", ""}, {1, 1, 2, "כל", ""}, {2, 1, 1, "ב ג", ""}});
+    std::filesystem::create_directory(dir.file("Data/Qere"));
+    for (const char* file : {"LineData.dat", "WordMatrix.dat", "Hebrew.txt"})
+        std::filesystem::copy_file(dir.file(std::string("read/Data/") + file),
+                                   dir.file(std::string("Data/Qere/") + file));
+    const std::vector<VerseScope> scope = {{{1, 1, 1}, {1, 1, 1}}, BookVerses(2)};
+    const ScopeTotals written =
+        CalculateScopeTotals(dir.path(), Reading::Written, scope, Method::Ordinal);
+    EXPECT_EQ((std::vector<std::int64_t>{written.totals.words, written.totals.letters,
+                                         written.totals.gematria, written.methodTotal}),
+              (std::vector<std::int64_t>{3, 5, 453, 48}));
+    const ScopeTotals read =
+        CalculateScopeTotals(dir.path(), Reading::Read, scope, Method::Ordinal);
+    EXPECT_EQ((std::vector<std::int64_t>{read.totals.words, read.totals.letters,
+                                         read.totals.gematria, read.methodTotal}),
+              (std::vector<std::int64_t>{3, 4, 46, 19}));
+    EXPECT_THROW(
+        CalculateScopeTotals(dir.path(), Reading::Written, {BookVerses(3)}, Method::Standard),
+        DataError)
+        << "a scope that holds no verse of the data";
 }
 
 }  // namespace

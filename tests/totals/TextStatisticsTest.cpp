@@ -59,4 +59,21 @@ TEST(TextStatisticsTest, countsAndMiddles) {
     EXPECT_EQ(table[39].name + " " + std::to_string(table[39].letters), "Torah 10");
     EXPECT_EQ(table[40].verses, 0);
     EXPECT_EQ(table[40].middleVerse.number, 0);
+
+    // Go to: the Nth verse, word and letter of a scope; none past its end.
+    const std::vector<VerseScope> genesis1 = {{{1, 1, 1}, {1, 1, kOpenEnd}}};
+    EXPECT_EQ(Place(*verses.locate(genesis1, TextUnit::Verse, 2)), "1 1:2 w0 l0");
+    EXPECT_EQ(Place(*verses.locate(genesis1, TextUnit::Word, 2)), "1 1:1 w2 l0");
+    EXPECT_EQ(Place(*verses.locate({}, TextUnit::Letter, 10)), "2 1:1 w1 l1");
+    EXPECT_FALSE(verses.locate(genesis1, TextUnit::Letter, 6));
+    EXPECT_FALSE(verses.locate({}, TextUnit::Word, 0));
+
+    // The published figures stand beside the Torah's and its books' counts.
+    const std::string csv = StatisticsCsv({table[0], table[39]});
+    EXPECT_TRUE(csv.starts_with("scope,chapters,verses,words,letters,gematria,א,ב,")) << csv;
+    EXPECT_TRUE(csv.ends_with(
+        "\"Genesis\",2,3,5,9,76,1,1,1,1,1,1,1,1,0,0,0,0,0,1,0,0,0,0,0,0,0,0,0,0,0,0,0,1534,,\n"
+        "\"Torah\",3,4,6,10,85,1,1,1,1,1,1,1,1,1,0,0,0,0,1,0,0,0,0,0,0,0,0,0,0,0,0,0,5845,304805,"
+        "304850\n"))
+        << csv;
 }

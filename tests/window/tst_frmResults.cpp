@@ -208,6 +208,36 @@ void tst_frmResults::copyExportAndSaveAsReport() {
                           "Overwrite?|Report file from results.html already exists. Overwrite?"}));
     QCOMPARE(ReadFile(dir->file("Report/from results.html")),
              ReadFile(dir->file("Report/by-value-search.html")));
+
+    // All methods: each hit's method in a column, in the copy and the export; Save as
+    // Report writes the All-methods report of Value Search.
+    in<QComboBox>(results(), "drpMethod")->setCurrentText("All methods");
+    find("26");
+    QCOMPARE(title(),
+             "21 hits in 3 verses: words equal to 26 by All methods, Genesis 1:1 to Exodus 1:1");
+    QVERIFY(!table()->isColumnHidden(ResultsModel::Method));
+    QStringList methods = column(ResultsModel::Method);
+    methods.removeDuplicates();
+    QCOMPARE(methods, (QStringList{"Standard and final letters", "Standard", "Final letters",
+                                   "Ordinal", "Ordinal with finals", "Hidden (ne'elam) 52"}));
+    table()->selectRow(20);
+    QTest::keyClick(table(), Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QApplication::clipboard()->text(),
+             QStringLiteral("Reference\tMethod\tHebrew\tValue\tEnglish\nExo 1:1\tHidden "
+                            "(ne'elam) 52\tויהי יהוה\t26\tAnd the LORD was\n"));
+    Desktop::setNextChoice(csv);
+    in<QPushButton>(results(), "btnExport")->click();
+    const std::string all = ReadFile(csv.toStdString());
+    QCOMPARE(std::count(all.begin(), all.end(), '\n'), 22);
+    QVERIFY(all.ends_with("\r\n26,hidden-52,words,Exo,1,1,,,,2,2,יהוה,false,And the LORD was\r\n"));
+    main->findChild<QComboBox*>("drpMethod")->setCurrentText("All methods");
+    main->findChild<QLineEdit*>("txtReportName")->setText("all-value-search");
+    main->findChild<QPushButton*>("btnValueSearch")->click();
+    MessageBox::setNextText("all-results");
+    in<QPushButton>(results(), "btnSaveReport")->click();
+    QCOMPARE(MessageBox::takeShown(), (QStringList{done, "Save as Report|Report Name:", done}));
+    QCOMPARE(ReadFile(dir->file("Report/all-results.html")),
+             ReadFile(dir->file("Report/all-value-search.html")));
 }
 
 void tst_frmResults::verseViewContextAndNavigation() {

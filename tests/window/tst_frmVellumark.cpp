@@ -6,6 +6,7 @@
 #include "window/MessageBox.h"
 #include "window/frmCalculator.h"
 #include "window/frmResults.h"
+#include "window/frmStatistics.h"
 #include "window/frmVellumark.h"
 
 #include <QtTest>
@@ -79,6 +80,7 @@ private slots:
     void searchDataKeptUntilAFileChanges();
     void openReportWithoutABrowserShowsResults();
     void windowsFitTheScreen();
+    void readTextAndStatistics();
 
 private:
     template <typename T>
@@ -170,7 +172,7 @@ void tst_frmVellumark::initialStateAndNames() {
     // Keyboard order: the fields of a row, then the next row.
     const QStringList order = {
         "txtValue",        "txtReportName",  "txtReportHeader", "btnValueSearch",  "radWordMatch",
-        "drpMethod",       "chkWithinRange", "btnReportFilter", "txtReportFilter", "drpStartBook",
+        "drpMethod",       "drpScope",       "btnReportFilter", "txtReportFilter", "drpStartBook",
         "txtStartChapter", "txtStartVerse",  "drpEndBook",      "txtEndChapter",   "txtEndVerse",
         "btnRangeTotals",  "btnShowResults", "btnOpenReport"};
     QStringList chain;
@@ -181,16 +183,20 @@ void tst_frmVellumark::initialStateAndNames() {
     }
     QCOMPARE(chain, order);
     QCOMPARE(window->focusWidget(), get<QWidget>("txtValue"));
+    // Data without Data/Qere: the written text only, and the tooltip says how to build the read
+    // one.
+    QVERIFY(!get<QComboBox>("drpText")->isEnabled());
+    QVERIFY(get<QComboBox>("drpText")->toolTip().contains("vellumark-data"));
 
     // A drop-down list is named by its entry, labelled through the relation screen readers follow.
-    const QList<QPair<const char*, QString>> names = {
-        {"txtValue", "Numeric Value:"},
-        {"txtReportName", "Report Name:"},
-        {"txtStartChapter", "Chapter:"},
-        {"drpEndBook", "End Book:"},
-        {"txtAltGematria", "Alt. Gematria:"},
-        {"drpMethod", "Method:"},
-        {"chkWithinRange", "Search only within the range"}};
+    const QList<QPair<const char*, QString>> names = {{"txtValue", "Numeric Value:"},
+                                                      {"txtReportName", "Report Name:"},
+                                                      {"txtStartChapter", "Chapter:"},
+                                                      {"drpEndBook", "End Book:"},
+                                                      {"txtAltGematria", "Alt. Gematria:"},
+                                                      {"drpMethod", "Method:"},
+                                                      {"drpText", "Text:"},
+                                                      {"drpScope", "Scope:"}};
     for (const auto& [name, text] : names)
         QVERIFY2(NamedOrLabelled(get<QWidget>(name), text), name);
 }
@@ -214,6 +220,11 @@ void tst_frmVellumark::rangeFieldsAndTotals() {
         QCOMPARE(get<QLineEdit>("txtMethodTotal")->text(), QString(total));
         QVERIFY(NamedOrLabelled(get<QWidget>("txtMethodTotal"), QString(method) + ":"));
     }
+    // Integral reduced, no search method, gives Range Totals the range's root: 65, 11, 2.
+    get<QComboBox>("drpMethod")->setCurrentText("Integral reduced (Range Totals only)");
+    click("btnRangeTotals");
+    QCOMPARE(get<QLabel>("lblMethodTotal")->text() + get<QLineEdit>("txtMethodTotal")->text(),
+             QStringLiteral("Integral reduced:2"));
     QCOMPARE(texts(window.get(), totals), genesisToExodus);
     get<QComboBox>("drpMethod")->setCurrentIndex(0);
     QVERIFY(get<QLineEdit>("txtMethodTotal")->isHidden());
@@ -642,6 +653,26 @@ void tst_frmVellumark::calculator() {
     QCOMPARE(in<QLabel>(calculator, "lblEqual")->text(),
              QStringLiteral(
                  "Equal to 26, the value under Standard (no phrases: the text is one word):"));
+    // A count opens its hits in the Results window; the matrix's row of the text's
+    // Standard value holds the same words, and goes out as CSV.
+    auto* equalTable = in<QTableView>(calculator, "tblEqual");
+    emit equalTable->activated(equal->index(0, 1));
+    auto* found = window->findChild<frmResults*>();
+    QVERIFY(found && found->isVisible());
+    QSignalSpy shown(found, &frmResults::resultsShown);
+    QVERIFY(shown.wait());
+    QVERIFY(in<QLabel>(found, "lblTitle")
+                ->text()
+                .startsWith("2 hits in 2 verses: words equal to 26 by Standard and final letters"));
+    const QAbstractItemModel* matrix = in<QTableView>(calculator, "tblMatrix")->model();
+    QCOMPARE(matrix->rowCount(), 26);
+    QCOMPARE(matrix->headerData(1, Qt::Vertical).toString(), QStringLiteral("Standard"));
+    QCOMPARE(matrix->index(1, 1).data().toString() + " " + matrix->index(1, 2).data().toString(),
+             QStringLiteral("2 0"));
+    const std::string csv = dir->file("matrix.csv");
+    Desktop::setNextChoice(QString::fromStdString(csv));
+    QTest::mouseClick(in<QPushButton>(calculator, "btnExportMatrix"), Qt::LeftButton);
+    QVERIFY(ReadFile(csv).find("\r\nstandard,26,2,0,0,") != std::string::npos);
     // Integral reduced is not for searches.
     auto* methods = in<QTableView>(calculator, "tblMethods");
     methods->selectRow(7);
@@ -687,14 +718,14 @@ void tst_frmVellumark::methodAndRangeReachTheSearch() {
                          {{1, 1, 1, "אם ית", "E1"}, {1, 1, 2, "כל", "E2"}, {2, 1, 1, "אם", "E3"}});
     QVERIFY(load(hebrew));
     auto* method = get<QComboBox>("drpMethod");
-    auto* withinRange = get<QCheckBox>("chkWithinRange");
+    auto* scope = get<QComboBox>("drpScope");
     QCOMPARE(method->currentText(), QStringLiteral("Standard and final letters"));
-    QVERIFY(!withinRange->isChecked());
+    QCOMPARE(scope->currentText(), QStringLiteral("Whole text"));
     auto report = [&] { return ReadFile(hebrew + "/Report/r.html"); };
 
     // Ordinal: אם 1+13; in Genesis 1 only, the second אם (Exodus) is left out.
     method->setCurrentText("Ordinal");
-    withinRange->setChecked(true);
+    scope->setCurrentText("The range below");
     get<QLineEdit>("txtStartChapter")->setText("1");
     get<QLineEdit>("txtStartVerse")->setText("1");
     get<QLineEdit>("txtEndVerse")->setText("2");
@@ -711,9 +742,21 @@ void tst_frmVellumark::methodAndRangeReachTheSearch() {
     QCOMPARE(MessageBox::takeShown(), QStringList{kTitle + "Please enter a valid start verse."});
     MessageBox::setNextAnswer(MessageBox::No);
 
+    // A named scope: its verses, not the range fields (disabled), for the search and the totals.
+    scope->setCurrentText("Exodus");
+    QVERIFY(!get<QLineEdit>("txtStartChapter")->isEnabled());
+    MessageBox::setNextAnswer(MessageBox::Yes);
+    search("14", "r");
+    QCOMPARE(MessageBox::takeShown().last(), kDone.first());
+    QVERIFY(report().find("<p>Method: Ordinal. Scope: Exodus.</p>") != std::string::npos);
+    click("btnRangeTotals");
+    QCOMPARE(texts(window.get(), {"txtWordCount", "txtLetterCount", "txtMethodTotal"}),
+             (QStringList{"1", "2", "14"}));
+    QCOMPARE(status(), QStringLiteral("Range Totals of Exodus"));
+
     // The default method and no range: no such line, both אם found.
     method->setCurrentIndex(0);
-    withinRange->setChecked(false);
+    scope->setCurrentIndex(0);
     MessageBox::setNextAnswer(MessageBox::Yes);
     search("41", "r");
     QCOMPARE(MessageBox::takeShown().last(), kDone.first());
@@ -721,7 +764,7 @@ void tst_frmVellumark::methodAndRangeReachTheSearch() {
     QCOMPARE(status(), QStringLiteral("2 hits written to Report/r.html"));
 
     // The drop-down: the default, All methods, then the groups under headings that
-    // cannot be chosen; each search method once, Integral reduced only as a note.
+    // cannot be chosen; each method once, Integral reduced for Range Totals only.
     QStringList fixed;
     QList<int> methods;
     for (int k = 0; k < method->count(); ++k) {
@@ -731,13 +774,17 @@ void tst_frmVellumark::methodAndRangeReachTheSearch() {
         else if (!method->itemText(k).isEmpty())
             fixed << method->itemText(k);
     }
-    QCOMPARE(fixed, (QStringList{"Standard values",
-                                 "Integral reduced: not for searches (calculator and Range Totals)",
-                                 "Substitutions", "Squares and sums", "Fillings"}));
-    QCOMPARE(methods.size(), 26);
+    QCOMPARE(fixed,
+             (QStringList{"Standard values", "Substitutions", "Squares and sums", "Fillings"}));
+    QCOMPARE(methods.size(), 27);
     QCOMPARE(methods.mid(0, 3), (QList<int>{0, -1, 1}));
-    QCOMPARE(QSet<int>(methods.begin(), methods.end()).size(), 26);
-    QVERIFY(!methods.contains(static_cast<int>(vellumark::Method::IntegralReduced)));
+    QCOMPARE(QSet<int>(methods.begin(), methods.end()).size(), 27);
+    method->setCurrentText("Integral reduced (Range Totals only)");
+    search("4", "r");
+    QCOMPARE(MessageBox::takeShown(),
+             QStringList{kTitle + "Integral reduced is not for searches: choose another Method. "
+                                  "It gives the totals of Range Totals and the calculator's "
+                                  "values."});
 
     // All methods: אם by the standard values and ית by atbash, under their headings.
     method->setCurrentText("All methods");
@@ -774,6 +821,53 @@ void tst_frmVellumark::searchDataKeptUntilAFileChanges() {
     QCOMPARE(shown.size(), 1);
     QVERIFY2(shown[0].contains("WordMatrix.dat"), qPrintable(shown[0]));
     QCOMPARE(status(), QStringLiteral("The search stopped: Report/damaged.html was not written"));
+}
+
+void tst_frmVellumark::readTextAndStatistics() {
+    // The read text of Data/Qere: Exodus 1:1 reads two words where one is written.
+    const std::string app = dir->file("hebrew");
+    WriteHebrewAppFolder(app,
+                         {{1, 1, 1, "אם ית", "E1"}, {1, 1, 2, "כל", "E2"}, {2, 1, 1, "אם", "E3"}});
+    WriteHebrewAppFolder(dir->file("read"),
+                         {{1, 1, 1, "אם ית", "E1"}, {1, 1, 2, "כל", "E2"}, {2, 1, 1, "ב ג", "E3"}});
+    std::filesystem::create_directory(app + "/Data/Qere");
+    for (const char* file : {"LineData.dat", "WordMatrix.dat", "Hebrew.txt"})
+        std::filesystem::copy_file(dir->file(std::string("read/Data/") + file),
+                                   app + "/Data/Qere/" + file);
+    QVERIFY(load(app));
+    QVERIFY(get<QComboBox>("drpText")->isEnabled());
+    get<QComboBox>("drpText")->setCurrentText("Read (qere)");
+    search("41", "r");
+    QCOMPARE(MessageBox::takeShown(), kDone);
+    QVERIFY(ReadFile(app + "/Report/r.html").find("<p>Text: read (qere).</p>") !=
+            std::string::npos);
+    QCOMPARE(status(), QStringLiteral("1 hit written to Report/r.html"));
+
+    // Text Statistics opens on the main window's reading: books, sections, the whole text.
+    trigger("mnuStatistics");
+    auto* statistics = window->findChild<frmStatistics*>();
+    QVERIFY(statistics && statistics->isVisible());
+    QAbstractItemModel* table = in<QTableView>(statistics, "tblStatistics")->model();
+    QAbstractItemModelTester tester(table, QAbstractItemModelTester::FailureReportingMode::QtTest);
+    QCOMPARE(table->rowCount(), 43);
+    QCOMPARE(table->index(42, 3).data().toString(), QStringLiteral("5"));  // words, read text
+    QCOMPARE(table->index(39, 6).data().toString(), QStringLiteral("5,845"));
+    in<QLineEdit>(statistics, "txtScope")->setText("Exodus");
+    QTest::mouseClick(in<QPushButton>(statistics, "btnShow"), Qt::LeftButton);
+    QCOMPARE(table->index(43, 0).data().toString(), QStringLiteral("Exodus"));
+    in<QComboBox>(statistics, "drpUnit")->setCurrentText("letter");
+    in<QSpinBox>(statistics, "spnGoTo")->setValue(2);
+    QTest::mouseClick(in<QPushButton>(statistics, "btnGoTo"), Qt::LeftButton);
+    QCOMPARE(in<QLabel>(statistics, "lblReference")->text(),
+             QStringLiteral("Letter 2 of Exodus: Exo 1:1, word 2, letter 1"));
+    Desktop::setNextChoice(QString::fromStdString(app + "/stats.csv"));
+    QTest::mouseClick(in<QPushButton>(statistics, "btnExport"), Qt::LeftButton);
+    QVERIFY(ReadFile(app + "/stats.csv")
+                .ends_with("\"Exodus\",1,1,2,2,5,0,1,1,0,0,0,0,0,0,0,0,0,0,0,"
+                           "0,0,0,0,0,0,0,0,0,0,0,0,0,1209,,\n"));
+    in<QLineEdit>(statistics, "txtScope")->setText("Vayetzi");
+    QTest::mouseClick(in<QPushButton>(statistics, "btnShow"), Qt::LeftButton);
+    QVERIFY(in<QLabel>(statistics, "lblMessage")->text().contains("The nearest names: Vayetze"));
 }
 
 QTEST_MAIN(tst_frmVellumark)

@@ -24,10 +24,13 @@
 namespace vellumark::cli {
 
 /// The program folder: the one given, or the window's (Data beside the program,
-/// else the user's documents folder when installed).
-std::string AppFolder(const std::string& given) {
+/// else the user's documents folder when installed). An installed program's
+/// folders are made only with FolderSetup::Make, which a command asks for once
+/// its input has passed the checks that need no data, so that a usage error
+/// leaves nothing behind.
+std::string AppFolder(const std::string& given, FolderSetup setup) {
     if (!given.empty()) return given;
-    const AppFolders folders = ChooseAppFolders();
+    const AppFolders folders = ChooseAppFolders(setup);
     if (!folders.message.empty()) throw CommandFailure(folders.message);
     return folders.app;
 }
@@ -80,10 +83,11 @@ struct CheckedSearch {
     std::vector<std::int32_t> values;
 };
 
+/// The search's input checked without the data: the scope's text, the values,
+/// the report's name and header. `app` is where the program folder is or will be.
 CheckedSearch CheckedRequests(const SearchOptions& o, Format format, const std::string& app,
                               bool& reportExists) {
-    std::optional<Scope> scope;
-    if (o.range) scope = CheckScope(*o.range, app);
+    if (o.range) CheckScopeText(*o.range);
     CheckedSearch search;
     if (o.valuesFrom) search.values = ReadSearchValues(*o.valuesFrom, o.method, o.measure);
     ValueSearchFields fields;
@@ -103,8 +107,6 @@ CheckedSearch CheckedRequests(const SearchOptions& o, Format format, const std::
                              : static_cast<std::int16_t>(kGematria);
     request.method = o.method;
     request.allMethods = o.allMethods;
-    request.scope = scope;
-    request.reading = CheckReading(o.reading, app);
     if (!o.valuesFrom) search.values = {request.value};
     return search;
 }
@@ -166,6 +168,17 @@ std::int64_t MethodTotal(const std::string& app, const VerseScope& scope, const 
 
 }  // namespace
 
+void CheckScopeText(const std::string& text) {
+    const bool several = text.find(',') != std::string::npos;
+    const ParsedRange range = ParseRange(text);
+    if (!several && range.message.empty()) return;
+    const ParsedScope scope = ParseScope(text);
+    if (!scope.passed()) {
+        const bool typedRange = !several && text.find(':') != std::string::npos;
+        throw UsageError(typedRange ? range.message : scope.message);
+    }
+}
+
 std::optional<Scope> CheckScope(const std::string& text, const std::string& app) {
     const bool several = text.find(',') != std::string::npos;
     const ParsedRange range = ParseRange(text);
@@ -180,11 +193,7 @@ std::optional<Scope> CheckScope(const std::string& text, const std::string& app)
 }
 
 Reading CheckReading(Reading reading, const std::string& app) {
-    if (reading == Reading::Read &&
-        !std::filesystem::exists(TextPath(app, Reading::Read, kLineDataFile)))
-        throw UsageError(
-            "The data has no read text (qere): build it again with vellumark-data, "
-            "which writes Data/Qere.");
+    if (reading == Reading::Read && !HasReadText(app)) throw UsageError(kNoReadText);
     return reading;
 }
 
@@ -222,10 +231,15 @@ int RunValueCommand(const ValueOptions& o) {
 int RunSearchCommand(const SearchOptions& o) {
     const Format format = o.format.value_or(o.report ? Format::Html : Format::Text);
     CheckCombination(o, format);
+    bool reportExists = false;
+    CheckedSearch search =
+        CheckedRequests(o, format, AppFolder(o.appFolder, FolderSetup::DescribeOnly), reportExists);
     const std::string app = AppFolder(o.appFolder);
     CheckDataFiles(app);
-    bool reportExists = false;
-    const CheckedSearch search = CheckedRequests(o, format, app, reportExists);
+    SearchRequest& request = search.request;
+    request.appPath = app;
+    if (o.range) request.scope = CheckScope(*o.range, app);
+    request.reading = CheckReading(o.reading, app);
     InstallInterruptHandler();
     if (format != Format::Html) return WriteRows(search, format, o.output.value_or("-"), app);
     if (reportExists && !o.yes) {
@@ -236,6 +250,8 @@ int RunSearchCommand(const SearchOptions& o) {
 }
 
 int RunTotalsCommand(const TotalsOptions& o) {
+    if (const ParsedRange parsed = ParseRange(o.range); !parsed.message.empty())
+        throw UsageError(parsed.message);
     const std::string app = AppFolder(o.appFolder);
     const std::string path = DataPath(app, kLineDataFile);
     if (auto error = CheckRegularFile(path)) throw *error;
@@ -280,9 +296,10 @@ int RunTotalsCommand(const TotalsOptions& o) {
 }
 
 int RunFilterCommand(const FilterOptions& o) {
-    const std::string app = AppFolder(o.appFolder);
-    const FilterCheck check = CheckReportFilter({o.report, o.text, o.heading}, app);
+    const FilterCheck check = CheckReportFilter({o.report, o.text, o.heading},
+                                                AppFolder(o.appFolder, FolderSetup::DescribeOnly));
     if (!check.passed()) throw UsageError(check.message);
+    const std::string app = AppFolder(o.appFolder);
     const FilterResult result = FilterReport(app, check.reportName, check.filterText, check.heading,
                                              [&o] { return o.yes; });
     if (result.cancelled) {

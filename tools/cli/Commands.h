@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cli/RowWriters.h"
+#include "data/AppPaths.h"
 #include "data/Gematria.h"
 #include "search/Searches.h"
 
@@ -69,13 +70,16 @@ struct FilterOptions {
 };
 
 /// The program folder: the one given, or the window's (Data beside the program,
-/// else the user's documents folder when installed).
-std::string AppFolder(const std::string& given);
+/// else the user's documents folder when installed). DescribeOnly names an
+/// installed program's folder without making it.
+std::string AppFolder(const std::string& given, FolderSetup setup = FolderSetup::Make);
 
 /// A scope as typed: a range as Range Totals takes it ("Gen 1:1-Deut 34:12",
 /// checked with the window's messages), or names and ranges separated by
 /// commas ("Torah", "Gen 1-3, Ex 20"). None: the whole text. UsageError.
 std::optional<Scope> CheckScope(const std::string& text, const std::string& app);
+/// The part of CheckScope that needs no data: a scope that cannot be read is a UsageError.
+void CheckScopeText(const std::string& text);
 
 /// The reading a command runs on; the read text must have been built (UsageError).
 Reading CheckReading(Reading reading, const std::string& app);

@@ -26,6 +26,25 @@ std::string MiddleText(const Middle& middle) {
     return text;
 }
 
+/// The published figures beside this text's counts, a line a scope that has them.
+std::string PublishedText(const std::vector<Statistics>& rows) {
+    std::string out = "\nPublished figures (see Sources and Counting Rules):\n";
+    for (const Statistics& s : rows) {
+        const PublishedFigures& p = s.published;
+        if (!p.verses && !p.printedLetters && !p.leningradLetters) continue;
+        out += s.name + ":";
+        if (p.verses)
+            out += " " + std::to_string(p.verses) + " verses in the traditional division (here " +
+                   std::to_string(s.verses) + ")";
+        if (p.printedLetters)
+            out += "; " + std::to_string(p.printedLetters) + " letters in the printed editions, " +
+                   std::to_string(p.leningradLetters) + " in the Leningrad Codex (here " +
+                   std::to_string(s.letters) + ")";
+        out += "\n";
+    }
+    return out;
+}
+
 /// A letter form as text: the two bytes of U+05D0 + form.
 std::string Form(int form) { return {'\xD7', static_cast<char>(0x90 + form)}; }
 
@@ -33,6 +52,14 @@ nlohmann::ordered_json Json(const Statistics& s, bool detail) {
     nlohmann::ordered_json row = {{"scope", s.name},      {"chapters", s.chapters},
                                   {"verses", s.verses},   {"words", s.words},
                                   {"letters", s.letters}, {"gematria", s.gematria}};
+    const PublishedFigures& p = s.published;
+    if (p.verses || p.printedLetters || p.leningradLetters) {
+        nlohmann::ordered_json published;
+        if (p.verses) published["traditional_verses"] = p.verses;
+        if (p.printedLetters) published["printed_letters"] = p.printedLetters;
+        if (p.leningradLetters) published["leningrad_letters"] = p.leningradLetters;
+        row["published"] = published;
+    }
     if (!detail) return row;
     nlohmann::ordered_json forms;
     for (int f = 0; f < kLetterForms; ++f) forms[Form(f)] = s.forms[static_cast<std::size_t>(f)];
@@ -46,6 +73,7 @@ nlohmann::ordered_json Json(const Statistics& s, bool detail) {
 }  // namespace
 
 int RunStatsCommand(const StatsOptions& o) {
+    if (o.scope) CheckScopeText(*o.scope);
     const std::string app = AppFolder(o.appFolder);
     const Reading reading = CheckReading(o.reading, app);
     std::optional<Scope> scope;
@@ -69,17 +97,8 @@ int RunStatsCommand(const StatsOptions& o) {
         json["scope"] = Json(chosen, true);
         out = json.dump(2, ' ', false, nlohmann::json::error_handler_t::replace) + "\n";
     } else if (o.format == Format::Csv) {
-        out = "scope,chapters,verses,words,letters,gematria";
-        for (int f = 0; f < kLetterForms; ++f) out += "," + Form(f);
-        out += "\n";
         rows.push_back(chosen);
-        for (const Statistics& s : rows) {
-            out += "\"" + s.name + "\"," + std::to_string(s.chapters) + "," +
-                   std::to_string(s.verses) + "," + std::to_string(s.words) + "," +
-                   std::to_string(s.letters) + "," + std::to_string(s.gematria);
-            for (long count : s.forms) out += "," + std::to_string(count);
-            out += "\n";
-        }
+        out = StatisticsCsv(rows);
     } else {
         out = "Text: " + std::string(reading == Reading::Read ? "read (qere)" : "written (ketiv)") +
               ". Method: " + std::string(MethodName(o.method)) + ".\n";
@@ -97,6 +116,7 @@ int RunStatsCommand(const StatsOptions& o) {
         out += "\nMiddle verse: " + MiddleText(chosen.middleVerse) +
                "\nMiddle word: " + MiddleText(chosen.middleWord) +
                "\nMiddle letter: " + MiddleText(chosen.middleLetter) + "\n";
+        out += PublishedText(rows);
     }
     WriteOut(out);
     return kFound;

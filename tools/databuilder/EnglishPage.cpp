@@ -170,7 +170,8 @@ std::vector<std::string> EnglishHead() {
         "comes with the Open Scriptures Hebrew Bible decides which KJV verse each line "
         "shows.</p>",
         "<p class=\"about\">Counting rules: the words of a verse are the words of the written "
-        "Hebrew text (a reading noted in the margin, the qere, is not counted). A word's "
+        "Hebrew text, the ketiv (a reading noted in the margin, the qere, is not counted); the "
+        "read text in Data/Qere puts the qere's words in their place instead. A word's "
         "letters are the 27 Hebrew letter forms; vowel points, accents, maqaf, sof pasuq and "
         "paseq are not counted. Gematria: alef 1 to tet 9, yod 10 to tsadi 90, qof 100 to tav "
         "400; the final forms kaf, mem, nun, pe and tsadi count as their letter. Alternative "
@@ -208,7 +209,12 @@ std::vector<std::string> EnglishHead() {
         "alef-het-dalet 13 gives 4), taken once for a phrase, a verse or a range, never word by "
         "word: it does not grow as words are added, so the calculator, Range Totals and the "
         "command line's value command give it, but no search. All methods searches a value "
-        "under every other method and reports each method's hits under its name. A search holds "
+        "under every other method and reports each method's hits under its name. The "
+        "calculator's Equal under other methods counts, under each search method, the words, the "
+        "phrases of two words up to as many as its text has, and the verses of the text's value, "
+        "as the searches find them (from each first word, the shortest phrase reaching the "
+        "value); its method by method table counts words only: a row is the text's value under "
+        "one method, a column the method the words are counted by. A search holds "
         "values of up to 2,147,483,647: a word or verse beyond it (cubes of a long verse) is "
         "refused with a message rather than given wrapped values.</p>",
         "<p class=\"about\">Scopes: the Torah is Genesis to Deuteronomy; the Prophets are "
@@ -221,6 +227,20 @@ std::vector<std::string> EnglishHead() {
         "26 verses, the four short commandments each a verse of its own, so Yitro ends at Exodus "
         "20:26 where the table, from an edition that prints the chapter in 23 verses, says "
         "20:23.</p>",
+        "<p class=\"about\">Published figures shown beside the counts of Text Statistics: the "
+        "verses of each book of the Torah in the traditional division (Genesis 1,534, Exodus "
+        "1,209, Leviticus 859, Numbers 1,288, Deuteronomy 955, the Torah 5,845) as the "
+        "Masoretic notes at the end of each book give them, from <a "
+        "href=\"https://www.bible-quiz.co.il/bible-trivia/how-many-verses-are-in-the-bible/\">"
+        "Bible Quiz, How many verses are in the Bible</a>; the letters of the Torah in the "
+        "printed editions and the scrolls, 304,805, from <a "
+        "href=\"http://www.aishdas.org/toratemet/en_pamphlet9.html\">Torat Emet, The Letters of "
+        "the Torah</a>; and the letters of the Torah in the Leningrad Codex, 304,850, with the "
+        "Koren edition's 304,805, from <a "
+        "href=\"https://codigos.elevalma.com/en/blog/edicion-koren-el-texto-de-los-codigos\">"
+        "Koren edition: the text of the codes</a>. This text counts the letters of the Leningrad "
+        "Codex; its verse counts differ from the traditional ones where it divides some verses "
+        "differently, as the Ten Commandments of Exodus 20 and Deuteronomy 5.</p>",
         "</section>",
     };
 }

@@ -19,13 +19,14 @@ FindCheck CheckFind(const FindFields& fields, const std::string& appPath) {
         return check;
     }
     ValueSearchFields value;
-    value.method = fields.method;
+    if (!fields.allMethods) value.method = fields.method;
     // Value Search's rules apply to the value and the range; Find writes no
     // report and has no name.
     const HebrewWords hebrew = HebrewWordsOf(text.toStdString());
     if (hebrew.letters > 0) {
-        const Method counted =
-            fields.method == Method::StandardAndFinal ? Method::Standard : fields.method;
+        const Method counted = fields.allMethods || fields.method == Method::StandardAndFinal
+                                   ? Method::Standard
+                                   : fields.method;
         value.value = std::to_string(WordsValue(hebrew.words, counted));
     } else {
         value.value = text.toStdString();
@@ -59,6 +60,7 @@ FindCheck CheckFind(const FindFields& fields, const std::string& appPath) {
     if (named) check.request.scope = std::move(named);
     check.request.match = fields.match;
     check.request.searchType = fields.searchType;
+    check.request.allMethods = fields.allMethods;
     return check;
 }
 

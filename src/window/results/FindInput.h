@@ -15,6 +15,9 @@ struct FindFields {
     Match match = Match::Words;
     std::int16_t searchType = kGematria;
     Method method = Method::StandardAndFinal;
+    /// The value under every search method (`method` is then not used, and
+    /// Hebrew gives its standard value, as on the command line).
+    bool allMethods = false;
     /// Empty or "Whole text", or a range as the command line takes it:
     /// "Gen 1:1-Deut 34:12".
     QString scope;

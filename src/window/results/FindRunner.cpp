@@ -44,12 +44,14 @@ FindRunner::~FindRunner() {
 void FindRunner::schedule(const vellumark::SearchRequest& request) {
     cancel();
     waiting_ = request;
+    maxPhraseWords_ = 0;
     pause_.start();
 }
 
-void FindRunner::runNow(const vellumark::SearchRequest& request) {
+void FindRunner::runNow(const vellumark::SearchRequest& request, int maxPhraseWords) {
     cancel();
     waiting_ = request;
+    maxPhraseWords_ = maxPhraseWords;
     start();
 }
 
@@ -78,6 +80,7 @@ void FindRunner::start() {
     running_ = token;
     stopped_ = false;
     const vellumark::SearchRequest request = waiting_;
+    const int maxPhraseWords = maxPhraseWords_;
     emit started(request);
     if (request.match == vellumark::Match::VerseRuns) progressPoll_.start();
 
@@ -97,12 +100,13 @@ void FindRunner::start() {
         emit finished(outcome.results);
     });
     watcher_ = watcher;
-    watcher->setFuture(QtConcurrent::run([data, request, token]() -> Outcome {
+    watcher->setFuture(QtConcurrent::run([data, request, token, maxPhraseWords]() -> Outcome {
         Outcome outcome;
         outcome.results.request = request;
+        outcome.results.maxPhraseWords = maxPhraseWords;
         if (token->cancelled) return outcome;
         try {
-            vellumark::ResultRowSink sink(request.match);
+            vellumark::ResultRowSink sink(request.match, maxPhraseWords);
             TokenObserver observer(*token);
             const vellumark::SearchResult result =
                 vellumark::RunSearch(request, *data, sink, observer);

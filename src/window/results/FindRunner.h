@@ -45,8 +45,9 @@ public:
 
     /// Runs `request` after the pause, cancelling the search before it.
     void schedule(const vellumark::SearchRequest& request);
-    /// Runs `request` at once, cancelling the search before it.
-    void runNow(const vellumark::SearchRequest& request);
+    /// Runs `request` at once, cancelling the search before it; phrases of 2
+    /// to `maxPhraseWords` words only, when that is set.
+    void runNow(const vellumark::SearchRequest& request, int maxPhraseWords = 0);
     /// Cancels what is waiting or running; nothing is reported for it.
     void cancel();
     /// Stops a running verse run; its hits so far are reported, marked stopped.
@@ -70,6 +71,7 @@ private:
     std::string appPath_;
     DataSource source_;
     vellumark::SearchRequest waiting_;
+    int maxPhraseWords_ = 0;
     QTimer pause_;
     QTimer progressPoll_;
     std::shared_ptr<Token> running_;

@@ -6,12 +6,14 @@
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>
 #include <QFontDatabase>
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextLayout>
 
 #include <algorithm>
+#include <cmath>
 
 QFont HebrewFont(const QFont& base) {
     QFont font = base;
@@ -46,14 +48,15 @@ void SetUp(QTextDocument& document, const QStyleOptionViewItem& option, const QS
 HitDelegate::HitDelegate(int hebrewColumn, QObject* parent)
     : QStyledItemDelegate(parent), hebrewColumn_(hebrewColumn) {}
 
-QString HitDelegate::HitHtml(const QModelIndex& index) {
+QString HitDelegate::HitHtml(const QModelIndex& index, int from) {
     const QStringList words =
         index.data(Qt::DisplayRole).toString().split(QLatin1Char(' '), Qt::SkipEmptyParts);
     const QList<int> matched = index.data(ResultsModel::MatchedWordsRole).value<QList<int>>();
     const bool alternate = index.data(ResultsModel::AlternateRole).toBool();
-    QString html;
-    for (int k = 0; k < words.size(); ++k) {
-        if (k > 0) html += QLatin1Char(' ');
+    // Words left out at the start are shown as an ellipsis.
+    QString html = from > 0 ? QStringLiteral("…") : QString();
+    for (int k = from; k < words.size(); ++k) {
+        if (!html.isEmpty()) html += QLatin1Char(' ');
         const bool first = !matched.isEmpty() && k == matched.first();
         const bool last = !matched.isEmpty() && k == matched.last();
         if (first) html += alternate ? QStringLiteral("<b>(") : QStringLiteral("<b>");
@@ -80,29 +83,39 @@ void HitDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
     QTextDocument document;
     SetUp(document, item, HitHtml(index));
     const QRect area = style->subElementRect(QStyle::SE_ItemViewItemText, &item, item.widget);
-    painter->save();
-    painter->setClipRect(area);
     // Right aligned: a text wider than the cell shows its beginning, the right
-    // end, unless that would hide the matched words.
-    const qreal width = document.idealWidth();
-    qreal x = area.right() - width;
+    // end, unless that would hide the matched words; then whole words before
+    // them give way to an ellipsis until they show.
     const QList<int> matched = index.data(ResultsModel::MatchedWordsRole).value<QList<int>>();
-    if (width > area.width() && !matched.isEmpty()) {
+    const qreal width = document.idealWidth();  // lays the text out
+    const QTextLine line = document.firstBlock().layout()->lineAt(0);
+    if (width > area.width() && !matched.isEmpty() && line.isValid()) {
         const QStringList words =
             index.data(Qt::DisplayRole).toString().split(QLatin1Char(' '), Qt::SkipEmptyParts);
-        int start = 0;
-        for (int k = 0; k < matched.first() && k < words.size(); ++k) start += words[k].size() + 1;
-        int end = start;
-        for (int k = matched.first(); k <= matched.last() && k < words.size(); ++k)
-            end += words[k].size() + 1;
-        if (index.data(ResultsModel::AlternateRole).toBool()) end += 2;
-        const QTextLine line = document.firstBlock().layout()->lineAt(0);
-        if (line.isValid()) {
-            // Right to left: the end of the matched words lies at their left.
-            const qreal left = std::min(line.cursorToX(start), line.cursorToX(end - 1));
-            if (x + left < area.left()) x = area.left() + 8 - left;
+        // Where each word starts, and where the matched words end (the last
+        // bold character); right to left, the left edge of that end.
+        QList<int> starts{0};
+        for (const QString& word : words) starts << starts.last() + int(word.size()) + 1;
+        int end = 0;
+        for (QTextBlock::iterator it = document.firstBlock().begin(); !it.atEnd(); ++it)
+            if (it.fragment().charFormat().fontWeight() == QFont::Bold)
+                end = it.fragment().position() + it.fragment().length();
+        const qreal left = std::min(line.cursorToX(end), line.cursorToX(std::max(0, end - 1)));
+        const qreal short_ = area.left() + 4 - (area.right() - width + left);
+        if (short_ > 0) {
+            // The fewest whole words whose room, less the ellipsis's, makes up for it.
+            const qreal ellipsis =
+                QFontMetricsF(document.defaultFont()).horizontalAdvance(QStringLiteral("… "));
+            int from = 1;
+            while (from < matched.first() &&
+                   std::abs(line.cursorToX(0) - line.cursorToX(starts[from])) - ellipsis < short_)
+                ++from;
+            if (from <= matched.first()) SetUp(document, item, HitHtml(index, from));
         }
     }
+    painter->save();
+    painter->setClipRect(area);
+    const qreal x = area.right() - document.idealWidth();
     const qreal y = area.top() + (area.height() - document.size().height()) / 2;
     painter->translate(x, y);
     QAbstractTextDocumentLayout::PaintContext context;

@@ -16,8 +16,9 @@ public:
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
 
     /// The row's Hebrew as HTML: «<b>יהוה</b> אלהים», with "(" and ")" around
-    /// the matched words of an alternate hit.
-    static QString HitHtml(const QModelIndex& index);
+    /// the matched words of an alternate hit; from word `from` on, the words
+    /// before it shown as "…".
+    static QString HitHtml(const QModelIndex& index, int from = 0);
 
 private:
     int hebrewColumn_;

@@ -53,6 +53,7 @@ void AddResultRows(const Hit& hit, Match match, std::vector<ResultRow>& rows) {
     ResultRow row;
     row.verse = hit.verse;
     row.alternate = hit.alternate;
+    row.method = hit.method;
     switch (match) {
         case Match::Words:
             for (int k = 0; k < hit.wordCount; ++k) {
@@ -83,6 +84,8 @@ std::string DescribeResults(const ResultSet& results, const VerseScope& whole) {
     std::string text = Grouped(hits) + (hits == 1 ? " hit in " : " hits in ") + Grouped(verses) +
                        (verses == 1 ? " verse: " : " verses: ");
     text.append(MatchWords(request));
+    if (request.match == Match::Phrases && results.maxPhraseWords > 0)
+        text += " of 2 to " + std::to_string(results.maxPhraseWords) + " words";
     if (request.match == Match::Verses || request.match == Match::VerseRuns)
         text.append(Measure(request.searchType));
     text += " equal to " + std::to_string(request.value);

@@ -20,6 +20,8 @@ struct ResultRow {
     /// Runs: how many verses follow the first.
     int furtherVerses = 0;
     bool alternate = false;
+    /// The method the hit was found under (All methods: each hit's own).
+    Method method = Method::StandardAndFinal;
 };
 
 /// A search's rows and what was searched.
@@ -31,6 +33,9 @@ struct ResultSet {
     /// The HTML report the hits went to, if any.
     std::string reportPath;
     bool killed = false;
+    /// Phrases: when set, only phrases of 2 to this many words are kept (the
+    /// calculator's "Equal under other methods" counts those).
+    int maxPhraseWords = 0;
     /// Distinct verses among the rows (a run counts its first verse).
     std::size_t verses() const;
 };
@@ -41,8 +46,14 @@ void AddResultRows(const Hit& hit, Match match, std::vector<ResultRow>& rows);
 /// A sink that keeps the hits and rows of one search.
 class ResultRowSink : public HitSink {
 public:
-    explicit ResultRowSink(Match match) : match_(match) {}
+    /// `maxPhraseWords`: as ResultSet's, for phrases.
+    explicit ResultRowSink(Match match, int maxPhraseWords = 0)
+        : match_(match), maxPhraseWords_(maxPhraseWords) {}
     void add(const Hit& hit) override {
+        if (maxPhraseWords_ > 0 && match_ == Match::Phrases) {
+            const int words = hit.lastWord - hit.firstWord + 1;
+            if (words < 2 || words > maxPhraseWords_) return;
+        }
         hits.push_back(hit);
         AddResultRows(hit, match_, rows);
     }
@@ -52,6 +63,7 @@ public:
 
 private:
     Match match_;
+    int maxPhraseWords_;
 };
 
 /// "6,565 hits in 5,553 verses: words equal to 26 by Standard and final

@@ -9,6 +9,11 @@ namespace {
 
 QString Q(const std::string& text) { return QString::fromStdString(text); }
 
+QString Name(vellumark::Method method) {
+    const std::string_view name = vellumark::MethodName(method);
+    return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+}
+
 }  // namespace
 
 ResultsModel::ResultsModel(QObject* parent) : QAbstractTableModel(parent) {}
@@ -75,6 +80,8 @@ QVariant ResultsModel::data(const QModelIndex& index, int role) const {
             switch (index.column()) {
                 case Reference:
                     return Q(vellumark::RowReference(r));
+                case Method:
+                    return Name(r.method);
                 case Hebrew:
                     return texts(row).words.join(QLatin1Char(' '));
                 case Value:
@@ -101,7 +108,9 @@ QVariant ResultsModel::data(const QModelIndex& index, int role) const {
         case AlternateRole:
             return r.alternate;
         case SortRole:
-            // The reference sorts in the text's order, which is the rows' order.
+            // The reference sorts in the text's order, which is the rows' order;
+            // the methods in theirs.
+            if (index.column() == Method) return static_cast<int>(r.method);
             if (index.column() == Reference || index.column() == Value)
                 return index.column() == Reference ? row : (r.alternate ? 1 : 0);
             return data(index, Qt::DisplayRole);
@@ -117,6 +126,8 @@ QVariant ResultsModel::headerData(int section, Qt::Orientation orientation, int 
     switch (section) {
         case Reference:
             return tr("Reference");
+        case Method:
+            return tr("Method");
         case Hebrew:
             return tr("Hebrew");
         case Value:

@@ -13,14 +13,15 @@ namespace vellumark {
 class SearchData;
 }
 
-/// The rows of one search as a table: Reference, Hebrew, Value, English. The
+/// The rows of one search as a table: Reference, Method, Hebrew, Value,
+/// English; the view shows Method for All methods only. The
 /// rows are plain data; their texts are looked up the first time a row is
 /// shown, filtered or grouped, and kept.
 class ResultsModel : public QAbstractTableModel {
     Q_OBJECT
 
 public:
-    enum Column { Reference, Hebrew, Value, English, ColumnCount };
+    enum Column { Reference, Method, Hebrew, Value, English, ColumnCount };
     enum Role {
         /// Hebrew: the 0-based indices of the matched words (QList<int>).
         MatchedWordsRole = Qt::UserRole + 1,
