@@ -25,28 +25,35 @@ bool IsJsonSpecial(char c) {
 
 }  // namespace
 
-void SplitAtSpaces(std::string_view text, std::vector<std::string_view>& words) {
+std::size_t SplitAtSpaces(std::string_view text, std::vector<std::string_view>& words,
+                          std::size_t limit) {
     words.clear();
-    if (text.empty()) return;
+    if (text.empty()) return 0;
     const char* const data = text.data();
+    std::size_t count = 1;  // the words begun
     std::size_t start = 0;  // of the word being read
+    auto space = [&](std::size_t at) {
+        if (words.size() < limit) words.emplace_back(data + start, at - start);
+        start = at + 1;
+        ++count;
+    };
     std::size_t i = 0;
 #if defined(__SSE2__)
     for (; i + kBlock <= text.size(); i += kBlock) {
-        for (unsigned spaces = Mask(Equal(Load(data + i), ' ')); spaces != 0;
-             spaces &= spaces - 1) {
-            const std::size_t at = i + static_cast<std::size_t>(__builtin_ctz(spaces));
-            words.emplace_back(data + start, at - start);
-            start = at + 1;
+        unsigned spaces = Mask(Equal(Load(data + i), ' '));
+        if (words.size() >= limit) {
+            // Only counted from here on.
+            count += static_cast<std::size_t>(__builtin_popcount(spaces));
+            continue;
         }
+        for (; spaces != 0; spaces &= spaces - 1)
+            space(i + static_cast<std::size_t>(__builtin_ctz(spaces)));
     }
 #endif
-    for (; i < text.size(); ++i) {
-        if (data[i] != ' ') continue;
-        words.emplace_back(data + start, i - start);
-        start = i + 1;
-    }
-    words.emplace_back(data + start, text.size() - start);
+    for (; i < text.size(); ++i)
+        if (data[i] == ' ') space(i);
+    if (words.size() < limit) words.emplace_back(data + start, text.size() - start);
+    return count;
 }
 
 bool NeedsCsvQuotes(std::string_view text) {

@@ -11,8 +11,10 @@ namespace vellumark {
 // interest every few dozen bytes.
 
 /// Splits `text` at single spaces into `words` (cleared first): "a b" gives
-/// "a", "b"; "a  b" gives "a", "", "b"; an empty text no word.
-void SplitAtSpaces(std::string_view text, std::vector<std::string_view>& words);
+/// "a", "b"; "a  b" gives "a", "", "b"; an empty text no word. Only the first
+/// `limit` words are kept; the count returned is that of all.
+std::size_t SplitAtSpaces(std::string_view text, std::vector<std::string_view>& words,
+                          std::size_t limit = static_cast<std::size_t>(-1));
 
 /// Whether `text` holds a comma, a quote, a CR or an LF: a CSV field to quote.
 bool NeedsCsvQuotes(std::string_view text);

@@ -12,13 +12,13 @@ namespace {
 
 /// Splits a verse's Hebrew words at single spaces, as the report splits them,
 /// into `words`; the text must hold every word the word record file counts.
-void SplitWords(std::string_view text, const VerseId& id, int wordCount,
+void SplitWords(std::string_view text, const VerseId& id, int wordCount, int needed,
                 std::vector<std::string_view>& words) {
-    SplitAtSpaces(text, words);
-    if (words.size() < static_cast<std::size_t>(wordCount)) {
+    const std::size_t count = SplitAtSpaces(text, words, static_cast<std::size_t>(needed));
+    if (count < static_cast<std::size_t>(wordCount)) {
         throw DataError(std::string(kHebrewFile) + ", " + VerseName(id.book, id.chapter, id.verse) +
-                        ": the line has " + std::to_string(words.size()) + " words, word " +
-                        std::to_string(words.size() + 1) + " is wanted." + kRebuildHint);
+                        ": the line has " + std::to_string(count) + " words, word " +
+                        std::to_string(count + 1) + " is wanted." + kRebuildHint);
     }
 }
 
@@ -40,8 +40,11 @@ void RowSink::add(const Hit& hit) {
     row.alternate = hit.alternate;
     row.english = texts.plainEnglish(id);
     switch (request_.match) {
-        case Match::Words:
-            SplitWords(texts.hebrewWords(id), id, hit.wordCount, words_);
+        case Match::Words: {
+            // The words up to the last marked one are all the rows need.
+            int needed = hit.wordCount;
+            while (needed > 0 && hit.marks[static_cast<std::size_t>(needed - 1)] == 0) --needed;
+            SplitWords(texts.hebrewWords(id), id, hit.wordCount, needed, words_);
             for (int k = 0; k < hit.wordCount; ++k) {
                 if (hit.marks[k] == 0) continue;
                 row.firstWord = row.lastWord = k + 1;
@@ -50,8 +53,9 @@ void RowSink::add(const Hit& hit) {
                 handler_(row);
             }
             return;
+        }
         case Match::Phrases: {
-            SplitWords(texts.hebrewWords(id), id, hit.wordCount, words_);
+            SplitWords(texts.hebrewWords(id), id, hit.wordCount, hit.lastWord + 1, words_);
             row.firstWord = hit.firstWord + 1;
             row.lastWord = hit.lastWord + 1;
             // The words stand in the text separated by single spaces.
