@@ -83,6 +83,14 @@ const WordSums& SearchData::wordSums(const MethodValues& values) const {
     sums->primary.resize(values.words.size() + verses + 3);
     if (values.alternate) sums->alternate.resize(sums->primary.size());
     sums->pairs.resize(verses);
+    sums->primaryFilter.resize(2 * verses);
+    if (values.alternate) sums->alternateFilter.resize(2 * verses);
+    auto fill = [](const std::int32_t* verseSums, std::uint32_t count, std::uint64_t* filter) {
+        for (std::uint32_t k = 0; k <= count; ++k) {
+            const unsigned bit = SumFilterBit(verseSums[k]);
+            filter[bit >> 6] |= std::uint64_t{1} << (bit & 63);
+        }
+    };
     for (std::size_t v = 0; v < verses; ++v) {
         std::int32_t* primary = sums->primary.data() + firstWords_[v] + v;
         std::int32_t* alternate =
@@ -101,6 +109,8 @@ const WordSums& SearchData::wordSums(const MethodValues& values) const {
                 alternate[k + 1] = alternate[k] + words[k].alternate;
         }
         sums->pairs[v] = pair && alternate;
+        fill(primary, count, sums->primaryFilter.data() + 2 * v);
+        if (alternate) fill(alternate, count, sums->alternateFilter.data() + 2 * v);
     }
     slot = std::move(sums);
     return *slot;

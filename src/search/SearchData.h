@@ -42,11 +42,30 @@ struct MethodValues {
 /// value does. `alternate` holds the sums of the alternate values (empty when
 /// the method keeps none); `pairs` marks the verses holding a word whose two
 /// values differ.
+///
+/// `primaryFilter` and `alternateFilter` hold per verse a filter of 128 bits
+/// (two words) with the bit SumFilterBit(s) set for each of its sums s: a
+/// phrase from a start word can equal the value only where the start's sum
+/// plus the value has its bit set.
 struct WordSums {
     std::vector<std::int32_t> primary;
     std::vector<std::int32_t> alternate;
     std::vector<std::uint8_t> pairs;
+    std::vector<std::uint64_t> primaryFilter;
+    std::vector<std::uint64_t> alternateFilter;
 };
+
+/// A sum's bit in a verse's filter, 0 to 127: the sum mixed by a
+/// multiplication, so that round sums spread over the bits.
+inline unsigned SumFilterBit(std::int64_t sum) {
+    return (static_cast<std::uint32_t>(sum) * 0x9E3779B1U) >> 25;
+}
+
+/// Whether `filter` (two words) has the bit of `sum` set.
+inline bool SumFilterHas(const std::uint64_t* filter, std::int64_t sum) {
+    const unsigned bit = SumFilterBit(sum);
+    return (filter[bit >> 6] >> (bit & 63)) & 1;
+}
 
 /// The record files of one program folder, read and decoded once for any
 /// number of searches. The values of a method other than StandardAndFinal come

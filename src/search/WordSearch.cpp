@@ -57,13 +57,19 @@ inline int PhraseEnd(const std::int32_t* sums, int i, int next, std::int64_t tar
 
 /// Every phrase of a verse without pairs whose sum equals the value: at most
 /// one, the shortest, per start word.
-void EvaluatePlainVerse(const std::int32_t* sums, int count, std::int64_t value, PhraseHits& hits) {
+void EvaluatePlainVerse(const std::int32_t* sums, const std::uint64_t* filter, int count,
+                        std::int64_t value, PhraseHits& hits) {
     const std::int64_t total = sums[count];
     int next = 1;
     for (int i = 0; i < count; ++i) {
         const std::int64_t target = sums[i] + value;
         // The phrases from here on fall short of the value.
         if (total < target) break;
+        if (sums[i + 1] < target) {
+            // No sum of the verse is the target: no phrase from here equals
+            // the value.
+            if (!SumFilterHas(filter, target)) continue;
+        }
         next = PhraseEnd(sums, i, next, target);
         if (sums[next] == target) hits.add(i, next - 1, false);
     }
@@ -74,8 +80,9 @@ void EvaluatePlainVerse(const std::int32_t* sums, int count, std::int64_t value,
 /// shortest, per start word. The primary sum ends a phrase where it reaches
 /// the value; before that it is below the value, so an alternate sum equal to
 /// the value exceeds it there.
-void EvaluatePairVerse(const std::int32_t* primary, const std::int32_t* alternate, int count,
-                       std::int64_t value, PhraseHits& hits) {
+void EvaluatePairVerse(const std::int32_t* primary, const std::int32_t* alternate,
+                       const std::uint64_t* primaryFilter, const std::uint64_t* alternateFilter,
+                       int count, std::int64_t value, PhraseHits& hits) {
     int primaryNext = 1;
     int alternateNext = 1;
     for (int i = 0; i < count; ++i) {
@@ -85,6 +92,12 @@ void EvaluatePairVerse(const std::int32_t* primary, const std::int32_t* alternat
         const bool alternateReaches = alternate[count] >= alternateTarget;
         // Both sums fall short from here on.
         if (!primaryReaches && !alternateReaches) break;
+        // Neither phrase can equal the value where no sum of the verse is its
+        // target; a primary phrase of one word is found at once.
+        if (!(primaryReaches && primary[i + 1] >= primaryTarget) &&
+            !SumFilterHas(primaryFilter, primaryTarget) &&
+            !SumFilterHas(alternateFilter, alternateTarget))
+            continue;
         // The end of the primary phrase, past the verse when it falls short.
         int primaryEnd = count + 1;
         if (primaryReaches)
@@ -151,12 +164,14 @@ void MatchMultipleWord(const ScanInput& in, std::int32_t intValue, HitSink& sink
             const std::int32_t* alternate = sums.alternate.data() + at;
             if (alternate[count] < value && sums.primary[at + count] < value) continue;
             hits.verse(in.data.ids()[v], count);
-            EvaluatePairVerse(sums.primary.data() + at, alternate, count, value, hits);
+            EvaluatePairVerse(sums.primary.data() + at, alternate,
+                              sums.primaryFilter.data() + 2 * v,
+                              sums.alternateFilter.data() + 2 * v, count, value, hits);
         } else {
             const std::int32_t* primary = sums.primary.data() + at;
             if (primary[count] < value) continue;
             hits.verse(in.data.ids()[v], count);
-            EvaluatePlainVerse(primary, count, value, hits);
+            EvaluatePlainVerse(primary, sums.primaryFilter.data() + 2 * v, count, value, hits);
         }
     }
 }
