@@ -6,6 +6,7 @@
 #include "window/Desktop.h"
 #include "window/MessageBox.h"
 #include "window/MethodList.h"
+#include "window/Widgets.h"
 #include "window/WindowPlacement.h"
 #include "window/frmVerseView.h"
 #include "window/results/FindInput.h"
@@ -40,20 +41,6 @@
 namespace {
 
 const QString kSettings = QStringLiteral("Results");
-
-template <typename T, typename... Args>
-T* Make(QWidget* parent, const char* name, Args&&... args) {
-    T* widget = new T(std::forward<Args>(args)..., parent);
-    widget->setObjectName(QLatin1String(name));
-    return widget;
-}
-
-QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, QWidget* buddy) {
-    QLabel* label = Make<QLabel>(parent, name, text);
-    label->setBuddy(buddy);
-    buddy->setAccessibleName(QString(text).remove(QLatin1Char('&')));
-    return label;
-}
 
 QTableView* MakeTable(QWidget* parent, const char* name) {
     auto* table = Make<QTableView>(parent, name);
