@@ -6,6 +6,7 @@
 #include "window/Desktop.h"
 #include "window/MessageBox.h"
 #include "window/MethodList.h"
+#include "window/Widgets.h"
 #include "window/WindowPlacement.h"
 #include "window/frmVerseView.h"
 #include "window/results/FindInput.h"
@@ -40,20 +41,6 @@
 namespace {
 
 const QString kSettings = QStringLiteral("Results");
-
-template <typename T, typename... Args>
-T* Make(QWidget* parent, const char* name, Args&&... args) {
-    T* widget = new T(std::forward<Args>(args)..., parent);
-    widget->setObjectName(QLatin1String(name));
-    return widget;
-}
-
-QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, QWidget* buddy) {
-    QLabel* label = Make<QLabel>(parent, name, text);
-    label->setBuddy(buddy);
-    buddy->setAccessibleName(QString(text).remove(QLatin1Char('&')));
-    return label;
-}
 
 QTableView* MakeTable(QWidget* parent, const char* name) {
     auto* table = Make<QTableView>(parent, name);
@@ -114,6 +101,14 @@ void frmResults::createControls() {
     drpScope->setToolTip(tr("Whole text, or a range such as Gen 1:1-Deut 34:12"));
     drpScope->setMinimumContentsLength(18);
     lblScope = MakeLabel(this, "lblScope", tr("Scope:"), drpScope);
+    drpText = Make<QComboBox>(this, "drpText");
+    drpText->addItem(tr("Written (ketiv)"), static_cast<int>(vellumark::Reading::Written));
+    drpText->addItem(tr("Read (qere)"), static_cast<int>(vellumark::Reading::Read));
+    if (!vellumark::HasReadText(appPath_)) {
+        drpText->setEnabled(false);
+        drpText->setToolTip(QString::fromUtf8(vellumark::kNoReadText));
+    }
+    lblText = MakeLabel(this, "lblText", tr("Text:"), drpText);
     btnStop = Make<QPushButton>(this, "btnStop", tr("Stop"));
     btnStop->hide();
     prgFind = Make<QProgressBar>(this, "prgFind");
@@ -172,8 +167,8 @@ void frmResults::createControls() {
     for (QWidget* widget : std::initializer_list<QWidget*>{lblFind, txtFind, lblMatch, drpMatch,
                                                            lblMeasure, drpMeasure})
         what->addWidget(widget, widget == txtFind ? 1 : 0);
-    for (QWidget* widget :
-         std::initializer_list<QWidget*>{lblMethod, drpMethod, lblScope, drpScope, btnStop})
+    for (QWidget* widget : std::initializer_list<QWidget*>{lblMethod, drpMethod, lblText, drpText,
+                                                           lblScope, drpScope, btnStop})
         how->addWidget(widget, widget == drpScope ? 1 : 0);
     find->addLayout(what);
     find->addLayout(how);
@@ -192,7 +187,7 @@ void frmResults::createControls() {
     layout->addWidget(splitter, 1);
 
     connect(txtFind, &QLineEdit::textChanged, this, &frmResults::findChanged);
-    for (QComboBox* list : {drpMatch, drpMeasure, drpMethod})
+    for (QComboBox* list : {drpMatch, drpMeasure, drpMethod, drpText})
         connect(list, &QComboBox::currentIndexChanged, this, &frmResults::findChanged);
     connect(drpScope, &QComboBox::currentTextChanged, this, &frmResults::findChanged);
     connect(btnStop, &QPushButton::clicked, runner_, &FindRunner::stop);
@@ -237,6 +232,7 @@ void frmResults::restoreSettings() {
     const QSignalBlocker blockMeasure(drpMeasure);
     const QSignalBlocker blockMethod(drpMethod);
     const QSignalBlocker blockScope(drpScope);
+    const QSignalBlocker blockText(drpText);
     const QSettings settings;
     auto select = [&settings](QComboBox* list, const char* key) {
         const QVariant kept = settings.value(kSettings + QLatin1String(key));
@@ -247,6 +243,7 @@ void frmResults::restoreSettings() {
     select(drpMatch, "/match");
     select(drpMeasure, "/measure");
     select(drpMethod, "/method");
+    if (drpText->isEnabled()) select(drpText, "/text");
     const QString scope = settings.value(kSettings + QStringLiteral("/scope")).toString();
     if (!scope.isEmpty()) drpScope->setCurrentText(scope);
     chkGroup->setChecked(settings.value(kSettings + QStringLiteral("/grouped"), false).toBool());
@@ -259,6 +256,7 @@ void frmResults::saveSettings() const {
     settings.setValue(kSettings + QStringLiteral("/match"), drpMatch->currentData());
     settings.setValue(kSettings + QStringLiteral("/measure"), drpMeasure->currentData());
     settings.setValue(kSettings + QStringLiteral("/method"), drpMethod->currentData());
+    settings.setValue(kSettings + QStringLiteral("/text"), drpText->currentData());
     settings.setValue(kSettings + QStringLiteral("/scope"), drpScope->currentText());
     settings.setValue(kSettings + QStringLiteral("/grouped"), chkGroup->isChecked());
 }
@@ -298,7 +296,7 @@ bool frmResults::eventFilter(QObject* watched, QEvent* event) {
 void frmResults::setFindPause(int milliseconds) { runner_->setPause(milliseconds); }
 
 void frmResults::setDataSource(
-    std::function<std::shared_ptr<const vellumark::SearchData>()> source) {
+    std::function<std::shared_ptr<const vellumark::SearchData>(vellumark::Reading)> source) {
     runner_->setDataSource(std::move(source));
 }
 
@@ -314,6 +312,7 @@ void frmResults::findChanged() {
     fields.allMethods = method == kAllMethodsItem;
     if (!fields.allMethods) fields.method = static_cast<vellumark::Method>(method);
     fields.scope = drpScope->currentText();
+    fields.reading = static_cast<vellumark::Reading>(drpText->currentData().toInt());
     const vellumark::FindCheck check = vellumark::CheckFind(fields, appPath_);
     lblFindMessage->setText(check.message);
     if (!check.passed()) {
@@ -354,7 +353,7 @@ void frmResults::showResults(vellumark::ResultSet results) {
     std::shared_ptr<const vellumark::SearchData> data;
     vellumark::VerseScope whole;
     try {
-        data = runner_->data();
+        data = runner_->data(results.request.reading);
         if (data->verseCount() > 0) whole = {data->ids().front(), data->ids().back()};
     } catch (const std::exception&) {
         // The rows then show no texts; the search itself reported the failure.
@@ -419,7 +418,8 @@ void frmResults::btnExport_Click() {
                                 tr("CSV (*.csv);;JSON (*.json)"));
     if (chosen.isEmpty()) return;
     try {
-        vellumark::ExportResults(results, *runner_->data(), QFile::encodeName(chosen).toStdString(),
+        vellumark::ExportResults(results, *runner_->data(results.request.reading),
+                                 QFile::encodeName(chosen).toStdString(),
                                  chosen.endsWith(QStringLiteral(".json"), Qt::CaseInsensitive)
                                      ? vellumark::ExportFormat::Json
                                      : vellumark::ExportFormat::Csv);
@@ -439,6 +439,7 @@ void frmResults::btnSaveReport_Click() {
     fields.value = std::to_string(request.value);
     fields.reportName = name.toStdString();
     fields.method = request.method;
+    fields.reading = request.reading;
     if (request.scope && !request.scope->name.empty()) {
         fields.scope = request.scope;  // a section, book, portion or several parts
     } else if (request.scope) {
@@ -469,14 +470,12 @@ void frmResults::btnOpenReport_Click() {
 
 void frmResults::openVerse(const QModelIndex& index) {
     if (!index.isValid()) return;
-    if (!verseView_) {
-        verseView_ = new frmVerseView(*model_, *filter_, this);
-        try {
-            verseView_->setData(runner_->data());
-        } catch (const std::exception& error) {
-            MessageBox::information(this, QString::fromStdString(error.what()));
-            return;
-        }
+    if (!verseView_) verseView_ = new frmVerseView(*model_, *filter_, this);
+    try {
+        verseView_->setData(runner_->data(model_->results().request.reading));
+    } catch (const std::exception& error) {
+        MessageBox::information(this, QString::fromStdString(error.what()));
+        return;
     }
     verseView_->showHit(index.row());
     verseView_->show();

@@ -52,7 +52,8 @@ public:
     void runSearch(const vellumark::SearchRequest& request, int maxPhraseWords = 0);
     /// Where the search data comes from (by default the window's own, read once
     /// and kept); it may throw FileError and DataError.
-    void setDataSource(std::function<std::shared_ptr<const vellumark::SearchData>()> source);
+    void setDataSource(
+        std::function<std::shared_ptr<const vellumark::SearchData>(vellumark::Reading)> source);
     void setReportCommand(ReportCommand command) { reportCommand_ = std::move(command); }
     /// The pause after typing before Find searches (150 ms).
     void setFindPause(int milliseconds);
@@ -102,6 +103,8 @@ private:
     QComboBox* drpMethod;
     QLabel* lblScope;
     QComboBox* drpScope;
+    QLabel* lblText;
+    QComboBox* drpText;
     QPushButton* btnStop;
     QProgressBar* prgFind;
     QLabel* lblFindMessage;

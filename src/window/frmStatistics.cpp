@@ -7,6 +7,7 @@
 #include "window/Desktop.h"
 #include "window/MessageBox.h"
 #include "window/StatisticsModel.h"
+#include "window/Widgets.h"
 #include "window/WindowPlacement.h"
 #include "window/frmVerseView.h"
 #include "window/results/ResultsFilter.h"
@@ -37,19 +38,6 @@ QString Q(std::string_view text) {
 }
 
 QString Grouped(std::int64_t number) { return QLocale(QLocale::English).toString(number); }
-
-template <typename T, typename... Args>
-T* Make(QWidget* parent, const char* name, Args&&... args) {
-    T* widget = new T(std::forward<Args>(args)..., parent);
-    widget->setObjectName(QLatin1String(name));
-    return widget;
-}
-
-QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, QWidget* buddy) {
-    QLabel* label = Make<QLabel>(parent, name, text);
-    label->setBuddy(buddy);
-    return label;
-}
 
 /// "Lev 8:29, word 4, letter 1".
 QString PlaceText(const vellumark::TextPlace& place) {

@@ -8,6 +8,7 @@
 #include "window/MessageBox.h"
 #include "window/MethodList.h"
 #include "window/ScopeList.h"
+#include "window/Widgets.h"
 #include "window/frmCalculator.h"
 #include "window/frmResults.h"
 #include "window/frmStatistics.h"
@@ -39,17 +40,9 @@ QFont BoldSans(int pointSize = 0) {
     return font;
 }
 
-template <typename T, typename... Args>
-T* Make(QWidget* parent, const char* name, Args&&... args) {
-    T* widget = new T(std::forward<Args>(args)..., parent);
-    widget->setObjectName(QLatin1String(name));
-    return widget;
-}
-
-QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, QWidget* buddy) {
-    QLabel* label = Make<QLabel>(parent, name, text);
+QLabel* MakeBoldLabel(QWidget* parent, const char* name, const QString& text, QWidget* buddy) {
+    QLabel* label = MakeLabel(parent, name, text, buddy);
     label->setFont(BoldSans());
-    if (buddy) label->setBuddy(buddy);  // the field's accessible name and label relation
     return label;
 }
 
@@ -105,15 +98,16 @@ frmVellumark::~frmVellumark() = default;
 
 void frmVellumark::createControls() {
     txtValue = MakeTextBox(body_, "txtValue", 9);
-    lblValue = MakeLabel(body_, "lblValue", tr("Numeric Value:"), txtValue);
+    lblValue = MakeBoldLabel(body_, "lblValue", tr("Numeric Value:"), txtValue);
     txtReportName = MakeTextBox(body_, "txtReportName");
-    lblReportName = MakeLabel(body_, "lblReportName", tr("Report Name:"), txtReportName);
+    lblReportName = MakeBoldLabel(body_, "lblReportName", tr("Report Name:"), txtReportName);
     txtReportHeader = Make<QPlainTextEdit>(body_, "txtReportHeader");
     txtReportHeader->setTabChangesFocus(true);
-    lblReportHeader = MakeLabel(body_, "lblReportHeader", tr("Report Header:"), txtReportHeader);
+    lblReportHeader =
+        MakeBoldLabel(body_, "lblReportHeader", tr("Report Header:"), txtReportHeader);
     btnValueSearch = Make<QPushButton>(body_, "btnValueSearch", tr("Value Search"));
 
-    lblSearchType = MakeLabel(body_, "lblSearchType", tr("Search Type:"), nullptr);
+    lblSearchType = MakeBoldLabel(body_, "lblSearchType", tr("Search Type:"), nullptr);
     QFont underlined = BoldSans();
     underlined.setUnderline(true);
     lblSearchType->setFont(underlined);
@@ -134,21 +128,21 @@ void frmVellumark::createControls() {
 
     drpMethod = Make<QComboBox>(body_, "drpMethod");
     FillSearchMethods(drpMethod, true);
-    lblMethod = MakeLabel(body_, "lblMethod", tr("Method:"), drpMethod);
+    lblMethod = MakeBoldLabel(body_, "lblMethod", tr("Method:"), drpMethod);
     drpText = Make<QComboBox>(body_, "drpText");
     drpText->addItem(tr("Written (ketiv)"), static_cast<int>(vellumark::Reading::Written));
     drpText->addItem(tr("Read (qere)"), static_cast<int>(vellumark::Reading::Read));
-    lblText = MakeLabel(body_, "lblText", tr("Text:"), drpText);
+    lblText = MakeBoldLabel(body_, "lblText", tr("Text:"), drpText);
     drpScope = Make<QComboBox>(body_, "drpScope");
     scopes_ = FillScopes(drpScope);
     drpScope->setToolTip(
         tr("What Value Search searches. Range Totals adds up the range below, or the verses of "
            "a section, book or portion chosen here."));
-    lblScope = MakeLabel(body_, "lblScope", tr("Scope:"), drpScope);
+    lblScope = MakeBoldLabel(body_, "lblScope", tr("Scope:"), drpScope);
 
     btnReportFilter = Make<QPushButton>(body_, "btnReportFilter", tr("Report Filter"));
     txtReportFilter = MakeTextBox(body_, "txtReportFilter");
-    lblFilterText = MakeLabel(body_, "lblFilterText", tr("Filter Text:"), txtReportFilter);
+    lblFilterText = MakeBoldLabel(body_, "lblFilterText", tr("Filter Text:"), txtReportFilter);
 
     Line1 = MakeLine(body_, "Line1");
     Line2 = MakeLine(body_, "Line2");
@@ -165,11 +159,13 @@ void frmVellumark::createControls() {
             return std::string(kind) + which + field;
         };
         book = MakeBookList(body_, name("drp", "Book").c_str());
-        bookLabel = MakeLabel(body_, name("lbl", "Book").c_str(), tr("%1 Book:").arg(which), book);
+        bookLabel =
+            MakeBoldLabel(body_, name("lbl", "Book").c_str(), tr("%1 Book:").arg(which), book);
         chapter = MakeTextBox(body_, name("txt", "Chapter").c_str(), 3);
-        chapterLabel = MakeLabel(body_, name("lbl", "Chapter").c_str(), tr("Chapter:"), chapter);
+        chapterLabel =
+            MakeBoldLabel(body_, name("lbl", "Chapter").c_str(), tr("Chapter:"), chapter);
         verse = MakeTextBox(body_, name("txt", "Verse").c_str(), 3);
-        verseLabel = MakeLabel(body_, name("lbl", "Verse").c_str(), tr("Verse:"), verse);
+        verseLabel = MakeBoldLabel(body_, name("lbl", "Verse").c_str(), tr("Verse:"), verse);
     };
     rangeRow("Start", drpStartBook, lblStartBook, txtStartChapter, lblStartChapter, txtStartVerse,
              lblStartVerse);
@@ -193,12 +189,12 @@ void frmVellumark::createControls() {
         total.box = MakeTextBox(body_, total.boxName);
         total.box->setReadOnly(true);
         total.box->setFocusPolicy(Qt::NoFocus);
-        total.label = MakeLabel(body_, total.labelName, total.text, total.box);
+        total.label = MakeBoldLabel(body_, total.labelName, total.text, total.box);
     }
     txtMethodTotal = MakeTextBox(body_, "txtMethodTotal");
     txtMethodTotal->setReadOnly(true);
     txtMethodTotal->setFocusPolicy(Qt::NoFocus);
-    lblMethodTotal = MakeLabel(body_, "lblMethodTotal", QString(), txtMethodTotal);
+    lblMethodTotal = MakeBoldLabel(body_, "lblMethodTotal", QString(), txtMethodTotal);
 
     btnKill = Make<QPushButton>(body_, "btnKill", tr("Kill Process"));
     btnKill->hide();

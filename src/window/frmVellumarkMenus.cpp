@@ -100,15 +100,13 @@ frmResults* frmVellumark::results() {
     if (!results_) {
         results_ = new frmResults(strAppPath, this);
         // One copy of the data for the two windows' searches.
-        results_->setDataSource([this] { return searchData(reading()).get(); });
-        results_->setReportCommand([this](const vellumark::ValueSearchFields& fields,
-                                          vellumark::Match match, std::int16_t searchType,
-                                          bool allMethods) {
-            // The rows came from the text chosen under Text: so does the report.
-            vellumark::ValueSearchFields chosen = fields;
-            chosen.reading = reading();
-            valueSearch(chosen, match, searchType, allMethods);
-        });
+        results_->setDataSource(
+            [this](vellumark::Reading chosen) { return searchData(chosen).get(); });
+        // The fields name the text the rows came from; the report is of that text.
+        results_->setReportCommand(
+            [this](const vellumark::ValueSearchFields& fields, vellumark::Match match,
+                   std::int16_t searchType,
+                   bool allMethods) { valueSearch(fields, match, searchType, allMethods); });
     }
     return results_;
 }

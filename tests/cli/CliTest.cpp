@@ -522,6 +522,10 @@ TEST(CliMethodTest, methodAndRange) {
     ExpectFields(words.out, R"([{"hebrew": "אם", "method": "ordinal"}])");
     EXPECT_EQ(run({"search", "--value", "13", "--match", "words", "--range", "Gen 1:1"}).status, 1);
     ExpectFields(run({"totals", "--range", "Gen 1:1-Gen 1:2"}).out, R"({"method_total": 59})");
+    // A named scope: Genesis holds both verses; the whole text likewise.
+    ExpectFields(run({"totals", "--scope", "Genesis"}).out, R"({"words": 3, "method_total": 59})");
+    ExpectFields(run({"totals", "--scope", "Whole text"}).out, R"({"method_total": 59})");
+    EXPECT_EQ(run({"totals", "--scope", "Gen", "--text", "qere"}).status, 2);
 
     // The classical keys and all: 41 is אם's standard value and ית's atbash one.
     auto runAll = [&](std::vector<std::string> args) {
@@ -588,7 +592,8 @@ TEST(CliInstalledTest, helpAndUsageErrorsMakeNothing) {
     // Input refused before the folders would be made, for each command that makes them.
     for (const char* refused :
          {"search --match words --value 1x", "search --match words --value 1 --scope Exodsu",
-          "totals --range Gen", "stats --scope Exodsu", "filter --report missing --text x"})
+          "totals --range \"Gen 1:1-\"", "stats --scope Exodsu",
+          "filter --report missing --text x"})
         EXPECT_EQ(run(refused), 2) << refused;
     EXPECT_EQ(run("--help"), 0);
     EXPECT_NE(ReadFile(root.file("out"))

@@ -868,6 +868,17 @@ void tst_frmVellumark::readTextAndStatistics() {
     in<QLineEdit>(statistics, "txtScope")->setText("Vayetzi");
     QTest::mouseClick(in<QPushButton>(statistics, "btnShow"), Qt::LeftButton);
     QVERIFY(in<QLabel>(statistics, "lblMessage")->text().contains("The nearest names: Vayetze"));
+
+    // Find reads the text of its own Text choice: the read Exodus 1:1 holds ב, the written one not.
+    trigger("mnuResults");
+    auto* results = window->findChild<frmResults*>();
+    in<QComboBox>(results, "drpText")->setCurrentText("Read (qere)");
+    QSignalSpy shown(results, &frmResults::resultsShown);
+    in<QLineEdit>(results, "txtFind")->setText("2");
+    QVERIFY(shown.wait());
+    QCOMPARE(in<QLabel>(results, "lblTitle")->text(),
+             QStringLiteral("1 hit in 1 verse: words equal to 2 by Standard and final letters, "
+                            "Genesis 1:1 to Exodus 1:1, read text (qere)"));
 }
 
 QTEST_MAIN(tst_frmVellumark)

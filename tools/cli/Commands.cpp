@@ -6,6 +6,7 @@
 #include "cli/Interrupt.h"
 #include "cli/SearchValues.h"
 #include "data/AppPaths.h"
+#include "data/Books.h"
 #include "data/FileErrors.h"
 #include "data/HebrewInput.h"
 #include "data/Scope.h"
@@ -158,14 +159,6 @@ int WriteRows(const CheckedSearch& search, Format format, const std::string& tar
     return Status(hits);
 }
 
-/// The gematria of a range by a method: the records' gematria for the default
-/// method, else counted by the core.
-std::int64_t MethodTotal(const std::string& app, const VerseScope& scope, const RangeTotals& totals,
-                         Method method) {
-    if (method == Method::StandardAndFinal) return totals.gematria;
-    return CalculateMethodTotal(app, scope, method);
-}
-
 }  // namespace
 
 void CheckScopeText(const std::string& text) {
@@ -250,24 +243,34 @@ int RunSearchCommand(const SearchOptions& o) {
 }
 
 int RunTotalsCommand(const TotalsOptions& o) {
-    if (const ParsedRange parsed = ParseRange(o.range); !parsed.message.empty())
-        throw UsageError(parsed.message);
+    CheckScopeText(o.range);
     const std::string app = AppFolder(o.appFolder);
-    const std::string path = DataPath(app, kLineDataFile);
+    const std::string path = TextPath(app, o.reading, kLineDataFile);
+    const Reading reading = CheckReading(o.reading, app);
     if (auto error = CheckRegularFile(path)) throw *error;
-    const CheckedRange range = CheckRange(o.range, app);
+    const std::optional<Scope> scope = CheckScope(o.range, app);
     RangeTotals totals;
-    try {
-        totals = CalculateRangeTotals(path, range.input.startBook, range.scope.first.chapter,
-                                      range.scope.first.verse, range.input.endBook,
-                                      range.scope.last.chapter, range.scope.last.verse);
-    } catch (const std::exception& error) {
-        throw CommandFailure(std::string("The range totals could not be computed: ") +
-                             error.what());
-    }
     std::int64_t methodTotal = 0;
     try {
-        methodTotal = MethodTotal(app, range.scope, totals, o.method);
+        if (scope && scope->name.empty()) {
+            // A typed range: the totals of its verses as the window's range fields give them.
+            const VerseScope& range = scope->ranges.front();
+            totals =
+                CalculateRangeTotals(path, range.first.book, range.first.chapter, range.first.verse,
+                                     range.last.book, range.last.chapter, range.last.verse);
+            methodTotal = o.method == Method::StandardAndFinal
+                              ? totals.gematria
+                              : CalculateMethodTotal(app, range, o.method, reading);
+        } else {
+            const ScopeTotals named = CalculateScopeTotals(
+                app, reading,
+                scope ? scope->ranges
+                      : std::vector<VerseScope>{{VerseId{1, 1, 1},
+                                                 VerseId{kBookCount, kOpenEnd, kOpenEnd}}},
+                o.method);
+            totals = named.totals;
+            methodTotal = named.methodTotal;
+        }
     } catch (const std::exception& error) {
         throw CommandFailure(std::string("The range totals could not be computed: ") +
                              error.what());

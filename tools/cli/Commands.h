@@ -56,8 +56,9 @@ struct SearchOptions {
 
 struct TotalsOptions {
     std::string appFolder;
-    std::string range;
+    std::string range;  ///< a typed range, or a scope as --scope takes it
     Method method = Method::StandardAndFinal;
+    Reading reading = Reading::Written;
     Format format = Format::Text;
 };
 

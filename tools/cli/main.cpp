@@ -167,7 +167,15 @@ int main(int argc, char** argv) {
 
     TotalsOptions totals;
     CLI::App* totalsCommand = app.add_subcommand("totals", "Range Totals of a verse range");
-    totalsCommand->add_option("--range", totals.range, "\"Gen 1:1-Mal 3:24\"")->required();
+    totalsCommand
+        ->add_option("--range,--scope", totals.range,
+                     "\"Gen 1:1-Mal 3:24\", or a scope as search --scope takes it: \"Torah\", "
+                     "\"Vayetze\", \"Gen 1-3, Ex 20\"")
+        ->required();
+    totalsCommand
+        ->add_option("--text", totals.reading,
+                     "ketiv (the written text, default) or qere (the read text)")
+        ->transform(Names(kReadingNames));
     totalsCommand
         ->add_option("--method", totals.method,
                      "A method's key: standard-final, standard, final, ordinal, reduced, atbash …")

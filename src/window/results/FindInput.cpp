@@ -58,6 +58,7 @@ FindCheck CheckFind(const FindFields& fields, const std::string& appPath) {
     }
     check.request = std::move(checked.request);
     if (named) check.request.scope = std::move(named);
+    check.request.reading = fields.reading;
     check.request.match = fields.match;
     check.request.searchType = fields.searchType;
     check.request.allMethods = fields.allMethods;

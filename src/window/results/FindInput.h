@@ -21,6 +21,8 @@ struct FindFields {
     /// Empty or "Whole text", or a range as the command line takes it:
     /// "Gen 1:1-Deut 34:12".
     QString scope;
+    /// The written text or the read one (qere).
+    Reading reading = Reading::Written;
 };
 
 /// The outcome of CheckFind: nothing to search (empty text), a message, or

@@ -24,8 +24,11 @@ private:
 
 FindRunner::FindRunner(std::string appPath, QObject* parent)
     : QObject(parent), appPath_(std::move(appPath)) {
-    auto cache = std::make_shared<vellumark::SearchDataCache>(appPath_);
-    source_ = [cache] { return cache->get(); };
+    auto written = std::make_shared<vellumark::SearchDataCache>(appPath_);
+    auto read = std::make_shared<vellumark::SearchDataCache>(appPath_, vellumark::Reading::Read);
+    source_ = [written, read](vellumark::Reading reading) {
+        return (reading == vellumark::Reading::Read ? read : written)->get();
+    };
     pause_.setSingleShot(true);
     pause_.setInterval(150);
     connect(&pause_, &QTimer::timeout, this, &FindRunner::start);
@@ -71,7 +74,7 @@ void FindRunner::stop() {
 void FindRunner::start() {
     std::shared_ptr<const vellumark::SearchData> data;
     try {
-        data = source_();
+        data = source_(waiting_.reading);
     } catch (const std::exception& error) {
         emit failed(QString::fromStdString(error.what()));
         return;

@@ -37,10 +37,13 @@ public:
 
     /// Where the search data comes from (the main window's, say); it may throw
     /// FileError and DataError.
-    using DataSource = std::function<std::shared_ptr<const vellumark::SearchData>()>;
+    using DataSource =
+        std::function<std::shared_ptr<const vellumark::SearchData>(vellumark::Reading)>;
     void setDataSource(DataSource source) { source_ = std::move(source); }
-    /// The search data (FileError, DataError).
-    std::shared_ptr<const vellumark::SearchData> data() { return source_(); }
+    /// The search data of one reading (FileError, DataError).
+    std::shared_ptr<const vellumark::SearchData> data(vellumark::Reading reading) {
+        return source_(reading);
+    }
     void setPause(int milliseconds) { pause_.setInterval(milliseconds); }
 
     /// Runs `request` after the pause, cancelling the search before it.

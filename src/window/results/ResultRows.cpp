@@ -93,17 +93,17 @@ std::string DescribeResults(const ResultSet& results, const VerseScope& whole) {
         text.append(" by ").append(request.allMethods ? "All methods" : MethodName(request.method));
     if (request.scope && !request.scope->name.empty()) {
         text += ", " + request.scope->name;
-        if (results.killed) text += " (stopped)";
-        return text;
+    } else {
+        const VerseScope& scope = request.scope ? request.scope->ranges.front() : whole;
+        auto name = [](const VerseId& id) {
+            const bool known = id.book >= 1 && id.book <= kBookCount;
+            return (known ? std::string(kBookNames[static_cast<std::size_t>(id.book - 1)])
+                          : "book " + std::to_string(id.book)) +
+                   ' ' + std::to_string(id.chapter) + ':' + std::to_string(id.verse);
+        };
+        text += ", " + name(scope.first) + " to " + name(scope.last);
     }
-    const VerseScope& scope = request.scope ? request.scope->ranges.front() : whole;
-    auto name = [](const VerseId& id) {
-        const bool known = id.book >= 1 && id.book <= kBookCount;
-        return (known ? std::string(kBookNames[static_cast<std::size_t>(id.book - 1)])
-                      : "book " + std::to_string(id.book)) +
-               ' ' + std::to_string(id.chapter) + ':' + std::to_string(id.verse);
-    };
-    text += ", " + name(scope.first) + " to " + name(scope.last);
+    if (request.reading == Reading::Read) text += ", read text (qere)";
     if (results.killed) text += " (stopped)";
     return text;
 }
