@@ -1,5 +1,6 @@
 // The rows of a search as the core makes and writes them, against the bytes the
 // command line wrote before the rows moved into the core.
+#include "search/ByteScan.h"
 #include "search/HitRows.h"
 #include "search/RowWriters.h"
 #include "search/SearchData.h"
@@ -7,6 +8,8 @@
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
+
+#include <algorithm>
 
 using namespace vellumark;
 using namespace testing_support;
@@ -131,17 +134,18 @@ TEST_F(HitRowsTest, textMarksTheFinalLetterValueAndTheWords) {
 
 // The hand-written JSON strings are nlohmann-json's, for any bytes.
 TEST(RowWriter, jsonStringsAsNlohmannWritesThem) {
-    const std::string texts[] = {"plain",
-                                 "q\"b\\s/",
-                                 std::string("\x01\x1f\x7f\b\f\n\r\t\0", 10),
-                                 "\xD7\x90\xD7\x91",
-                                 "a\xFF"
-                                 "b",
-                                 "\xE2\x82",
-                                 "\xED\xA0\x80",
-                                 "\xF4\x90\x80\x80",
-                                 "\xC0\xAF",
-                                 "\xE0\x80\x80x"};
+    const std::string texts[] = {
+        "plain", "q\"b\\s/", std::string("\x01\x1f\x7f\b\f\n\r\t\0", 10), "\xD7\x90\xD7\x91",
+        "a\xFF"
+        "b",
+        "\xE2\x82", "\xED\xA0\x80", "\xF4\x90\x80\x80", "\xC0\xAF", "\xE0\x80\x80x",
+        // Found sixteen bytes at a time: at and across the blocks' edges.
+        "aaaaaaaaaaaaaaa\"bbbbbbbbbbbbbbbb\\",
+        "aaaaaaaaaaaaaaaa\xD7\x90 \xD7\x91"
+        "ccccccccccccccccc",
+        "\xD7\x90\xD7\x91 \xD7\x92\xD7\x93 \xD7\x94\xD7\x95 \xD7\x96\xD7\x97 "
+        "\xD7\x98\xFF\x01",
+        "xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx\nyyyyyyyyyyyyyyyyyyyy"};
     for (const std::string& text : texts) {
         HitRow row;
         row.english = text;
@@ -157,6 +161,35 @@ TEST(RowWriter, jsonStringsAsNlohmannWritesThem) {
                                                {"alternate", false},   {"english", text}};
         EXPECT_EQ(out, "\n" + object.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace))
             << testing::PrintToString(text);
+    }
+}
+
+// The CSV quoting and the word splits, sixteen bytes at a time, as a plain
+// byte-by-byte reading gives them, at and across the blocks' edges.
+TEST(RowWriter, csvFieldsAndWordsAcrossSixteenByteBlocks) {
+    for (const std::string text :
+         {"aaaaaaaaaaaaaaa,bbbbbbbbbbbbbbbbbbbb", "aaaaaaaaaaaaaaaa\"x\"",
+          "aaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaa\r",
+          "aaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaa", "a  b c d e f g h i j k l m n"}) {
+        std::string plain;
+        const bool quote = text.find_first_of(",\"\r\n") != std::string::npos;
+        for (const char c : text) plain += c == '"' ? std::string("\"\"") : std::string(1, c);
+        std::string out;
+        AppendCsvField(out, text);
+        EXPECT_EQ(out, quote ? "\"" + plain + "\"" : plain) << text;
+
+        std::vector<std::string_view> words, expected;
+        std::size_t start = 0;
+        for (std::size_t i = 0; i <= text.size(); ++i) {
+            if (i < text.size() && text[i] != ' ') continue;
+            expected.push_back(std::string_view(text).substr(start, i - start));
+            start = i + 1;
+        }
+        EXPECT_EQ(SplitAtSpaces(text, words), expected.size()) << text;
+        EXPECT_TRUE(words == expected) << text;
+        SplitAtSpaces(text, words, 3);
+        expected.resize(std::min<std::size_t>(expected.size(), 3));
+        EXPECT_TRUE(words == expected) << text;
     }
 }
 
