@@ -59,8 +59,8 @@ std::optional<Place> SplitPlace(const std::string& typed, std::string& message) 
 /// "Genesis", "Genesis 1", "Genesis 1:1".
 std::string PlaceText(std::int16_t book, const Place& place) {
     std::string text = BookName(book);
-    if (place.chapter) text += " " + std::to_string(place.chapter);
-    if (place.verse) text += ":" + std::to_string(place.verse);
+    if (place.chapter) text.append(" ").append(std::to_string(place.chapter));
+    if (place.verse) text.append(":").append(std::to_string(place.verse));
     return text;
 }
 
@@ -95,11 +95,11 @@ std::optional<std::pair<VerseScope, std::string>> ParseRange(const std::string& 
     if (dash != std::string::npos) {
         const bool oneBook = endBook == startBook;
         if (oneBook && start->verse == 0 && end->verse == 0 && start->chapter && end->chapter)
-            name += "-" + std::to_string(end->chapter);  // "Genesis 1-3"
+            name.append("-").append(std::to_string(end->chapter));  // "Genesis 1-3"
         else if (oneBook && start->verse && end->verse && end->chapter == start->chapter)
-            name += "-" + std::to_string(end->verse);  // "Genesis 1:5-10"
+            name.append("-").append(std::to_string(end->verse));  // "Genesis 1:5-10"
         else
-            name += " to " + PlaceText(endBook, *end);
+            name.append(" to ").append(PlaceText(endBook, *end));
     }
     if (range.last < range.first) {
         message = "In \"" + part + "\" the end comes before the start.";
@@ -190,9 +190,16 @@ std::vector<std::string> NearestScopeNames(std::string_view typed, std::size_t c
 
 ParsedScope ParseScope(std::string_view text) {
     ParsedScope parsed;
-    std::string all(text);
-    for (std::size_t at; (at = all.find("\xE2\x80\x93")) != std::string::npos;)
-        all.replace(at, 3, "-");  // an en dash between verses
+    // An en dash between verses reads as a hyphen.
+    std::string all;
+    for (std::size_t at = 0; at < text.size();) {
+        if (text.substr(at, 3) == "\xE2\x80\x93") {
+            all += '-';
+            at += 3;
+        } else {
+            all += text[at++];
+        }
+    }
 
     std::vector<std::string> names;
     std::size_t from = 0;

@@ -82,15 +82,18 @@ PublishedFigures PublishedFor(std::string_view name) {
 
 std::string StatisticsCsv(const std::vector<Statistics>& rows) {
     std::string out = "scope,chapters,verses,words,letters,gematria";
-    for (int f = 0; f < kLetterForms; ++f) out += "," + Form(f);
+    for (int f = 0; f < kLetterForms; ++f) out.append(",").append(Form(f));
     out += ",traditional_verses,printed_letters,leningrad_letters\n";
     for (const Statistics& s : rows) {
-        out += "\"" + s.name + "\"," + std::to_string(s.chapters) + "," + std::to_string(s.verses) +
-               "," + std::to_string(s.words) + "," + std::to_string(s.letters) + "," +
-               std::to_string(s.gematria);
-        for (long count : s.forms) out += "," + std::to_string(count);
-        out += "," + Figure(s.published.verses) + "," + Figure(s.published.printedLetters) + "," +
-               Figure(s.published.leningradLetters) + "\n";
+        out.append("\"").append(s.name).append("\"");
+        for (std::int64_t number : {std::int64_t{s.chapters}, std::int64_t{s.verses},
+                                    std::int64_t{s.words}, std::int64_t{s.letters}, s.gematria})
+            out.append(",").append(std::to_string(number));
+        for (long count : s.forms) out.append(",").append(std::to_string(count));
+        for (const auto& figure :
+             {s.published.verses, s.published.printedLetters, s.published.leningradLetters})
+            out.append(",").append(Figure(figure));
+        out += "\n";
     }
     return out;
 }

@@ -10,10 +10,13 @@ namespace {
 
 /// 6565 gives "6,565".
 std::string Grouped(std::size_t number) {
-    std::string digits = std::to_string(number);
-    for (int at = static_cast<int>(digits.size()) - 3; at > 0; at -= 3)
-        digits.insert(static_cast<std::size_t>(at), ",");
-    return digits;
+    const std::string digits = std::to_string(number);
+    std::string grouped;
+    for (std::size_t i = 0; i < digits.size(); ++i) {
+        if (i > 0 && (digits.size() - i) % 3 == 0) grouped += ',';
+        grouped += digits[i];
+    }
+    return grouped;
 }
 
 std::string_view MatchWords(const SearchRequest& request) {
