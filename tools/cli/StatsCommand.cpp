@@ -34,8 +34,11 @@ std::string PublishedText(const std::vector<Statistics>& rows) {
         if (!p.verses && !p.printedLetters && !p.leningradLetters) continue;
         out += s.name + ":";
         if (p.verses)
-            out += " " + std::to_string(p.verses) + " verses in the traditional division (here " +
-                   std::to_string(s.verses) + ")";
+            out.append(" ")
+                .append(std::to_string(p.verses))
+                .append(" verses in the traditional division (here ")
+                .append(std::to_string(s.verses))
+                .append(")");
         if (p.printedLetters)
             out += "; " + std::to_string(p.printedLetters) + " letters in the printed editions, " +
                    std::to_string(p.leningradLetters) + " in the Leningrad Codex (here " +
@@ -112,7 +115,8 @@ int RunStatsCommand(const StatsOptions& o) {
                " words, " + std::to_string(chosen.letters) + " letters, gematria " +
                std::to_string(chosen.gematria) + "\nLetter forms:";
         for (int f = 0; f < kLetterForms; ++f)
-            out += " " + Form(f) + " " + std::to_string(chosen.forms[static_cast<std::size_t>(f)]);
+            out.append(" ").append(Form(f)).append(" ").append(
+                std::to_string(chosen.forms[static_cast<std::size_t>(f)]));
         out += "\nMiddle verse: " + MiddleText(chosen.middleVerse) +
                "\nMiddle word: " + MiddleText(chosen.middleWord) +
                "\nMiddle letter: " + MiddleText(chosen.middleLetter) + "\n";
