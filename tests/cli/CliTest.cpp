@@ -551,10 +551,13 @@ TEST(CliMethodTest, methodAndRange) {
     ExpectFields(run({"stats", "--scope", "Gen 1:2"}).out,
                  R"j({"table": [{"scope": "Genesis", "verses": 2, "gematria": 59}],
                      "scope": {"scope": "Genesis 1:2", "letters": 2, "gematria": 13,
+                               "letter_forms": {"א": 0, "ב": 1},
                                "middle_letter": "1 (Gen 1:2, word 1, letter 1) and 2 (Gen 1:2, word 1, letter 2)"}})j");
     // The published figures: beside the text's own counts, after them in the text format.
     const std::string text =
         RunCli({"stats", "--app-folder", app.path(), "--scope", "Gen 1:2"}).out;
+    EXPECT_TRUE(text.starts_with("Text: written (ketiv). Method: Standard and final letters.\n"))
+        << text;
     EXPECT_TRUE(
         text.ends_with("\nPublished figures (see Sources and Counting Rules):\n"
                        "Genesis: 1534 verses in the traditional division (here 2)\n"

@@ -59,6 +59,7 @@ TEST(ScopeTest, parse_givesNameAndRangesOrMessage) {
         {"Bereshit, Gen 6:1-9:1",
          "Bereshit (Genesis 1:1 to Genesis 6:8), Genesis 6:1 to Genesis 9:1", "1 1:1-1 9:1"},
         {"Gen 1, Gen 1:5", "Genesis 1, Genesis 1:5", "1 1:1-1 1:x"},
+        {"Gen 1:1-3, Gen 1:3-5", "Genesis 1:1-3, Genesis 1:3-5", "1 1:1-1 1:5"},
         {"Torah, Whole text", "", ""},
         // Refused.
         {"Gen 3-1", "In \"Gen 3-1\" the end comes before the start.", ""},
