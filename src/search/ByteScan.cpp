@@ -1,5 +1,7 @@
 #include "search/ByteScan.h"
 
+#include <cstring>
+
 #if defined(__SSE2__)
 #include <emmintrin.h>
 #endif
@@ -23,36 +25,61 @@ bool IsJsonSpecial(char c) {
     return u < 0x20 || u >= 0x80 || c == '"' || c == '\\';
 }
 
+std::size_t CountSpaces(std::string_view text) {
+    std::size_t count = 0;
+    std::size_t i = 0;
+#if defined(__SSE2__)
+    // Per byte lane the spaces seen (each compare gives -1), summed every
+    // 255 blocks, before a lane could overflow.
+    while (i + kBlock <= text.size()) {
+        __m128i lanes = _mm_setzero_si128();
+        for (int k = 0; k < 255 && i + kBlock <= text.size(); ++k, i += kBlock)
+            lanes = _mm_sub_epi8(lanes, Equal(Load(text.data() + i), ' '));
+        const __m128i sums = _mm_sad_epu8(lanes, _mm_setzero_si128());
+        count += static_cast<std::size_t>(_mm_cvtsi128_si32(sums)) +
+                 static_cast<std::size_t>(_mm_cvtsi128_si32(_mm_srli_si128(sums, 8)));
+    }
+#endif
+    for (; i < text.size(); ++i) count += text[i] == ' ';
+    return count;
+}
+
 }  // namespace
 
 std::size_t SplitAtSpaces(std::string_view text, std::vector<std::string_view>& words,
                           std::size_t limit) {
     words.clear();
-    if (text.empty()) return 0;
+    if (text.empty() || limit == 0) return text.empty() ? 0 : CountSpaces(text) + 1;
+    // Counted first, so the words kept go in place without a check of room.
+    const std::size_t count = CountSpaces(text) + 1;
+    const std::size_t kept = count < limit ? count : limit;
+    words.resize(kept);
+    std::string_view* const out = words.data();
     const char* const data = text.data();
-    std::size_t count = 1;  // the words begun
+    std::size_t n = 0;      // the words kept so far
     std::size_t start = 0;  // of the word being read
-    auto space = [&](std::size_t at) {
-        if (words.size() < limit) words.emplace_back(data + start, at - start);
-        start = at + 1;
-        ++count;
-    };
     std::size_t i = 0;
 #if defined(__SSE2__)
-    for (; i + kBlock <= text.size(); i += kBlock) {
-        unsigned spaces = Mask(Equal(Load(data + i), ' '));
-        if (words.size() >= limit) {
-            // Only counted from here on.
-            count += static_cast<std::size_t>(__builtin_popcount(spaces));
-            continue;
+    for (; i + kBlock <= text.size() && n + 1 < kept; i += kBlock) {
+        for (unsigned spaces = Mask(Equal(Load(data + i), ' ')); spaces != 0 && n + 1 < kept;
+             spaces &= spaces - 1) {
+            const std::size_t at = i + static_cast<std::size_t>(__builtin_ctz(spaces));
+            out[n++] = std::string_view(data + start, at - start);
+            start = at + 1;
         }
-        for (; spaces != 0; spaces &= spaces - 1)
-            space(i + static_cast<std::size_t>(__builtin_ctz(spaces)));
     }
 #endif
-    for (; i < text.size(); ++i)
-        if (data[i] == ' ') space(i);
-    if (words.size() < limit) words.emplace_back(data + start, text.size() - start);
+    for (; i < text.size() && n + 1 < kept; ++i) {
+        if (data[i] != ' ') continue;
+        out[n++] = std::string_view(data + start, i - start);
+        start = i + 1;
+    }
+    // The last word kept ends at the next space, or at the end of the text.
+    const void* const space =
+        n + 1 < count ? std::memchr(data + start, ' ', text.size() - start) : nullptr;
+    const std::size_t end =
+        space ? static_cast<std::size_t>(static_cast<const char*>(space) - data) : text.size();
+    out[n] = std::string_view(data + start, end - start);
     return count;
 }
 

@@ -5,7 +5,9 @@
 
 #include <nlohmann/json.hpp>
 
+#include <array>
 #include <charconv>
+#include <cstring>
 
 namespace vellumark {
 
@@ -19,10 +21,27 @@ void AppendNumber(std::string& out, std::int32_t number) {
     out.append(digits, static_cast<std::size_t>(end - digits));
 }
 
-/// The book's abbreviation without its space: "1 Sam".
-void AppendBook(std::string& out, std::int16_t book) {
-    const std::string abbrev = GetBookAbbrev(book);  // a few bytes: no allocation
-    out.append(abbrev, 0, abbrev.empty() ? 0 : abbrev.size() - 1);
+// A row is written through a pointer into room the writer has made for it
+// (RowWriter::room): each Put returns the pointer past what it wrote.
+
+char* Put(char* p, std::string_view bytes) {
+    std::memcpy(p, bytes.data(), bytes.size());
+    return p + bytes.size();
+}
+
+char* PutNumber(char* p, std::int32_t number) { return std::to_chars(p, p + 11, number).ptr; }
+
+/// The book's abbreviation without its space: "1 Sam"; nothing for no book.
+char* PutBook(char* p, std::int16_t book) {
+    static const std::array<std::string, kBookCount + 1> kBooks = [] {
+        std::array<std::string, kBookCount + 1> books;
+        for (std::int16_t b = 1; b <= kBookCount; ++b) {
+            books[b] = GetBookAbbrev(b);
+            books[b].pop_back();
+        }
+        return books;
+    }();
+    return Put(p, book >= 1 && book <= kBookCount ? std::string_view(kBooks[book]) : "");
 }
 
 /// The length of the well-formed UTF-8 sequence that starts `text` with a
@@ -55,53 +74,56 @@ std::size_t Utf8Length(std::string_view text) {
     return length;
 }
 
-/// Appends the escape of `c`, a control character, a quote or a backslash.
-void AppendJsonEscape(std::string& out, unsigned char c) {
+/// Writes the escape of `c`, a control character, a quote or a backslash.
+char* PutJsonEscape(char* p, unsigned char c) {
     static constexpr char kHex[] = "0123456789abcdef";
+    *p++ = '\\';
     switch (c) {
         case '"':
-            out += "\\\"";
-            break;
         case '\\':
-            out += "\\\\";
+            *p++ = static_cast<char>(c);
             break;
         case '\b':
-            out += "\\b";
+            *p++ = 'b';
             break;
         case '\f':
-            out += "\\f";
+            *p++ = 'f';
             break;
         case '\n':
-            out += "\\n";
+            *p++ = 'n';
             break;
         case '\r':
-            out += "\\r";
+            *p++ = 'r';
             break;
         case '\t':
-            out += "\\t";
+            *p++ = 't';
             break;
         default:
-            out += "\\u00";
-            out += kHex[c >> 4];
-            out += kHex[c & 0xF];
+            p = Put(p, "u00");
+            *p++ = kHex[c >> 4];
+            *p++ = kHex[c & 0xF];
             break;
     }
+    return p;
 }
 
-/// A JSON string as nlohmann-json writes it (UTF-8 kept, control characters
-/// escaped), in one pass that copies the stretches needing no escape whole;
-/// a text with bytes that are not UTF-8 goes through nlohmann-json, which
-/// puts U+FFFD in their place.
-void AppendJsonString(std::string& out, std::string_view text) {
-    const std::size_t start = out.size();
-    out += '"';
+/// The room a JSON string of `text` may take: every byte a six-byte escape,
+/// or a three-byte U+FFFD, and the quotes.
+std::size_t JsonRoom(std::string_view text) { return 6 * text.size() + 2; }
+
+/// Writes a JSON string as nlohmann-json writes it (UTF-8 kept, control
+/// characters escaped), in one pass that copies the stretches needing no
+/// escape whole; a text with bytes that are not UTF-8 goes through
+/// nlohmann-json, which puts U+FFFD in their place. Takes JsonRoom(text).
+char* PutJsonString(char* p, std::string_view text) {
+    char* const start = p;
+    *p++ = '"';
     std::size_t plain = 0;  // the start of the bytes not yet copied
     std::size_t i = FindJsonSpecial(text, 0);
     while (i < text.size()) {
         const auto c = static_cast<unsigned char>(text[i]);
         if (c < 0x80) {
-            out.append(text, plain, i - plain);
-            AppendJsonEscape(out, c);
+            p = PutJsonEscape(Put(p, text.substr(plain, i - plain)), c);
             plain = ++i;
         } else {
             // Letters of other scripts come in runs, with spaces between
@@ -109,10 +131,9 @@ void AppendJsonString(std::string& out, std::string_view text) {
             do {
                 const std::size_t length = Utf8Length(text.substr(i));
                 if (length == 0) {
-                    out.resize(start);
-                    out += nlohmann::json(std::string(text))
-                               .dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
-                    return;
+                    return Put(start,
+                               nlohmann::json(std::string(text))
+                                   .dump(-1, ' ', false, nlohmann::json::error_handler_t::replace));
                 }
                 i += length;
                 while (i < text.size() && text[i] == ' ') ++i;
@@ -120,9 +141,33 @@ void AppendJsonString(std::string& out, std::string_view text) {
         }
         i = FindJsonSpecial(text, i);
     }
-    out.append(text, plain);
-    out += '"';
+    p = Put(p, text.substr(plain));
+    *p++ = '"';
+    return p;
 }
+
+/// The room a CSV field of `text` may take: every byte a doubled quote, and
+/// the quotes around.
+std::size_t CsvRoom(std::string_view text) { return 2 * text.size() + 2; }
+
+/// Writes `text` as a CSV field (AppendCsvField). Takes CsvRoom(text).
+char* PutCsvField(char* p, std::string_view text) {
+    if (!NeedsCsvQuotes(text)) return Put(p, text);
+    *p++ = '"';
+    // Each quote is doubled: the text up to and including it, then one more.
+    for (std::size_t quote = text.find('"'); quote != std::string_view::npos;
+         quote = text.find('"')) {
+        p = Put(p, text.substr(0, quote + 1));
+        *p++ = '"';
+        text.remove_prefix(quote + 1);
+    }
+    p = Put(p, text);
+    *p++ = '"';
+    return p;
+}
+
+/// The room of a row's words, numbers and keys, besides its two texts.
+constexpr std::size_t kFixedRoom = 512;
 
 }  // namespace
 
@@ -130,18 +175,21 @@ std::string_view MethodKey(Method method) { return InfoOf(method).key; }
 std::string_view MatchKey(Match match) { return kMatchKeys[static_cast<int>(match)]; }
 
 void AppendCsvField(std::string& out, std::string_view text) {
-    if (!NeedsCsvQuotes(text)) {
-        out += text;
-        return;
+    const std::size_t size = out.size();
+    out.resize(size + CsvRoom(text));
+    out.resize(static_cast<std::size_t>(PutCsvField(out.data() + size, text) - out.data()));
+}
+
+char* RowWriter::room(std::size_t bytes) {
+    if (bytes > roomSize_) {
+        room_ = std::make_unique<char[]>(bytes);
+        roomSize_ = bytes;
     }
-    out += '"';
-    // Each quote is doubled: the text up to and including it, then one more.
-    for (std::size_t quote = text.find('"'); quote != std::string_view::npos;
-         quote = text.find('"')) {
-        out.append(text.substr(0, quote + 1)) += '"';
-        text.remove_prefix(quote + 1);
-    }
-    out.append(text) += '"';
+    return room_.get();
+}
+
+void RowWriter::take(const char* end) {
+    out_.append(room_.get(), static_cast<std::size_t>(end - room_.get()));
 }
 
 void RowWriter::begin() {
@@ -175,66 +223,69 @@ void RowWriter::finish() {
 void RowWriter::csv(const HitRow& r) {
     const bool run = r.match == Match::VerseRuns;
     const bool words = r.match == Match::Words || r.match == Match::Phrases;
+    char* p = room(kFixedRoom + CsvRoom(r.hebrew) + CsvRoom(r.english));
     // A number, or nothing where the match has none.
-    const auto number = [this](bool present, std::int32_t n) {
-        if (present) AppendNumber(out_, n);
-        out_ += ',';
+    const auto number = [&p](bool present, std::int32_t n) {
+        if (present) p = PutNumber(p, n);
+        *p++ = ',';
     };
     number(true, r.value);
-    out_.append(MethodKey(r.method)).append(",").append(MatchKey(r.match)) += ',';
-    AppendBook(out_, r.verse.book);
-    out_ += ',';
+    p = Put(p, MethodKey(r.method));
+    *p++ = ',';
+    p = Put(p, MatchKey(r.match));
+    *p++ = ',';
+    p = PutBook(p, r.verse.book);
+    *p++ = ',';
     number(true, r.verse.chapter);
     number(true, r.verse.verse);
-    if (run) AppendBook(out_, r.end.book);
-    out_ += ',';
+    if (run) p = PutBook(p, r.end.book);
+    *p++ = ',';
     number(run, r.end.chapter);
     number(run, r.end.verse);
     number(words, r.firstWord);
     number(words, r.lastWord);
-    AppendCsvField(out_, r.hebrew);
-    out_ += r.alternate ? ",true," : ",false,";
-    AppendCsvField(out_, r.english);
-    out_ += "\r\n";
+    p = PutCsvField(p, r.hebrew);
+    p = Put(p, r.alternate ? ",true," : ",false,");
+    p = PutCsvField(p, r.english);
+    p = Put(p, "\r\n");
+    take(p);
 }
 
 void RowWriter::json(const HitRow& r) {
     const bool run = r.match == Match::VerseRuns;
     const bool words = r.match == Match::Words || r.match == Match::Phrases;
-    const auto number = [this](const char* key, bool present, std::int32_t n) {
-        out_ += key;
-        if (present)
-            AppendNumber(out_, n);
-        else
-            out_ += "null";
+    char* p = room(kFixedRoom + JsonRoom(r.hebrew) + JsonRoom(r.english));
+    const auto number = [&p](std::string_view key, bool present, std::int32_t n) {
+        p = Put(p, key);
+        p = present ? PutNumber(p, n) : Put(p, "null");
     };
-    out_ += first_ ? "\n" : ",\n";
+    p = Put(p, first_ ? "\n" : ",\n");
     first_ = false;
     number("{\"value\":", true, r.value);
-    out_.append(",\"method\":\"").append(MethodKey(r.method));
-    out_.append("\",\"match\":\"").append(MatchKey(r.match));
-    out_ += "\",\"book\":\"";
-    AppendBook(out_, r.verse.book);
-    out_ += '"';
+    p = Put(Put(p, ",\"method\":\""), MethodKey(r.method));
+    p = Put(Put(p, "\",\"match\":\""), MatchKey(r.match));
+    p = PutBook(Put(p, "\",\"book\":\""), r.verse.book);
+    *p++ = '"';
     number(",\"chapter\":", true, r.verse.chapter);
     number(",\"verse\":", true, r.verse.verse);
-    out_ += ",\"end_book\":";
+    p = Put(p, ",\"end_book\":");
     if (run) {
-        out_ += '"';
-        AppendBook(out_, r.end.book);
-        out_ += '"';
+        *p++ = '"';
+        p = PutBook(p, r.end.book);
+        *p++ = '"';
     } else {
-        out_ += "null";
+        p = Put(p, "null");
     }
     number(",\"end_chapter\":", run, r.end.chapter);
     number(",\"end_verse\":", run, r.end.verse);
     number(",\"first_word\":", words, r.firstWord);
     number(",\"last_word\":", words, r.lastWord);
-    out_ += ",\"hebrew\":";
-    AppendJsonString(out_, r.hebrew);
-    out_ += r.alternate ? ",\"alternate\":true,\"english\":" : ",\"alternate\":false,\"english\":";
-    AppendJsonString(out_, r.english);
-    out_ += '}';
+    p = PutJsonString(Put(p, ",\"hebrew\":"), r.hebrew);
+    p = Put(p,
+            r.alternate ? ",\"alternate\":true,\"english\":" : ",\"alternate\":false,\"english\":");
+    p = PutJsonString(p, r.english);
+    *p++ = '}';
+    take(p);
 }
 
 void RowWriter::text(const HitRow& r) {

@@ -2,6 +2,7 @@
 
 #include "search/HitRows.h"
 
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -33,10 +34,16 @@ private:
     void csv(const HitRow& row);
     void json(const HitRow& row);
     void text(const HitRow& row);
+    /// Room for a row of up to `bytes` bytes, written through the pointer and
+    /// then appended to the output whole by take(end).
+    char* room(std::size_t bytes);
+    void take(const char* end);
 
     RowFormat format_;
     std::string& out_;
     bool first_ = true;
+    std::unique_ptr<char[]> room_;
+    std::size_t roomSize_ = 0;
 };
 
 /// The names the rows give methods and matches: "standard-final", "verse-runs".
