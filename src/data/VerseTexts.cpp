@@ -20,11 +20,20 @@ namespace vellumark {
 
 namespace {
 
-std::uint64_t Packed(const VerseId& id) {
-    return static_cast<std::uint64_t>(static_cast<std::uint16_t>(id.book)) << 32 |
-           static_cast<std::uint64_t>(static_cast<std::uint16_t>(id.chapter)) << 16 |
-           static_cast<std::uint16_t>(id.verse);
+/// A line's verse as its key gives it, packed in one number (Packed); 0 for
+/// a line without one. The reading of keys returns one number, not a struct
+/// of small fields, which would be written and read back through memory.
+using LineKey = std::uint64_t;
+
+LineKey Packed(int book, int chapter, int verse) {
+    return static_cast<std::uint64_t>(static_cast<std::uint16_t>(book)) << 32 |
+           static_cast<std::uint64_t>(static_cast<std::uint16_t>(chapter)) << 16 |
+           static_cast<std::uint16_t>(verse);
 }
+LineKey Packed(const VerseId& id) { return Packed(id.book, id.chapter, id.verse); }
+int BookOf(LineKey key) { return static_cast<int>(key >> 32); }
+int ChapterOf(LineKey key) { return static_cast<int>(key >> 16 & 0xFFFF); }
+int VerseOf(LineKey key) { return static_cast<int>(key & 0xFFFF); }
 
 std::string_view Trimmed(std::string_view text) {
     const std::size_t first = text.find_first_not_of(' ');
@@ -44,17 +53,23 @@ int KeyNumber(std::string_view digits) {
     return value > 32767 ? -1 : value;
 }
 
-/// The verse of a reference «Gen 1:1» whose ":" stands at `colon`: its book
-/// abbreviation (without its space; compared without regard to case when
-/// `noCase`), a space, the chapter, ":", the verse. Book 0 when it is none.
-/// `lastBook` is tried first and set to the book found: lines come in order.
-VerseId ReferenceOf(std::string_view reference, std::size_t colon, bool noCase,
-                    std::int16_t& lastBook) {
+/// "Gen " ... "Mal ", by book number (1 to 39).
+const std::array<std::string, kBookCount>& Abbrevs() {
     static const std::array<std::string, kBookCount> kAbbrevs = [] {
         std::array<std::string, kBookCount> abbrevs;
         for (std::int16_t b = 1; b <= kBookCount; ++b) abbrevs[b - 1] = GetBookAbbrev(b);
         return abbrevs;
     }();
+    return kAbbrevs;
+}
+
+/// The verse of a reference «Gen 1:1» whose ":" stands at `colon`: its book
+/// abbreviation (without its space; compared without regard to case when
+/// `noCase`), a space, the chapter, ":", the verse. 0 when it is none.
+/// `lastBook` is tried first and set to the book found: lines come in order.
+LineKey ReferenceOf(std::string_view reference, std::size_t colon, bool noCase,
+                    std::int16_t& lastBook) {
+    const std::array<std::string, kBookCount>& kAbbrevs = Abbrevs();
     const std::size_t space = reference.rfind(' ', colon);
     if (space == std::string_view::npos || space == 0) return {};
     const std::string_view abbrev = reference.substr(0, space + 1);
@@ -70,8 +85,49 @@ VerseId ReferenceOf(std::string_view reference, std::size_t colon, bool noCase,
     if (book != 0) lastBook = book;
     const int chapter = KeyNumber(reference.substr(space + 1, colon - space - 1));
     const int verse = KeyNumber(reference.substr(colon + 1));
-    if (book == 0 || chapter < 0 || verse < 0) return {};
-    return {book, static_cast<std::int16_t>(chapter), static_cast<std::int16_t>(verse)};
+    if (book == 0 || chapter < 0 || verse < 0) return 0;
+    return Packed(book, chapter, verse);
+}
+
+/// Whether `text` begins with `prefix`, letter case ignored when `noCase`;
+/// compared byte by byte, as the prefixes are a few bytes.
+bool BeginsWith(std::string_view text, std::string_view prefix, bool noCase) {
+    if (text.size() < prefix.size()) return false;
+    for (std::size_t i = 0; i < prefix.size(); ++i) {
+        const char a = text[i], b = prefix[i];
+        if (a != b &&
+            !(noCase && (a | 0x20) == (b | 0x20) && (a | 0x20) >= 'a' && (a | 0x20) <= 'z'))
+            return false;
+    }
+    return true;
+}
+
+/// The common key of a line: «Gen 1:2» where `abbrev` is the book of the
+/// line before («Gen »), then `end` (" " in Hebrew.txt, "<" in
+/// EnglishOT.html), from `at` on; `keyEnd` is set to the position after
+/// `end`. 0 when the line differs in any way, for ReferenceOf to read it
+/// as it reads any line: for the lines this takes, both find the same verse.
+LineKey CommonKey(std::string_view line, std::size_t at, char end, bool noCase, std::int16_t book,
+                  std::string_view abbrev, std::size_t& keyEnd) {
+    if (book == 0 || !BeginsWith(line.substr(at), abbrev, noCase)) return {};
+    // A number as KeyNumber takes it, then `after`; -1 otherwise.
+    std::size_t i = at + abbrev.size();
+    const auto number = [&](char after) {
+        const std::size_t first = i;
+        int value = 0;
+        for (; i < line.size() && line[i] >= '0' && line[i] <= '9' && i - first < 5; ++i)
+            value = value * 10 + (line[i] - '0');
+        const bool zero = i - first > 1 && line[first] == '0';
+        if (i == first || i == line.size() || line[i] != after || zero || value > 32767) return -1;
+        return value;
+    };
+    const int chapter = number(':');
+    if (chapter < 0) return {};
+    ++i;
+    const int verse = number(end);
+    if (verse < 0) return {};
+    keyEnd = i + 1;
+    return Packed(book, chapter, verse);
 }
 
 }  // namespace
@@ -83,7 +139,7 @@ VerseId ReferenceOf(std::string_view reference, std::size_t colon, bool noCase,
 class LineTable {
 public:
     struct Entry {
-        VerseId id;
+        LineKey id;
         std::uint32_t line = 0;
     };
 
@@ -91,15 +147,15 @@ public:
         // Per book, then per chapter, the slot of its first chapter or verse.
         std::array<std::uint32_t, kBookCount + 2> chapters{};
         for (const Entry& e : entries)
-            chapters[e.id.book + 1] =
-                std::max<std::uint32_t>(chapters[e.id.book + 1], e.id.chapter + 1U);
+            chapters[BookOf(e.id) + 1] =
+                std::max<std::uint32_t>(chapters[BookOf(e.id) + 1], ChapterOf(e.id) + 1U);
         for (int b = 1; b <= kBookCount + 1; ++b) chapters[b] += chapters[b - 1];
         const std::size_t limit = 4 * entries.size() + 4096;
         if (chapters.back() <= limit) {
             std::vector<std::uint32_t> verses(chapters.back() + 1, 0);
             for (const Entry& e : entries) {
-                std::uint32_t& size = verses[chapters[e.id.book] + e.id.chapter + 1];
-                size = std::max<std::uint32_t>(size, e.id.verse + 1U);
+                std::uint32_t& size = verses[chapters[BookOf(e.id)] + ChapterOf(e.id) + 1];
+                size = std::max<std::uint32_t>(size, VerseOf(e.id) + 1U);
             }
             for (std::size_t c = 1; c < verses.size(); ++c) verses[c] += verses[c - 1];
             if (verses.back() <= limit) {
@@ -108,15 +164,15 @@ public:
                 lines_.assign(chapterStart_.back(), 0);
                 for (const Entry& e : entries) {
                     std::uint32_t& line =
-                        lines_[chapterStart_[bookStart_[e.id.book] + e.id.chapter] + e.id.verse];
+                        lines_[chapterStart_[bookStart_[BookOf(e.id)] + ChapterOf(e.id)] +
+                               VerseOf(e.id)];
                     if (line == 0) line = e.line + 1;
                 }
                 return;
             }
         }
-        std::stable_sort(entries.begin(), entries.end(), [](const Entry& a, const Entry& b) {
-            return Packed(a.id) < Packed(b.id);
-        });
+        std::stable_sort(entries.begin(), entries.end(),
+                         [](const Entry& a, const Entry& b) { return a.id < b.id; });
         sorted_ = std::move(entries);
     }
 
@@ -132,10 +188,9 @@ public:
             if (verse >= chapterStart_[chapter + 1]) return -1;
             return static_cast<long>(lines_[verse]) - 1;
         }
-        const auto found =
-            std::lower_bound(sorted_.begin(), sorted_.end(), Packed(id),
-                             [](const Entry& e, std::uint64_t key) { return Packed(e.id) < key; });
-        return found != sorted_.end() && found->id == id ? found->line : -1;
+        const auto found = std::lower_bound(sorted_.begin(), sorted_.end(), Packed(id),
+                                            [](const Entry& e, LineKey key) { return e.id < key; });
+        return found != sorted_.end() && found->id == Packed(id) ? found->line : -1;
     }
 
 private:
@@ -165,8 +220,15 @@ struct VerseTexts::File {
     void load() {
         content = ReadWholeFile(path);
         const std::string_view text = content.text();
-        std::int16_t lastBook = 1;
+        std::int16_t lastBook = 1;  // the book of the line before, tried first
+        std::int16_t abbrevBook = 1;
+        std::string_view abbrev = Abbrevs()[0];  // that of abbrevBook
         std::vector<LineTable::Entry> keys;
+        // Room for lines of 64 bytes on average: verse lines are longer.
+        const std::size_t expected = text.size() / 64 + 16;
+        keys.reserve(expected);
+        lines.reserve(expected);
+        keyEnds.reserve(expected);
         for (std::size_t offset = 0; offset < text.size();) {
             const char* start = text.data() + offset;
             const auto* newline =
@@ -181,9 +243,13 @@ struct VerseTexts::File {
             }
             const std::string_view line(start, length);
             std::size_t keyEnd = 0;
-            const VerseId id = english ? EnglishKeyOf(line, lastBook, keyEnd)
-                                       : HebrewKeyOf(line, lastBook, keyEnd);
-            if (id.book != 0) keys.push_back({id, static_cast<std::uint32_t>(lines.size())});
+            const LineKey id = english ? EnglishKeyOf(line, lastBook, abbrev, keyEnd)
+                                       : HebrewKeyOf(line, lastBook, abbrev, keyEnd);
+            if (lastBook != abbrevBook) {
+                abbrevBook = lastBook;
+                abbrev = Abbrevs()[lastBook - 1];
+            }
+            if (id != 0) keys.push_back({id, static_cast<std::uint32_t>(lines.size())});
             lines.push_back(line);
             keyEnds.push_back(static_cast<std::uint16_t>(keyEnd));
         }
@@ -196,7 +262,10 @@ struct VerseTexts::File {
 
     /// «Gen 1:1 »: the key ends at the first space after the first ":";
     /// `keyEnd` is set to the position after that space.
-    static VerseId HebrewKeyOf(std::string_view line, std::int16_t& lastBook, std::size_t& keyEnd) {
+    static LineKey HebrewKeyOf(std::string_view line, std::int16_t& lastBook,
+                               std::string_view abbrev, std::size_t& keyEnd) {
+        if (const LineKey id = CommonKey(line, 0, ' ', false, lastBook, abbrev, keyEnd); id != 0)
+            return id;
         const std::size_t colon = line.find(':');
         const std::size_t space = colon == std::string_view::npos ? colon : line.find(' ', colon);
         if (space == std::string_view::npos) return {};
@@ -206,9 +275,11 @@ struct VerseTexts::File {
 
     /// «<P>Gen 1:1<»: the key ends at the first "<" after the first ":".
     /// `keyEnd` is set to the position after that "<".
-    static VerseId EnglishKeyOf(std::string_view line, std::int16_t& lastBook,
-                                std::size_t& keyEnd) {
-        if (!StartsWithNoCase(line, "<P>")) return {};
+    static LineKey EnglishKeyOf(std::string_view line, std::int16_t& lastBook,
+                                std::string_view abbrev, std::size_t& keyEnd) {
+        if (!BeginsWith(line, "<P>", true)) return {};
+        if (const LineKey id = CommonKey(line, 3, '<', true, lastBook, abbrev, keyEnd); id != 0)
+            return id;
         const std::size_t colon = line.find(':');
         const std::size_t lt = colon == std::string_view::npos ? colon : line.find('<', colon);
         if (lt == std::string_view::npos) return {};
