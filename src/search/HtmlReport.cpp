@@ -6,19 +6,38 @@
 #include "search/ByteScan.h"
 #include "search/ReportFormat.h"
 
+#include <cstring>
+
 namespace vellumark {
 
 namespace {
 
+char* Put(char* p, std::string_view bytes) {
+    std::memcpy(p, bytes.data(), bytes.size());
+    return p + bytes.size();
+}
+
+/// The room of an entry whose Hebrew is `hebrew` with `words` words marked
+/// or not (each mark takes a few bytes of tags), besides its bold part.
+std::size_t EntryRoom(std::string_view hebrew, int words, const EnglishBlock& english) {
+    return kEntryStartRoom + kVerseKeyRoom + hebrew.size() + 24 * static_cast<std::size_t>(words) +
+           kEnglishBlockRoom + english.text.size() + 16;
+}
+
 /// «<p><a href=...><b>Gen 1:1 </b></a> W1 W2», with "(W1 W2)" for an alternate
 /// match, and the English block.
-void WriteEntry(AtomicFile& report, const EnglishBlock& english, std::string_view boldPart,
-                std::string_view hebrew, bool alternate) {
-    WriteEntryStart(report, english.anchor, boldPart);
-    if (alternate) report.write("(");
-    report.write(hebrew);
-    report.write(alternate ? ")\r\n" : "\r\n");
-    WriteEnglishBlock(report, english);
+char* PutEntry(char* p, const EnglishBlock& english, std::string_view boldPart,
+               std::string_view hebrew, bool alternate) {
+    p = PutEntryStart(p, english.anchor, boldPart);
+    if (alternate) *p++ = '(';
+    p = Put(Put(p, hebrew), alternate ? ")\r\n" : "\r\n");
+    return PutEnglishBlock(p, english);
+}
+
+/// VerseKey («Gen 1:1 »), written into `buffer`.
+std::string_view KeyOf(const VerseId& id, char (&buffer)[kVerseKeyRoom]) {
+    const char* const end = PutVerseKey(buffer, id.book, id.chapter, id.verse);
+    return {buffer, static_cast<std::size_t>(end - buffer)};
 }
 
 /// Words `first` to `last` of a verse's Hebrew line as they stand in it,
@@ -76,12 +95,26 @@ void HtmlReport::add(const Hit& hit) {
     (this->*kAdd[static_cast<int>(request_.match)])(hit);
 }
 
+char* HtmlReport::room(std::size_t bytes) {
+    if (bytes > entrySize_) {
+        entry_ = std::make_unique<char[]>(bytes);
+        entrySize_ = bytes;
+    }
+    return entry_.get();
+}
+
+void HtmlReport::write(const char* end) {
+    files_->report.write(
+        std::string_view(entry_.get(), static_cast<std::size_t>(end - entry_.get())));
+}
+
 void HtmlReport::addVerse(const Hit& hit) {
     const VerseId& id = hit.verse;
     const EnglishBlock english = files_->texts.english(id);
     const std::string_view hebrew = files_->texts.hebrewText(id);
-    WriteEntry(files_->report, english, VerseKey(id.book, id.chapter, id.verse), hebrew,
-               hit.alternate);
+    char key[kVerseKeyRoom];
+    char* const p = room(EntryRoom(hebrew, 1, english));
+    write(PutEntry(p, english, KeyOf(id, key), hebrew, hit.alternate));
 }
 
 void HtmlReport::addRun(const Hit& hit) {
@@ -94,13 +127,16 @@ void HtmlReport::addRun(const Hit& hit) {
     }
     const VerseTexts& texts = files_->texts;
     const std::string_view hebrew = texts.hebrewText(id);
-    WriteEntry(report, texts.english(id), VerseKey(id.book, id.chapter, id.verse), hebrew,
-               hit.alternate);
+    const EnglishBlock english = texts.english(id);
+    char key[kVerseKeyRoom];
+    write(PutEntry(room(EntryRoom(hebrew, 1, english)), english, KeyOf(id, key), hebrew,
+                   hit.alternate));
     // The later verses are the lines that follow the first in each file.
     for (int k = 1; k <= hit.furtherVerses; ++k) {
-        const EnglishBlock english = texts.english(id, k);
+        const EnglishBlock later = texts.english(id, k);
         const VerseTexts::RunLine line = texts.hebrewRunLine(id, k);
-        WriteEntry(report, english, line.reference, line.text, hit.alternate);
+        char* const p = room(EntryRoom(line.text, 1, later) + line.reference.size());
+        write(PutEntry(p, later, line.reference, line.text, hit.alternate));
     }
     report.line(kRunSeparator);
 }
@@ -109,8 +145,8 @@ const std::vector<std::string_view>& HtmlReport::wordsOf(const Hit& hit) {
     if (kept_ && keptVerse_ == hit.verse) return keptWords_;
     const VerseId& id = hit.verse;
     keptEnglish_ = files_->texts.english(id);
-    const std::string_view text = files_->texts.hebrewWords(id);
-    SplitAtSpaces(text, keptWords_);
+    keptText_ = files_->texts.hebrewWords(id);
+    SplitAtSpaces(keptText_, keptWords_);
     keptVerse_ = hit.verse;
     kept_ = true;
     // The Hebrew line must hold every word the word record file has.
@@ -125,56 +161,52 @@ const std::vector<std::string_view>& HtmlReport::wordsOf(const Hit& hit) {
 
 void HtmlReport::addWords(const Hit& hit) {
     const std::vector<std::string_view>& words = wordsOf(hit);
-    const VerseId& id = hit.verse;
-    AtomicFile& report = files_->report;
-    WriteEntryStart(report, keptEnglish_.anchor, VerseKey(id.book, id.chapter, id.verse));
+    char key[kVerseKeyRoom];
+    char* p = room(EntryRoom(keptText_, hit.wordCount, keptEnglish_));
+    p = PutEntryStart(p, keptEnglish_.anchor, KeyOf(hit.verse, key));
     for (int k = 0; k < hit.wordCount;) {
         switch (hit.marks[k]) {
             case 1:
-                report.write(" <b><i>");
-                report.write(words[k]);
-                report.write("</i></b>");
+                p = Put(Put(Put(p, " <b><i>"), words[k]), "</i></b>");
                 ++k;
                 break;
             case 2:
-                report.write(" <b><i>(");
-                report.write(words[k]);
-                report.write(")</i></b>");
+                p = Put(Put(Put(p, " <b><i>("), words[k]), ")</i></b>");
                 ++k;
                 break;
             default: {
-                // The words up to the next match in one write.
+                // The words up to the next match in one piece.
                 int last = k;
                 while (last + 1 < hit.wordCount && hit.marks[last + 1] == 0) ++last;
-                report.write(" ");
-                report.write(Stretch(words, k, last));
+                *p++ = ' ';
+                p = Put(p, Stretch(words, k, last));
                 k = last + 1;
                 break;
             }
         }
     }
-    report.write("\r\n");
-    WriteEnglishBlock(report, keptEnglish_);
+    p = Put(p, "\r\n");
+    write(PutEnglishBlock(p, keptEnglish_));
 }
 
 void HtmlReport::addPhrase(const Hit& hit) {
     const std::vector<std::string_view>& words = wordsOf(hit);
-    const VerseId& id = hit.verse;
-    AtomicFile& report = files_->report;
-    WriteEntryStart(report, keptEnglish_.anchor, VerseKey(id.book, id.chapter, id.verse));
+    char key[kVerseKeyRoom];
+    char* p = room(EntryRoom(keptText_, 3, keptEnglish_));
+    p = PutEntryStart(p, keptEnglish_.anchor, KeyOf(hit.verse, key));
     if (hit.firstWord > 0) {
-        report.write(" ");
-        report.write(Stretch(words, 0, hit.firstWord - 1));
+        *p++ = ' ';
+        p = Put(p, Stretch(words, 0, hit.firstWord - 1));
     }
-    report.write(hit.alternate ? " <b><i>(" : " <b><i>");
-    report.write(Stretch(words, hit.firstWord, hit.lastWord));
-    report.write(hit.alternate ? ")</i></b>" : "</i></b>");
+    p = Put(p, hit.alternate ? " <b><i>(" : " <b><i>");
+    p = Put(p, Stretch(words, hit.firstWord, hit.lastWord));
+    p = Put(p, hit.alternate ? ")</i></b>" : "</i></b>");
     if (hit.lastWord + 1 < hit.wordCount) {
-        report.write(" ");
-        report.write(Stretch(words, hit.lastWord + 1, hit.wordCount - 1));
+        *p++ = ' ';
+        p = Put(p, Stretch(words, hit.lastWord + 1, hit.wordCount - 1));
     }
-    report.write("\r\n");
-    WriteEnglishBlock(report, keptEnglish_);
+    p = Put(p, "\r\n");
+    write(PutEnglishBlock(p, keptEnglish_));
 }
 
 }  // namespace vellumark

@@ -40,6 +40,10 @@ private:
     void addPhrase(const Hit& hit);
     /// The words of the verse's Hebrew line, kept until a hit of another verse.
     const std::vector<std::string_view>& wordsOf(const Hit& hit);
+    /// Room for an entry of up to `bytes` bytes, written through the pointer
+    /// and then to the report whole by write(end).
+    char* room(std::size_t bytes);
+    void write(const char* end);
 
     const SearchRequest request_;
     const VerseTexts* texts_ = nullptr;
@@ -47,7 +51,10 @@ private:
     VerseId keptVerse_;
     bool kept_ = false;
     EnglishBlock keptEnglish_;
+    std::string_view keptText_;  ///< the Hebrew words of keptVerse_
     std::vector<std::string_view> keptWords_;
+    std::unique_ptr<char[]> entry_;
+    std::size_t entrySize_ = 0;
     bool headed_ = false;
     Method headedMethod_ = Method::StandardAndFinal;
 };

@@ -5,7 +5,9 @@
 #include "data/TextInput.h"
 #include "data/TextStream.h"
 
+#include <array>
 #include <charconv>
+#include <cstring>
 
 namespace vellumark {
 
@@ -87,20 +89,40 @@ bool IsSearchedLine(std::string_view line) {
 
 bool IsEntry(std::string_view line) { return StartsWithNoCase(line, "<p><a href="); }
 
-void WriteEntryStart(AtomicFile& report, std::int16_t anchor, std::string_view boldPart) {
-    char digits[8];
-    const char* const end = std::to_chars(digits, digits + sizeof digits, anchor).ptr;
-    report.write(kEntryStart);
-    report.write(std::string_view(digits, static_cast<std::size_t>(end - digits)));
-    report.write("'><b>");
-    report.write(boldPart);
-    report.write("</b></a> ");
+namespace {
+
+char* Put(char* p, std::string_view bytes) {
+    std::memcpy(p, bytes.data(), bytes.size());
+    return p + bytes.size();
 }
 
-void WriteEnglishBlock(AtomicFile& report, const EnglishBlock& english) {
-    report.write(EnglishBlock::kStart);
-    report.write(english.text);
-    report.write(english.cut ? "\r\n" : "</font></blockquote>\r\n");
+char* PutNumber(char* p, int number) { return std::to_chars(p, p + 12, number).ptr; }
+
+}  // namespace
+
+char* PutEntryStart(char* p, std::int16_t anchor, std::string_view boldPart) {
+    p = PutNumber(Put(p, kEntryStart), anchor);
+    p = Put(Put(Put(p, "'><b>"), boldPart), "</b></a> ");
+    return p;
+}
+
+char* PutVerseKey(char* p, std::int16_t book, std::int16_t chapter, std::int16_t verse) {
+    static const std::array<std::string, kBookCount + 1> kBooks = [] {
+        std::array<std::string, kBookCount + 1> books;
+        for (std::int16_t b = 1; b <= kBookCount; ++b) books[b] = GetBookAbbrev(b);
+        return books;
+    }();
+    if (book >= 1 && book <= kBookCount) p = Put(p, kBooks[book]);
+    p = PutNumber(p, chapter);
+    *p++ = ':';
+    p = PutNumber(p, verse);
+    *p++ = ' ';
+    return p;
+}
+
+char* PutEnglishBlock(char* p, const EnglishBlock& english) {
+    p = Put(Put(p, EnglishBlock::kStart), english.text);
+    return Put(p, english.cut ? "\r\n" : "</font></blockquote>\r\n");
 }
 
 std::string RangeLine(std::int16_t firstBook, std::int16_t firstChapter, std::int16_t firstVerse,

@@ -55,12 +55,24 @@ void WriteReportTail(AtomicFile& report, Tail tail);
 /// True for the first line of a hit entry (letter case ignored).
 bool IsEntry(std::string_view line);
 
+// An entry is written through a pointer into room made for it, and then
+// goes to the report whole: each Put returns the pointer past its bytes.
+
+/// The room PutEntryStart takes besides its bold part.
+inline constexpr std::size_t kEntryStartRoom = kEntryStart.size() + 24;
 /// Writes «<p><a href='..\Data\EnglishOT.html#412'><b>Exo 3:14 </b></a> »: the
 /// entry line up to the Hebrew text.
-void WriteEntryStart(AtomicFile& report, std::int16_t anchor, std::string_view boldPart);
+char* PutEntryStart(char* p, std::int16_t anchor, std::string_view boldPart);
 
+/// The room PutVerseKey takes.
+inline constexpr std::size_t kVerseKeyRoom = 32;
+/// Writes the verse key of Hebrew.txt, as VerseKey gives it: «Exo 3:14 ».
+char* PutVerseKey(char* p, std::int16_t book, std::int16_t chapter, std::int16_t verse);
+
+/// The room PutEnglishBlock takes besides the text.
+inline constexpr std::size_t kEnglishBlockRoom = 64;
 /// Writes the English block line of an entry.
-void WriteEnglishBlock(AtomicFile& report, const EnglishBlock& english);
+char* PutEnglishBlock(char* p, const EnglishBlock& english);
 
 /// "<br>Exo  3:14 - Exo  3:16", or "<br>Exo  3:14" for a run of one verse.
 std::string RangeLine(std::int16_t firstBook, std::int16_t firstChapter, std::int16_t firstVerse,
