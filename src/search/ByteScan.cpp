@@ -1,6 +1,6 @@
 #include "search/ByteScan.h"
 
-#include <cstring>
+#include <algorithm>
 
 #if defined(__SSE2__)
 #include <emmintrin.h>
@@ -46,41 +46,41 @@ std::size_t CountSpaces(std::string_view text) {
 
 }  // namespace
 
-std::size_t SplitAtSpaces(std::string_view text, std::vector<std::string_view>& words,
-                          std::size_t limit) {
-    words.clear();
-    if (text.empty() || limit == 0) return text.empty() ? 0 : CountSpaces(text) + 1;
-    // Counted first, so the words kept go in place without a check of room.
-    const std::size_t count = CountSpaces(text) + 1;
-    const std::size_t kept = count < limit ? count : limit;
-    words.resize(kept);
-    std::string_view* const out = words.data();
+std::size_t SplitAtSpaces(std::string_view text, std::string_view* words, std::size_t limit) {
+    if (text.empty()) return 0;
     const char* const data = text.data();
     std::size_t n = 0;      // the words kept so far
     std::size_t start = 0;  // of the word being read
+    // Keeps the word that ends at `at`; false once `limit` words are kept.
+    const auto space = [&](std::size_t at) {
+        if (n == limit) return false;
+        words[n++] = std::string_view(data + start, at - start);
+        start = at + 1;
+        return true;
+    };
     std::size_t i = 0;
 #if defined(__SSE2__)
-    for (; i + kBlock <= text.size() && n + 1 < kept; i += kBlock) {
-        for (unsigned spaces = Mask(Equal(Load(data + i), ' ')); spaces != 0 && n + 1 < kept;
+    for (; i + kBlock <= text.size(); i += kBlock) {
+        for (unsigned spaces = Mask(Equal(Load(data + i), ' ')); spaces != 0;
              spaces &= spaces - 1) {
-            const std::size_t at = i + static_cast<std::size_t>(__builtin_ctz(spaces));
-            out[n++] = std::string_view(data + start, at - start);
-            start = at + 1;
+            if (!space(i + static_cast<std::size_t>(__builtin_ctz(spaces))))
+                return n + CountSpaces(text.substr(start)) + 1;
         }
     }
 #endif
-    for (; i < text.size() && n + 1 < kept; ++i) {
-        if (data[i] != ' ') continue;
-        out[n++] = std::string_view(data + start, i - start);
-        start = i + 1;
+    for (; i < text.size(); ++i) {
+        if (data[i] == ' ' && !space(i)) return n + CountSpaces(text.substr(start)) + 1;
     }
-    // The last word kept ends at the next space, or at the end of the text.
-    const void* const space =
-        n + 1 < count ? std::memchr(data + start, ' ', text.size() - start) : nullptr;
-    const std::size_t end =
-        space ? static_cast<std::size_t>(static_cast<const char*>(space) - data) : text.size();
-    out[n] = std::string_view(data + start, end - start);
-    return count;
+    if (n < limit) words[n] = std::string_view(data + start, text.size() - start);
+    return n + 1;
+}
+
+std::size_t SplitAtSpaces(std::string_view text, std::vector<std::string_view>& words,
+                          std::size_t limit) {
+    words.clear();
+    if (text.empty()) return 0;
+    words.resize(std::min(CountSpaces(text) + 1, limit));
+    return SplitAtSpaces(text, words.data(), words.size());
 }
 
 bool NeedsCsvQuotes(std::string_view text) {

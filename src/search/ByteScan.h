@@ -15,6 +15,9 @@ namespace vellumark {
 /// `limit` words are kept; the count returned is that of all.
 std::size_t SplitAtSpaces(std::string_view text, std::vector<std::string_view>& words,
                           std::size_t limit = static_cast<std::size_t>(-1));
+/// The same into `words`, which has room for `limit` words: one pass, in
+/// which the words after the first `limit` are only counted.
+std::size_t SplitAtSpaces(std::string_view text, std::string_view* words, std::size_t limit);
 
 /// Whether `text` holds a comma, a quote, a CR or an LF: a CSV field to quote.
 bool NeedsCsvQuotes(std::string_view text);

@@ -11,9 +11,10 @@ namespace vellumark {
 namespace {
 
 /// Splits a verse's Hebrew words at single spaces, as the report splits them,
-/// into `words`; the text must hold every word the word record file counts.
+/// into `words` (room for `needed`); the text must hold every word the word
+/// record file counts.
 void SplitWords(std::string_view text, const VerseId& id, int wordCount, int needed,
-                std::vector<std::string_view>& words) {
+                std::string_view* words) {
     const std::size_t count = SplitAtSpaces(text, words, static_cast<std::size_t>(needed));
     if (count < static_cast<std::size_t>(wordCount)) {
         throw DataError(std::string(kHebrewFile) + ", " + VerseName(id.book, id.chapter, id.verse) +
@@ -44,7 +45,7 @@ void RowSink::add(const Hit& hit) {
             // The words up to the last marked one are all the rows need.
             int needed = hit.wordCount;
             while (needed > 0 && hit.marks[static_cast<std::size_t>(needed - 1)] == 0) --needed;
-            SplitWords(texts.hebrewWords(id), id, hit.wordCount, needed, words_);
+            SplitWords(texts.hebrewWords(id), id, hit.wordCount, needed, words_.data());
             for (int k = 0; k < hit.wordCount; ++k) {
                 if (hit.marks[k] == 0) continue;
                 row.firstWord = row.lastWord = k + 1;
@@ -55,7 +56,7 @@ void RowSink::add(const Hit& hit) {
             return;
         }
         case Match::Phrases: {
-            SplitWords(texts.hebrewWords(id), id, hit.wordCount, hit.lastWord + 1, words_);
+            SplitWords(texts.hebrewWords(id), id, hit.wordCount, hit.lastWord + 1, words_.data());
             row.firstWord = hit.firstWord + 1;
             row.lastWord = hit.lastWord + 1;
             // The words stand in the text separated by single spaces.

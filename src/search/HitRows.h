@@ -4,6 +4,7 @@
 #include "search/SearchData.h"
 #include "search/Searches.h"
 
+#include <array>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -59,7 +60,8 @@ private:
     const VerseTexts* texts_ = nullptr;  ///< data_.texts(), from the first hit on
     RowHandler handler_;
     SearchRequest request_;
-    std::vector<std::string_view> words_;  ///< the words of the hit's verse
+    /// The words of the hit's verse, up to the last one the rows need.
+    std::array<std::string_view, VerseBlock::kMaxWords> words_;
     std::string runHebrew_;
     std::string runEnglish_;
 };

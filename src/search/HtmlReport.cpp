@@ -42,9 +42,9 @@ std::string_view KeyOf(const VerseId& id, char (&buffer)[kVerseKeyRoom]) {
 
 /// Words `first` to `last` of a verse's Hebrew line as they stand in it,
 /// separated by single spaces (as SplitAtSpaces split them).
-std::string_view Stretch(const std::vector<std::string_view>& words, int first, int last) {
-    const std::string_view a = words[static_cast<std::size_t>(first)];
-    const std::string_view b = words[static_cast<std::size_t>(last)];
+std::string_view Stretch(const std::string_view* words, int first, int last) {
+    const std::string_view a = words[first];
+    const std::string_view b = words[last];
     return {a.data(), static_cast<std::size_t>(b.data() + b.size() - a.data())};
 }
 
@@ -141,26 +141,28 @@ void HtmlReport::addRun(const Hit& hit) {
     report.line(kRunSeparator);
 }
 
-const std::vector<std::string_view>& HtmlReport::wordsOf(const Hit& hit) {
+const HtmlReport::Words& HtmlReport::wordsOf(const Hit& hit) {
     if (kept_ && keptVerse_ == hit.verse) return keptWords_;
     const VerseId& id = hit.verse;
     keptEnglish_ = files_->texts.english(id);
     keptText_ = files_->texts.hebrewWords(id);
-    SplitAtSpaces(keptText_, keptWords_);
+    // The entries show the words the word record file has.
+    const std::size_t count =
+        SplitAtSpaces(keptText_, keptWords_.data(), static_cast<std::size_t>(hit.wordCount));
     keptVerse_ = hit.verse;
     kept_ = true;
     // The Hebrew line must hold every word the word record file has.
-    if (keptWords_.size() < static_cast<std::size_t>(hit.wordCount)) {
+    if (count < static_cast<std::size_t>(hit.wordCount)) {
         throw DataError(files_->texts.hebrewPath() + ", " +
                         VerseName(id.book, id.chapter, id.verse) + ": the line has " +
-                        std::to_string(keptWords_.size()) + " words, word " +
-                        std::to_string(keptWords_.size() + 1) + " is wanted.");
+                        std::to_string(count) + " words, word " + std::to_string(count + 1) +
+                        " is wanted.");
     }
     return keptWords_;
 }
 
 void HtmlReport::addWords(const Hit& hit) {
-    const std::vector<std::string_view>& words = wordsOf(hit);
+    const Words& words = wordsOf(hit);
     char key[kVerseKeyRoom];
     char* p = room(EntryRoom(keptText_, hit.wordCount, keptEnglish_));
     p = PutEntryStart(p, keptEnglish_.anchor, KeyOf(hit.verse, key));
@@ -179,7 +181,7 @@ void HtmlReport::addWords(const Hit& hit) {
                 int last = k;
                 while (last + 1 < hit.wordCount && hit.marks[last + 1] == 0) ++last;
                 *p++ = ' ';
-                p = Put(p, Stretch(words, k, last));
+                p = Put(p, Stretch(words.data(), k, last));
                 k = last + 1;
                 break;
             }
@@ -190,20 +192,20 @@ void HtmlReport::addWords(const Hit& hit) {
 }
 
 void HtmlReport::addPhrase(const Hit& hit) {
-    const std::vector<std::string_view>& words = wordsOf(hit);
+    const Words& words = wordsOf(hit);
     char key[kVerseKeyRoom];
     char* p = room(EntryRoom(keptText_, 3, keptEnglish_));
     p = PutEntryStart(p, keptEnglish_.anchor, KeyOf(hit.verse, key));
     if (hit.firstWord > 0) {
         *p++ = ' ';
-        p = Put(p, Stretch(words, 0, hit.firstWord - 1));
+        p = Put(p, Stretch(words.data(), 0, hit.firstWord - 1));
     }
     p = Put(p, hit.alternate ? " <b><i>(" : " <b><i>");
-    p = Put(p, Stretch(words, hit.firstWord, hit.lastWord));
+    p = Put(p, Stretch(words.data(), hit.firstWord, hit.lastWord));
     p = Put(p, hit.alternate ? ")</i></b>" : "</i></b>");
     if (hit.lastWord + 1 < hit.wordCount) {
         *p++ = ' ';
-        p = Put(p, Stretch(words, hit.lastWord + 1, hit.wordCount - 1));
+        p = Put(p, Stretch(words.data(), hit.lastWord + 1, hit.wordCount - 1));
     }
     p = Put(p, "\r\n");
     write(PutEnglishBlock(p, keptEnglish_));

@@ -5,6 +5,7 @@
 #include "search/Hit.h"
 #include "search/Searches.h"
 
+#include <array>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -38,8 +39,10 @@ private:
     void addRun(const Hit& hit);
     void addWords(const Hit& hit);
     void addPhrase(const Hit& hit);
-    /// The words of the verse's Hebrew line, kept until a hit of another verse.
-    const std::vector<std::string_view>& wordsOf(const Hit& hit);
+    /// The words of the verse's Hebrew line that the word record file has,
+    /// kept until a hit of another verse.
+    using Words = std::array<std::string_view, VerseBlock::kMaxWords>;
+    const Words& wordsOf(const Hit& hit);
     /// Room for an entry of up to `bytes` bytes, written through the pointer
     /// and then to the report whole by write(end).
     char* room(std::size_t bytes);
@@ -52,7 +55,7 @@ private:
     bool kept_ = false;
     EnglishBlock keptEnglish_;
     std::string_view keptText_;  ///< the Hebrew words of keptVerse_
-    std::vector<std::string_view> keptWords_;
+    Words keptWords_;
     std::unique_ptr<char[]> entry_;
     std::size_t entrySize_ = 0;
     bool headed_ = false;
