@@ -29,7 +29,13 @@ char* Put(char* p, std::string_view bytes) {
     return p + bytes.size();
 }
 
-char* PutNumber(char* p, std::int32_t number) { return std::to_chars(p, p + 11, number).ptr; }
+/// Chapters, verses and word positions are mostly one or two digits.
+char* PutNumber(char* p, std::int32_t number) {
+    if (number < 0 || number >= 100) return std::to_chars(p, p + 11, number).ptr;
+    if (number >= 10) *p++ = static_cast<char>('0' + number / 10);
+    *p++ = static_cast<char>('0' + number % 10);
+    return p;
+}
 
 /// The book's abbreviation without its space: "1 Sam"; nothing for no book.
 char* PutBook(char* p, std::int16_t book) {
