@@ -13,6 +13,7 @@
 #include <array>
 #include <atomic>
 #include <cstring>
+#include <deque>
 #include <mutex>
 #include <vector>
 
@@ -227,7 +228,7 @@ struct VerseTexts::File {
         // Room for lines of 64 bytes on average: verse lines are longer.
         const std::size_t expected = text.size() / 64 + 16;
         keys.reserve(expected);
-        lines.reserve(expected);
+        starts.reserve(expected + 1);
         keyEnds.reserve(expected);
         for (std::size_t offset = 0; offset < text.size();) {
             const char* start = text.data() + offset;
@@ -238,7 +239,7 @@ struct VerseTexts::File {
             offset += newline ? length + 1 : length;
             if (length > 0 && start[length - 1] == '\r') --length;
             if (length > TextStream::kMaxLine) {
-                throw DataError(path + ", line " + std::to_string(lines.size() + 1) +
+                throw DataError(path + ", line " + std::to_string(starts.size() + 1) +
                                 ": the line is longer than 32,767 characters.");
             }
             const std::string_view line(start, length);
@@ -249,14 +250,14 @@ struct VerseTexts::File {
                 abbrevBook = lastBook;
                 abbrev = Abbrevs()[lastBook - 1];
             }
-            if (id != 0) keys.push_back({id, static_cast<std::uint32_t>(lines.size())});
-            lines.push_back(line);
+            if (id != 0) keys.push_back({id, static_cast<std::uint32_t>(starts.size())});
+            starts.push_back(static_cast<std::uint32_t>(start - text.data()));
             keyEnds.push_back(static_cast<std::uint16_t>(keyEnd));
         }
+        starts.push_back(static_cast<std::uint32_t>(text.size()));
         verses.build(std::move(keys));
         if (english) {
-            plain.resize(lines.size());
-            plainReady = std::make_unique<std::atomic<bool>[]>(lines.size());
+            plain = std::make_unique<std::atomic<const std::string*>[]>(starts.size());
         }
     }
 
@@ -287,6 +288,17 @@ struct VerseTexts::File {
         return ReferenceOf(line.substr(3, lt - 3), colon - 3, true, lastBook);
     }
 
+    std::size_t lineCount() const { return starts.size() - 1; }
+
+    /// Line `index`, without its line break.
+    std::string_view line(std::size_t index) const {
+        const char* const text = reinterpret_cast<const char*>(content.data());
+        std::size_t end = starts[index + 1];
+        if (end > starts[index] && text[end - 1] == '\n') --end;
+        if (end > starts[index] && text[end - 1] == '\r') --end;
+        return {text + starts[index], end - starts[index]};
+    }
+
     /// The line of verse `id`, or `further` lines after it.
     std::size_t lineOf(const VerseId& id, int further = 0) const {
         const long found = verses.find(id);
@@ -296,7 +308,7 @@ struct VerseTexts::File {
         }
         const std::size_t index =
             static_cast<std::size_t>(found) + static_cast<std::size_t>(further);
-        if (index >= lines.size()) {
+        if (index >= lineCount()) {
             throw DataError(path + ": the file ends inside the run from " +
                             VerseName(id.book, id.chapter, id.verse) + ".");
         }
@@ -308,14 +320,17 @@ struct VerseTexts::File {
     std::mutex mutex;
     std::atomic<bool> ready{false};
     FileContent content;
-    std::vector<std::string_view> lines;
+    /// Per line the offset it starts at in `content`, and the file's size.
+    std::vector<std::uint32_t> starts;
     /// Per line the position after its verse key (and the space that ends a
     /// Hebrew key); 0 for a line without a key.
     std::vector<std::uint16_t> keyEnds;
     LineTable verses;
-    /// English only: a line's plain text, worked out at its first look-up.
-    std::vector<std::string> plain;
-    std::unique_ptr<std::atomic<bool>[]> plainReady;
+    /// English only: per line its plain text, worked out at its first
+    /// look-up and kept in `plainTexts` (whose strings never move); null
+    /// until then.
+    std::unique_ptr<std::atomic<const std::string*>[]> plain;
+    std::deque<std::string> plainTexts;
 };
 
 VerseTexts::VerseTexts(const std::string& appPath, Reading reading)
@@ -333,12 +348,12 @@ const VerseTexts::File& VerseTexts::englishFile() const { return english_->loade
 std::string_view VerseTexts::hebrewText(const VerseId& id) const {
     const File& file = hebrew();
     const std::size_t index = file.lineOf(id);
-    return file.lines[index].substr(file.keyEnds[index]);
+    return file.line(index).substr(file.keyEnds[index]);
 }
 
 VerseTexts::RunLine VerseTexts::hebrewRunLine(const VerseId& first, int further) const {
     const File& file = hebrew();
-    const std::string_view line = file.lines[file.lineOf(first, further)];
+    const std::string_view line = file.line(file.lineOf(first, further));
     const std::size_t colon = line.find(':');
     const std::size_t space = colon == std::string_view::npos ? colon : line.find(' ', colon + 1);
     if (space == std::string_view::npos) {
@@ -356,7 +371,7 @@ std::string_view VerseTexts::hebrewWords(const VerseId& id, int further) const {
 EnglishBlock VerseTexts::english(const VerseId& id, int further) const {
     const File& file = englishFile();
     const std::size_t index = file.lineOf(id, further);
-    const std::string_view line = file.lines[index];
+    const std::string_view line = file.line(index);
     if (further == 0) {
         // The key, which the index found, ends at the first "<" after the ":".
         return CutEnglishBlock(line, file.keyEnds[index], [&] {
@@ -379,22 +394,20 @@ EnglishBlock VerseTexts::english(const VerseId& id, int further) const {
 std::string_view VerseTexts::plainEnglish(const VerseId& id, int further) const {
     File& file = english_->loaded();
     const std::size_t index = file.lineOf(id, further);
-    if (!file.plainReady[index].load(std::memory_order_acquire)) {
-        const std::lock_guard lock(file.mutex);
-        if (!file.plainReady[index].load(std::memory_order_relaxed)) {
-            // The text follows the second ">" of the line.
-            const std::string_view line = file.lines[index];
-            const std::size_t p1 = line.find('>');
-            const std::size_t p2 = p1 == std::string_view::npos ? p1 : line.find('>', p1 + 1);
-            if (p2 == std::string_view::npos) {
-                throw DataError(file.path + ", line " + std::to_string(index + 1) +
-                                ": the verse line has no anchor closed by \">\"." + kRebuildHint);
-            }
-            file.plain[index] = PlainEnglish(line.substr(p2 + 1));
-            file.plainReady[index].store(true, std::memory_order_release);
-        }
+    if (const std::string* plain = file.plain[index].load(std::memory_order_acquire)) return *plain;
+    const std::lock_guard lock(file.mutex);
+    if (const std::string* plain = file.plain[index].load(std::memory_order_relaxed)) return *plain;
+    // The text follows the second ">" of the line.
+    const std::string_view line = file.line(index);
+    const std::size_t p1 = line.find('>');
+    const std::size_t p2 = p1 == std::string_view::npos ? p1 : line.find('>', p1 + 1);
+    if (p2 == std::string_view::npos) {
+        throw DataError(file.path + ", line " + std::to_string(index + 1) +
+                        ": the verse line has no anchor closed by \">\"." + kRebuildHint);
     }
-    return file.plain[index];
+    const std::string& plain = file.plainTexts.emplace_back(PlainEnglish(line.substr(p2 + 1)));
+    file.plain[index].store(&plain, std::memory_order_release);
+    return plain;
 }
 
 }  // namespace vellumark
