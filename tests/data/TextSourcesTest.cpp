@@ -5,6 +5,7 @@
 #include "data/TextInput.h"
 #include "data/TextStream.h"
 #include "data/VerseRecordFile.h"
+#include "data/VerseTexts.h"
 #include "support/Fixtures.h"
 
 #include <gmock/gmock.h>
@@ -112,6 +113,39 @@ TEST(TextStream, lastAndOverLongLine_folderOrPipeRefused) {
     EXPECT_EQ(ReadWholeFile(dir.file("four"), 4).text(), "abcd");
     EXPECT_THROW(ReadWholeFile(dir.file("four"), 3), FileError) << "over the size limit";
     EXPECT_EQ(descriptors(), open) << "every read closes its file";
+}
+
+TEST(VerseTexts, keysReadAsTheLinesHoldThem) {
+    TempDir dir;
+    WriteFile(
+        dir.file("Data/Hebrew.txt"),
+        CrLf({"Gen 1:1 a", "Gen 1:1 second", "Gen 01:2 zero", "Gen 1:2x x", "gen 1:3 case",
+              "Exo 32767:1 top", "Exo 123456:1 long", "1 Sam 2:3 b", "Gen 1:4  c ", "Gen 1:5"}));
+    WriteFile(dir.file("Data/EnglishOT.html"),
+              CrLf({"<html>", "<p>GEN 1:1<a name=x7>A", "<P>Gen 1:1<a name=x8>B",
+                    "<P>Gen 01:2<a name=x9>C", "<P>1 sam 2:3<a name=x5>D"}));
+    const VerseTexts texts(dir.path());
+    // The first of two lines counts; a Hebrew key keeps its letter case, an
+    // English one does not; numbers are plain decimals up to 32,767.
+    const struct {
+        VerseId id;
+        const char* hebrew;
+        int anchor;
+    } found[] = {{{1, 1, 1}, "a", 7},
+                 {{9, 2, 3}, "b", 5},
+                 {{2, 32767, 1}, "top", -1},
+                 {{1, 1, 4}, " c ", -1}};
+    for (const auto& f : found) {
+        EXPECT_EQ(texts.hebrewText(f.id), f.hebrew) << f.hebrew;
+        if (f.anchor >= 0) {
+            EXPECT_EQ(texts.english(f.id).anchor, f.anchor) << f.hebrew;
+        }
+    }
+    EXPECT_EQ(texts.hebrewWords({1, 1, 4}), "c");
+    for (const VerseId missing : {VerseId{1, 1, 2}, VerseId{1, 1, 3}, VerseId{1, 1, 5}}) {
+        EXPECT_THROW(texts.hebrewText(missing), DataError) << missing.verse;
+        EXPECT_THROW(texts.english(missing), DataError) << missing.verse;
+    }
 }
 
 TEST(TextInput, numberSyntax) {

@@ -187,7 +187,7 @@ TEST(RowWriter, csvFieldsAndWordsAcrossSixteenByteBlocks) {
         }
         EXPECT_EQ(SplitAtSpaces(text, words), expected.size()) << text;
         EXPECT_TRUE(words == expected) << text;
-        SplitAtSpaces(text, words, 3);
+        EXPECT_EQ(SplitAtSpaces(text, words, 3), expected.size()) << text;
         expected.resize(std::min<std::size_t>(expected.size(), 3));
         EXPECT_TRUE(words == expected) << text;
     }
