@@ -53,6 +53,10 @@ void MatchSingleLine(const ScanInput& in, std::int32_t intValue, std::int16_t in
 bool MatchMultipleLine(const ScanInput& in, std::int32_t intValue, std::int16_t intSearchType,
                        HitSink& sink, SearchObserver& observer);
 void MatchSingleWord(const ScanInput& in, std::int32_t intValue, HitSink& sink);
-void MatchMultipleWord(const ScanInput& in, std::int32_t intValue, HitSink& sink);
+/// Best: the widest steps the processor allows; Portable: one start word at
+/// a time, as on any processor (the tests hold the two to the same hits).
+enum class ScanPath { Best, Portable };
+void MatchMultipleWord(const ScanInput& in, std::int32_t intValue, HitSink& sink,
+                       ScanPath path = ScanPath::Best);
 
 }  // namespace vellumark

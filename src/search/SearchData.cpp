@@ -79,16 +79,16 @@ const WordSums& SearchData::wordSums(const MethodValues& values) const {
     if (slot) return *slot;
     auto sums = std::make_unique<WordSums>();
     const std::size_t verses = ids_.size();
-    // Three more at the end: the phrase scan reads up to three sums past a verse's last.
-    sums->primary.resize(values.words.size() + verses + 3);
+    // Eight more at the end: the phrase scan reads up to eight sums past a verse's last.
+    sums->primary.resize(values.words.size() + verses + 8);
     if (values.alternate) sums->alternate.resize(sums->primary.size());
     sums->pairs.resize(verses);
-    sums->primaryFilter.resize(2 * verses);
-    if (values.alternate) sums->alternateFilter.resize(2 * verses);
-    auto fill = [](const std::int32_t* verseSums, std::uint32_t count, std::uint64_t* filter) {
+    sums->primaryFilter.resize(kSumFilterWords * verses);
+    if (values.alternate) sums->alternateFilter.resize(kSumFilterWords * verses);
+    auto fill = [](const std::int32_t* verseSums, std::uint32_t count, std::uint32_t* filter) {
         for (std::uint32_t k = 0; k <= count; ++k) {
             const unsigned bit = SumFilterBit(verseSums[k]);
-            filter[bit >> 6] |= std::uint64_t{1} << (bit & 63);
+            filter[bit >> 5] |= std::uint32_t{1} << (bit & 31);
         }
     };
     for (std::size_t v = 0; v < verses; ++v) {
@@ -109,8 +109,8 @@ const WordSums& SearchData::wordSums(const MethodValues& values) const {
                 alternate[k + 1] = alternate[k] + words[k].alternate;
         }
         sums->pairs[v] = pair && alternate;
-        fill(primary, count, sums->primaryFilter.data() + 2 * v);
-        if (alternate) fill(alternate, count, sums->alternateFilter.data() + 2 * v);
+        fill(primary, count, sums->primaryFilter.data() + kSumFilterWords * v);
+        if (alternate) fill(alternate, count, sums->alternateFilter.data() + kSumFilterWords * v);
     }
     slot = std::move(sums);
     return *slot;

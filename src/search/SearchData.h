@@ -43,28 +43,33 @@ struct MethodValues {
 /// the method keeps none); `pairs` marks the verses holding a word whose two
 /// values differ.
 ///
-/// `primaryFilter` and `alternateFilter` hold per verse a filter of 128 bits
-/// (two words) with the bit SumFilterBit(s) set for each of its sums s: a
-/// phrase from a start word can equal the value only where the start's sum
-/// plus the value has its bit set.
+/// `primaryFilter` and `alternateFilter` hold per verse a filter of 512 bits
+/// (kSumFilterWords words) with the bit SumFilterBit(s) set for each of its
+/// sums s: a phrase from a start word can equal the value only where the
+/// start's sum plus the value has its bit set. The sums end with room for a
+/// scan that reads up to eight of them past a verse's last.
 struct WordSums {
     std::vector<std::int32_t> primary;
     std::vector<std::int32_t> alternate;
     std::vector<std::uint8_t> pairs;
-    std::vector<std::uint64_t> primaryFilter;
-    std::vector<std::uint64_t> alternateFilter;
+    std::vector<std::uint32_t> primaryFilter;
+    std::vector<std::uint32_t> alternateFilter;
 };
 
-/// A sum's bit in a verse's filter, 0 to 127: the sum mixed by a
+inline constexpr std::size_t kSumFilterWords = 16;
+inline constexpr std::uint32_t kSumFilterMix = 0x9E3779B1U;
+inline constexpr unsigned kSumFilterShift = 9;
+
+/// A sum's bit in a verse's filter, 0 to 511: the sum mixed by a
 /// multiplication, so that round sums spread over the bits.
 inline unsigned SumFilterBit(std::int64_t sum) {
-    return (static_cast<std::uint32_t>(sum) * 0x9E3779B1U) >> 25;
+    return (static_cast<std::uint32_t>(sum) * kSumFilterMix) >> (32 - kSumFilterShift);
 }
 
-/// Whether `filter` (two words) has the bit of `sum` set.
-inline bool SumFilterHas(const std::uint64_t* filter, std::int64_t sum) {
+/// Whether `filter` (kSumFilterWords words) has the bit of `sum` set.
+inline bool SumFilterHas(const std::uint32_t* filter, std::int64_t sum) {
     const unsigned bit = SumFilterBit(sum);
-    return (filter[bit >> 6] >> (bit & 63)) & 1;
+    return (filter[bit >> 5] >> (bit & 31)) & 1;
 }
 
 /// The record files of one program folder, read and decoded once for any
