@@ -230,10 +230,10 @@ void MatchMultipleWord(const ScanInput& in, std::int32_t intValue, HitSink& sink
     for (std::size_t v = in.first; v <= in.last; ++v) {
         const std::size_t at = firstWords[v] + v;
         PhraseVerse verse{
-            sums.primary.data() + at,
-            sums.pairs[v] ? sums.alternate.data() + at : nullptr,
-            sums.primaryFilter.data() + kSumFilterWords * v,
-            sums.pairs[v] ? sums.alternateFilter.data() + kSumFilterWords * v : nullptr,
+            sums.primary.get() + at,
+            sums.pairs[v] ? sums.alternate.get() + at : nullptr,
+            sums.primaryFilter.get() + kSumFilterWords * v,
+            sums.pairs[v] ? sums.alternateFilter.get() + kSumFilterWords * v : nullptr,
             static_cast<int>(firstWords[v + 1] - firstWords[v]),
             intValue};
         // A verse whose sums fall short of the value holds no phrase; only

@@ -7,6 +7,7 @@
 #include "data/RecordFiles.h"
 #include "data/VerseTexts.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <limits>
 #include <stdexcept>
@@ -80,21 +81,30 @@ const WordSums& SearchData::wordSums(const MethodValues& values) const {
     auto sums = std::make_unique<WordSums>();
     const std::size_t verses = ids_.size();
     // Eight more at the end: the phrase scan reads up to eight sums past a verse's last.
-    sums->primary.resize(values.words.size() + verses + 8);
-    if (values.alternate) sums->alternate.resize(sums->primary.size());
-    sums->pairs.resize(verses);
-    sums->primaryFilter.resize(kSumFilterWords * verses);
-    if (values.alternate) sums->alternateFilter.resize(kSumFilterWords * verses);
+    const std::size_t size = values.words.size() + verses + 8;
+    sums->primary = std::make_unique_for_overwrite<std::int32_t[]>(size);
+    std::fill_n(sums->primary.get() + size - 8, 8, 0);
+    if (values.alternate) {
+        sums->alternate = std::make_unique_for_overwrite<std::int32_t[]>(size);
+        std::fill_n(sums->alternate.get() + size - 8, 8, 0);
+        sums->alternateFilter =
+            std::make_unique_for_overwrite<std::uint32_t[]>(kSumFilterWords * verses);
+    }
+    sums->pairs = std::make_unique_for_overwrite<std::uint8_t[]>(verses);
+    sums->primaryFilter = std::make_unique_for_overwrite<std::uint32_t[]>(kSumFilterWords * verses);
+    // Each verse's filter is gathered here and then stored whole.
     auto fill = [](const std::int32_t* verseSums, std::uint32_t count, std::uint32_t* filter) {
+        std::uint32_t bits[kSumFilterWords] = {};
         for (std::uint32_t k = 0; k <= count; ++k) {
             const unsigned bit = SumFilterBit(verseSums[k]);
-            filter[bit >> 5] |= std::uint32_t{1} << (bit & 31);
+            bits[bit >> 5] |= std::uint32_t{1} << (bit & 31);
         }
+        std::copy_n(bits, kSumFilterWords, filter);
     };
     for (std::size_t v = 0; v < verses; ++v) {
-        std::int32_t* primary = sums->primary.data() + firstWords_[v] + v;
+        std::int32_t* primary = sums->primary.get() + firstWords_[v] + v;
         std::int32_t* alternate =
-            values.alternate ? sums->alternate.data() + firstWords_[v] + v : nullptr;
+            values.alternate ? sums->alternate.get() + firstWords_[v] + v : nullptr;
         const ScanWord* const words = values.words.data() + firstWords_[v];
         const std::uint32_t count = firstWords_[v + 1] - firstWords_[v];
         bool pair = false;
@@ -107,10 +117,10 @@ const WordSums& SearchData::wordSums(const MethodValues& values) const {
             alternate[0] = 0;
             for (std::uint32_t k = 0; k < count; ++k)
                 alternate[k + 1] = alternate[k] + words[k].alternate;
+            fill(alternate, count, sums->alternateFilter.get() + kSumFilterWords * v);
         }
         sums->pairs[v] = pair && alternate;
-        fill(primary, count, sums->primaryFilter.data() + kSumFilterWords * v);
-        if (alternate) fill(alternate, count, sums->alternateFilter.data() + kSumFilterWords * v);
+        fill(primary, count, sums->primaryFilter.get() + kSumFilterWords * v);
     }
     slot = std::move(sums);
     return *slot;

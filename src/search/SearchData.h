@@ -48,12 +48,14 @@ struct MethodValues {
 /// sums s: a phrase from a start word can equal the value only where the
 /// start's sum plus the value has its bit set. The sums end with room for a
 /// scan that reads up to eight of them past a verse's last.
+/// The arrays are left uninitialised at allocation and written once each:
+/// a search in a fresh process pays for each page only when it is filled.
 struct WordSums {
-    std::vector<std::int32_t> primary;
-    std::vector<std::int32_t> alternate;
-    std::vector<std::uint8_t> pairs;
-    std::vector<std::uint32_t> primaryFilter;
-    std::vector<std::uint32_t> alternateFilter;
+    std::unique_ptr<std::int32_t[]> primary;
+    std::unique_ptr<std::int32_t[]> alternate;
+    std::unique_ptr<std::uint8_t[]> pairs;
+    std::unique_ptr<std::uint32_t[]> primaryFilter;
+    std::unique_ptr<std::uint32_t[]> alternateFilter;
 };
 
 inline constexpr std::size_t kSumFilterWords = 16;
