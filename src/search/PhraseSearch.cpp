@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #if defined(__x86_64__) || defined(__i386__)
+#include <cpuid.h>
 #include <immintrin.h>
 #define VELLUMARK_AVX2 1
 #endif
@@ -208,8 +209,18 @@ __attribute__((target("avx2"))) void ScanVerseWide(PhraseVerse& v, PhraseHits& h
     }
 }
 
+/// Whether the processor has AVX2 and the system keeps its registers, asked
+/// at the first phrase search (the compiler's own check would ask at every
+/// start of the program, which costs in a virtual machine).
+__attribute__((target("xsave"))) bool AskAvx2() {
+    unsigned a = 0, b = 0, c = 0, d = 0;
+    if (!__get_cpuid(1, &a, &b, &c, &d) || !(c & bit_OSXSAVE) || !(c & bit_AVX)) return false;
+    if ((_xgetbv(0) & 6) != 6) return false;  // the XMM and YMM state
+    return __get_cpuid_count(7, 0, &a, &b, &c, &d) && (b & bit_AVX2);
+}
+
 bool HasAvx2() {
-    static const bool has = __builtin_cpu_supports("avx2");
+    static const bool has = AskAvx2();
     return has;
 }
 
