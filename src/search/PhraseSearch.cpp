@@ -228,31 +228,63 @@ bool HasAvx2() {
 
 }  // namespace
 
+namespace {
+
+/// A verse's sums and filters worked out as the scan reaches it, when none
+/// are kept; the eight sums after a verse's last are read but never counted.
+struct ScratchVerse {
+    std::int32_t primary[VerseBlock::kMaxWords + 1 + 8] = {};
+    std::int32_t alternate[VerseBlock::kMaxWords + 1 + 8] = {};
+    std::uint32_t primaryFilter[kSumFilterWords] = {};
+    std::uint32_t alternateFilter[kSumFilterWords] = {};
+};
+
+}  // namespace
+
 void MatchMultipleWord(const ScanInput& in, std::int32_t intValue, HitSink& sink, ScanPath path) {
     const std::vector<std::uint32_t>& firstWords = in.data.firstWords();
-    const WordSums& sums = in.data.wordSums(in.values);
+    const WordSums* const kept = path == ScanPath::Portable      ? &in.data.wordSums(in.values)
+                                 : path == ScanPath::FromScratch ? nullptr
+                                                                 : in.data.keptWordSums(in.values);
     bool wide = false;
 #ifdef VELLUMARK_AVX2
-    wide = path == ScanPath::Best && intValue >= 0 && HasAvx2();
-#else
-    (void)path;
+    wide = path != ScanPath::Portable && intValue >= 0 && HasAvx2();
 #endif
+    ScratchVerse scratch;
     PhraseHits hits(sink);
     for (std::size_t v = in.first; v <= in.last; ++v) {
-        const std::size_t at = firstWords[v] + v;
-        PhraseVerse verse{
-            sums.primary.get() + at,
-            sums.pairs[v] ? sums.alternate.get() + at : nullptr,
-            sums.primaryFilter.get() + kSumFilterWords * v,
-            sums.pairs[v] ? sums.alternateFilter.get() + kSumFilterWords * v : nullptr,
-            static_cast<int>(firstWords[v + 1] - firstWords[v]),
-            intValue};
+        const auto count = static_cast<int>(firstWords[v + 1] - firstWords[v]);
+        PhraseVerse verse{nullptr, nullptr, nullptr, nullptr, count, intValue};
+        if (kept) {
+            const std::size_t at = firstWords[v] + v;
+            verse.primary = kept->primary.get() + at;
+            verse.primaryFilter = kept->primaryFilter.get() + kSumFilterWords * v;
+            if (kept->pairs[v]) {
+                verse.alternate = kept->alternate.get() + at;
+                verse.alternateFilter = kept->alternateFilter.get() + kSumFilterWords * v;
+            }
+        } else {
+            const bool pair =
+                VerseSums(in.values.words.data() + firstWords[v], static_cast<std::uint32_t>(count),
+                          scratch.primary, in.values.alternate ? scratch.alternate : nullptr);
+            verse.primary = scratch.primary;
+            if (pair && in.values.alternate) verse.alternate = scratch.alternate;
+        }
         // A verse whose sums fall short of the value holds no phrase; only
         // verses with pairs need the alternate sums.
-        if (verse.primary[verse.count] < intValue &&
-            (!verse.alternate || verse.alternate[verse.count] < intValue))
+        if (verse.primary[count] < intValue &&
+            (!verse.alternate || verse.alternate[count] < intValue))
             continue;
-        hits.verse(in.data.ids()[v], verse.count);
+        if (!kept) {
+            SumFilterOf(scratch.primary, static_cast<std::uint32_t>(count), scratch.primaryFilter);
+            verse.primaryFilter = scratch.primaryFilter;
+            if (verse.alternate) {
+                SumFilterOf(scratch.alternate, static_cast<std::uint32_t>(count),
+                            scratch.alternateFilter);
+                verse.alternateFilter = scratch.alternateFilter;
+            }
+        }
+        hits.verse(in.data.ids()[v], count);
 #ifdef VELLUMARK_AVX2
         if (wide) {
             ScanVerseWide(verse, hits);

@@ -74,6 +74,14 @@ inline bool SumFilterHas(const std::uint32_t* filter, std::int64_t sum) {
     return (filter[bit >> 5] >> (bit & 31)) & 1;
 }
 
+/// The running sums of a verse's `count` words into `primary` and, when not
+/// null, `alternate` (count + 1 each, the first 0); whether a word's two
+/// values differ.
+bool VerseSums(const ScanWord* words, std::uint32_t count, std::int32_t* primary,
+               std::int32_t* alternate);
+/// The filter (kSumFilterWords words, all written) of the sums 0 to `count`.
+void SumFilterOf(const std::int32_t* sums, std::uint32_t count, std::uint32_t* filter);
+
 /// The record files of one program folder, read and decoded once for any
 /// number of searches. The values of a method other than StandardAndFinal come
 /// from the letters of Hebrew.txt, computed the first time a search asks for
@@ -113,6 +121,11 @@ public:
     /// The running sums of `values`, which must be values() of this data,
     /// worked out at the first call and kept.
     const WordSums& wordSums(const MethodValues& values) const;
+    /// The same, but null at the first phrase search of `values`: one search
+    /// alone (the command line's) works its sums out verse by verse as it
+    /// goes, sparing the pages of the kept ones; from the second on they are
+    /// kept.
+    const WordSums* keptWordSums(const MethodValues& values) const;
 
     /// The verse texts of the program folder, opened at the first call (a
     /// FileError when a text file is missing) and kept: searches that write
@@ -123,6 +136,8 @@ public:
     std::optional<std::size_t> find(const VerseId& id, std::size_t from = 0) const;
 
 private:
+    std::size_t methodOf(const MethodValues& values) const;
+
     std::string appPath_;
     Reading reading_ = Reading::Written;
     std::string lineDataPath_;
@@ -133,6 +148,7 @@ private:
     mutable std::mutex mutex_;
     mutable std::array<std::unique_ptr<MethodValues>, kMethods.size()> values_;
     mutable std::array<std::unique_ptr<WordSums>, kMethods.size()> sums_;
+    mutable std::array<int, kMethods.size()> phraseSearches_{};
     mutable std::unique_ptr<VerseTexts> texts_;
 };
 

@@ -110,7 +110,8 @@ long CompareScans(const SearchData& data, std::size_t first, std::size_t last,
             }
             Lines plain;
             PlainPhrases(in, value, plain);
-            for (const ScanPath path : {ScanPath::Best, ScanPath::Portable}) {
+            for (const ScanPath path :
+                 {ScanPath::Best, ScanPath::Portable, ScanPath::FromScratch}) {
                 Lines fast;
                 MatchMultipleWord(in, value, fast, path);
                 EXPECT_EQ(fast.lines, plain.lines) << "phrases " << value << " method "
