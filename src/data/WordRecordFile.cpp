@@ -42,27 +42,28 @@ bool WordRecordFile::next(VerseBlock& block) {
         *field = readField();
     }
     // The words are decoded in place; the file is even-sized, so two bytes
-    // remain wherever a field starts.
+    // remain wherever a field starts. A word is one field, or two when the
+    // first one's sign bit marks a pair: decoded without a branch on which,
+    // as the two kinds follow each other in no order a guess could learn.
     const std::uint8_t* p = bytes_.data() + offset_;
     const std::uint8_t* const end = bytes_.data() + bytes_.size();
     WordValue* const words = block.words.storage();
     std::size_t count = 0;
     while (p != end) {
-        const int high = p[0];
-        const int magnitude = (high & 0x7F) << 8 | p[1];
+        const unsigned first = unsigned{p[0]} << 8 | p[1];
+        const auto magnitude = static_cast<std::int16_t>(first & 0x7FFF);
         if (magnitude == 0) break;  // the next block's marker
-        p += 2;
         if (count == WordList::kCapacity) fail(block, "the verse has more than 46 words.");
-        if (high < 0x80) {
-            const auto value = static_cast<std::int16_t>(magnitude);
-            words[count++] = {value, value, false};
-            continue;
-        }
-        if (p == end) fail(block, "the file ends inside a word's pair of values.");
-        const std::int16_t alternate = BytesToSignedInt(FieldBytes(p, 2));
-        p += 2;
+        const unsigned pair = first >> 15;
+        const bool last = p + 2 == end;
+        if (pair && last) fail(block, "the file ends inside a word's pair of values.");
+        // The second field is read even for a single word, and then unused.
+        const unsigned second = last ? 0 : unsigned{p[2]} << 8 | p[3];
+        const auto alternate = static_cast<std::int16_t>(
+            pair ? ((second & 0x8000) ? -static_cast<int>(second & 0x7FFF) : second) : magnitude);
         if (alternate <= 0) fail(block, "a word's pair of values is cut off.");
-        words[count++] = {static_cast<std::int16_t>(magnitude), alternate, true};
+        words[count++] = {magnitude, alternate, pair != 0};
+        p += 2 + 2 * pair;
     }
     block.words.resize(count);
     offset_ = static_cast<std::size_t>(p - bytes_.data());

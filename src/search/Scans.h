@@ -53,6 +53,13 @@ void MatchSingleLine(const ScanInput& in, std::int32_t intValue, std::int16_t in
 bool MatchMultipleLine(const ScanInput& in, std::int32_t intValue, std::int16_t intSearchType,
                        HitSink& sink, SearchObserver& observer);
 void MatchSingleWord(const ScanInput& in, std::int32_t intValue, HitSink& sink);
-void MatchMultipleWord(const ScanInput& in, std::int32_t intValue, HitSink& sink);
+/// Best: the widest steps the processor allows, over the kept running sums
+/// (SearchData::keptWordSums) or, at a first phrase search, sums worked out
+/// verse by verse; Portable: one start word at a time over the kept sums, as
+/// on any processor; FromScratch: as Best, the sums always worked out. The
+/// tests hold the three to the same hits.
+enum class ScanPath { Best, Portable, FromScratch };
+void MatchMultipleWord(const ScanInput& in, std::int32_t intValue, HitSink& sink,
+                       ScanPath path = ScanPath::Best);
 
 }  // namespace vellumark

@@ -7,6 +7,7 @@
 #include "data/RecordFiles.h"
 #include "data/VerseTexts.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <limits>
 #include <stdexcept>
@@ -70,47 +71,77 @@ void SearchData::prepare(const std::vector<Method>& methods) const {
     }
 }
 
-const WordSums& SearchData::wordSums(const MethodValues& values) const {
-    const std::lock_guard<std::mutex> lock(mutex_);
+bool VerseSums(const ScanWord* words, std::uint32_t count, std::int32_t* primary,
+               std::int32_t* alternate) {
+    bool pair = false;
+    primary[0] = 0;
+    for (std::uint32_t k = 0; k < count; ++k) {
+        primary[k + 1] = primary[k] + words[k].primary;
+        pair |= words[k].primary != words[k].alternate;
+    }
+    if (alternate) {
+        alternate[0] = 0;
+        for (std::uint32_t k = 0; k < count; ++k)
+            alternate[k + 1] = alternate[k] + words[k].alternate;
+    }
+    return pair;
+}
+
+void SumFilterOf(const std::int32_t* sums, std::uint32_t count, std::uint32_t* filter) {
+    // Gathered here and then stored whole, so that kept filters are written once.
+    std::uint32_t bits[kSumFilterWords] = {};
+    for (std::uint32_t k = 0; k <= count; ++k) {
+        const unsigned bit = SumFilterBit(sums[k]);
+        bits[bit >> 5] |= std::uint32_t{1} << (bit & 31);
+    }
+    std::copy_n(bits, kSumFilterWords, filter);
+}
+
+std::size_t SearchData::methodOf(const MethodValues& values) const {
     std::size_t m = 0;
     while (m < values_.size() && values_[m].get() != &values) ++m;
     if (m == values_.size()) throw std::logic_error("wordSums: the values of other data");
-    std::unique_ptr<WordSums>& slot = sums_[m];
+    return m;
+}
+
+const WordSums* SearchData::keptWordSums(const MethodValues& values) const {
+    {
+        const std::lock_guard<std::mutex> lock(mutex_);
+        const std::size_t m = methodOf(values);
+        if (!sums_[m] && ++phraseSearches_[m] < 2) return nullptr;
+    }
+    return &wordSums(values);
+}
+
+const WordSums& SearchData::wordSums(const MethodValues& values) const {
+    const std::lock_guard<std::mutex> lock(mutex_);
+    std::unique_ptr<WordSums>& slot = sums_[methodOf(values)];
     if (slot) return *slot;
     auto sums = std::make_unique<WordSums>();
     const std::size_t verses = ids_.size();
-    // Three more at the end: the phrase scan reads up to three sums past a verse's last.
-    sums->primary.resize(values.words.size() + verses + 3);
-    if (values.alternate) sums->alternate.resize(sums->primary.size());
-    sums->pairs.resize(verses);
-    sums->primaryFilter.resize(2 * verses);
-    if (values.alternate) sums->alternateFilter.resize(2 * verses);
-    auto fill = [](const std::int32_t* verseSums, std::uint32_t count, std::uint64_t* filter) {
-        for (std::uint32_t k = 0; k <= count; ++k) {
-            const unsigned bit = SumFilterBit(verseSums[k]);
-            filter[bit >> 6] |= std::uint64_t{1} << (bit & 63);
-        }
-    };
+    // Eight more at the end: the phrase scan reads up to eight sums past a verse's last.
+    const std::size_t size = values.words.size() + verses + 8;
+    sums->primary = std::make_unique_for_overwrite<std::int32_t[]>(size);
+    std::fill_n(sums->primary.get() + size - 8, 8, 0);
+    if (values.alternate) {
+        sums->alternate = std::make_unique_for_overwrite<std::int32_t[]>(size);
+        std::fill_n(sums->alternate.get() + size - 8, 8, 0);
+        sums->alternateFilter =
+            std::make_unique_for_overwrite<std::uint32_t[]>(kSumFilterWords * verses);
+    }
+    sums->pairs = std::make_unique_for_overwrite<std::uint8_t[]>(verses);
+    sums->primaryFilter = std::make_unique_for_overwrite<std::uint32_t[]>(kSumFilterWords * verses);
     for (std::size_t v = 0; v < verses; ++v) {
-        std::int32_t* primary = sums->primary.data() + firstWords_[v] + v;
+        std::int32_t* primary = sums->primary.get() + firstWords_[v] + v;
         std::int32_t* alternate =
-            values.alternate ? sums->alternate.data() + firstWords_[v] + v : nullptr;
-        const ScanWord* const words = values.words.data() + firstWords_[v];
+            values.alternate ? sums->alternate.get() + firstWords_[v] + v : nullptr;
         const std::uint32_t count = firstWords_[v + 1] - firstWords_[v];
-        bool pair = false;
-        primary[0] = 0;
-        for (std::uint32_t k = 0; k < count; ++k) {
-            primary[k + 1] = primary[k] + words[k].primary;
-            pair |= words[k].primary != words[k].alternate;
-        }
-        if (alternate) {
-            alternate[0] = 0;
-            for (std::uint32_t k = 0; k < count; ++k)
-                alternate[k + 1] = alternate[k] + words[k].alternate;
-        }
+        const bool pair =
+            VerseSums(values.words.data() + firstWords_[v], count, primary, alternate);
+        if (alternate)
+            SumFilterOf(alternate, count, sums->alternateFilter.get() + kSumFilterWords * v);
         sums->pairs[v] = pair && alternate;
-        fill(primary, count, sums->primaryFilter.data() + 2 * v);
-        if (alternate) fill(alternate, count, sums->alternateFilter.data() + 2 * v);
+        SumFilterOf(primary, count, sums->primaryFilter.get() + kSumFilterWords * v);
     }
     slot = std::move(sums);
     return *slot;

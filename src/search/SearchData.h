@@ -43,29 +43,44 @@ struct MethodValues {
 /// the method keeps none); `pairs` marks the verses holding a word whose two
 /// values differ.
 ///
-/// `primaryFilter` and `alternateFilter` hold per verse a filter of 128 bits
-/// (two words) with the bit SumFilterBit(s) set for each of its sums s: a
-/// phrase from a start word can equal the value only where the start's sum
-/// plus the value has its bit set.
+/// `primaryFilter` and `alternateFilter` hold per verse a filter of 512 bits
+/// (kSumFilterWords words) with the bit SumFilterBit(s) set for each of its
+/// sums s: a phrase from a start word can equal the value only where the
+/// start's sum plus the value has its bit set. The sums end with room for a
+/// scan that reads up to eight of them past a verse's last.
+/// The arrays are left uninitialised at allocation and written once each:
+/// a search in a fresh process pays for each page only when it is filled.
 struct WordSums {
-    std::vector<std::int32_t> primary;
-    std::vector<std::int32_t> alternate;
-    std::vector<std::uint8_t> pairs;
-    std::vector<std::uint64_t> primaryFilter;
-    std::vector<std::uint64_t> alternateFilter;
+    std::unique_ptr<std::int32_t[]> primary;
+    std::unique_ptr<std::int32_t[]> alternate;
+    std::unique_ptr<std::uint8_t[]> pairs;
+    std::unique_ptr<std::uint32_t[]> primaryFilter;
+    std::unique_ptr<std::uint32_t[]> alternateFilter;
 };
 
-/// A sum's bit in a verse's filter, 0 to 127: the sum mixed by a
+inline constexpr std::size_t kSumFilterWords = 16;
+inline constexpr std::uint32_t kSumFilterMix = 0x9E3779B1U;
+inline constexpr unsigned kSumFilterShift = 9;
+
+/// A sum's bit in a verse's filter, 0 to 511: the sum mixed by a
 /// multiplication, so that round sums spread over the bits.
 inline unsigned SumFilterBit(std::int64_t sum) {
-    return (static_cast<std::uint32_t>(sum) * 0x9E3779B1U) >> 25;
+    return (static_cast<std::uint32_t>(sum) * kSumFilterMix) >> (32 - kSumFilterShift);
 }
 
-/// Whether `filter` (two words) has the bit of `sum` set.
-inline bool SumFilterHas(const std::uint64_t* filter, std::int64_t sum) {
+/// Whether `filter` (kSumFilterWords words) has the bit of `sum` set.
+inline bool SumFilterHas(const std::uint32_t* filter, std::int64_t sum) {
     const unsigned bit = SumFilterBit(sum);
-    return (filter[bit >> 6] >> (bit & 63)) & 1;
+    return (filter[bit >> 5] >> (bit & 31)) & 1;
 }
+
+/// The running sums of a verse's `count` words into `primary` and, when not
+/// null, `alternate` (count + 1 each, the first 0); whether a word's two
+/// values differ.
+bool VerseSums(const ScanWord* words, std::uint32_t count, std::int32_t* primary,
+               std::int32_t* alternate);
+/// The filter (kSumFilterWords words, all written) of the sums 0 to `count`.
+void SumFilterOf(const std::int32_t* sums, std::uint32_t count, std::uint32_t* filter);
 
 /// The record files of one program folder, read and decoded once for any
 /// number of searches. The values of a method other than StandardAndFinal come
@@ -106,6 +121,11 @@ public:
     /// The running sums of `values`, which must be values() of this data,
     /// worked out at the first call and kept.
     const WordSums& wordSums(const MethodValues& values) const;
+    /// The same, but null at the first phrase search of `values`: one search
+    /// alone (the command line's) works its sums out verse by verse as it
+    /// goes, sparing the pages of the kept ones; from the second on they are
+    /// kept.
+    const WordSums* keptWordSums(const MethodValues& values) const;
 
     /// The verse texts of the program folder, opened at the first call (a
     /// FileError when a text file is missing) and kept: searches that write
@@ -116,6 +136,8 @@ public:
     std::optional<std::size_t> find(const VerseId& id, std::size_t from = 0) const;
 
 private:
+    std::size_t methodOf(const MethodValues& values) const;
+
     std::string appPath_;
     Reading reading_ = Reading::Written;
     std::string lineDataPath_;
@@ -126,6 +148,7 @@ private:
     mutable std::mutex mutex_;
     mutable std::array<std::unique_ptr<MethodValues>, kMethods.size()> values_;
     mutable std::array<std::unique_ptr<WordSums>, kMethods.size()> sums_;
+    mutable std::array<int, kMethods.size()> phraseSearches_{};
     mutable std::unique_ptr<VerseTexts> texts_;
 };
 
