@@ -44,7 +44,46 @@ std::size_t CountSpaces(std::string_view text) {
     return count;
 }
 
+/// The position after the `n`th space (n > 0) at or after `from`; the text's
+/// size when it holds fewer.
+std::size_t AfterSpaces(std::string_view text, std::size_t from, std::size_t n) {
+    const char* const data = text.data();
+    std::size_t i = from;
+#if defined(__SSE2__)
+    const __m128i ones = _mm_set1_epi8(1);
+    for (; i + kBlock <= text.size(); i += kBlock) {
+        const __m128i spaces = Equal(Load(data + i), ' ');
+        const __m128i sums = _mm_sad_epu8(_mm_and_si128(spaces, ones), _mm_setzero_si128());
+        const auto count = static_cast<std::size_t>(_mm_cvtsi128_si32(sums) +
+                                                    _mm_cvtsi128_si32(_mm_srli_si128(sums, 8)));
+        if (count < n) {
+            n -= count;
+            continue;
+        }
+        unsigned mask = Mask(spaces);
+        while (--n > 0) mask &= mask - 1;
+        return i + static_cast<std::size_t>(__builtin_ctz(mask)) + 1;
+    }
+#endif
+    for (; i < text.size(); ++i)
+        if (data[i] == ' ' && --n == 0) return i + 1;
+    return text.size();
+}
+
 }  // namespace
+
+std::size_t CountWords(std::string_view text) { return text.empty() ? 0 : CountSpaces(text) + 1; }
+
+std::string_view WordWalker::word(std::size_t k) {
+    if (k > index_) {
+        start_ = AfterSpaces(text_, start_, k - index_);
+        index_ = k;
+    }
+    const std::size_t end = AfterSpaces(text_, start_, 1);
+    // The last word ends at the end of the text, any other before its space.
+    const bool last = end == text_.size() && (end == start_ || text_[end - 1] != ' ');
+    return text_.substr(start_, end - start_ - (last ? 0 : 1));
+}
 
 std::size_t SplitAtSpaces(std::string_view text, std::string_view* words, std::size_t limit) {
     if (text.empty()) return 0;

@@ -19,6 +19,27 @@ std::size_t SplitAtSpaces(std::string_view text, std::vector<std::string_view>& 
 /// which the words after the first `limit` are only counted.
 std::size_t SplitAtSpaces(std::string_view text, std::string_view* words, std::size_t limit);
 
+/// The number of words of `text` split at single spaces, as SplitAtSpaces
+/// counts them: 0 for an empty text.
+std::size_t CountWords(std::string_view text);
+
+/// The words of a text split at single spaces, as SplitAtSpaces splits them,
+/// asked for in increasing order: the words between are skipped sixteen
+/// bytes at a time, counted rather than kept (a verse of which a word or two
+/// is wanted). Every word asked for must be one of the text's (CountWords).
+class WordWalker {
+public:
+    explicit WordWalker(std::string_view text) : text_(text) {}
+
+    /// Word `k` (0-based), at or after the one asked for last.
+    std::string_view word(std::size_t k);
+
+private:
+    std::string_view text_;
+    std::size_t index_ = 0;  ///< the word that begins at start_
+    std::size_t start_ = 0;
+};
+
 /// Whether `text` holds a comma, a quote, a CR or an LF: a CSV field to quote.
 bool NeedsCsvQuotes(std::string_view text);
 

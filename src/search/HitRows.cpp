@@ -10,17 +10,16 @@ namespace vellumark {
 
 namespace {
 
-/// Splits a verse's Hebrew words at single spaces, as the report splits them,
-/// into `words` (room for `needed`); the text must hold every word the word
-/// record file counts.
-void SplitWords(std::string_view text, const VerseId& id, int wordCount, int needed,
-                std::string_view* words) {
-    const std::size_t count = SplitAtSpaces(text, words, static_cast<std::size_t>(needed));
+/// The words of a verse's Hebrew text, as the report splits them; the text
+/// must hold every word the word record file counts.
+WordWalker WordsOf(std::string_view text, const VerseId& id, int wordCount) {
+    const std::size_t count = CountWords(text);
     if (count < static_cast<std::size_t>(wordCount)) {
         throw DataError(std::string(kHebrewFile) + ", " + VerseName(id.book, id.chapter, id.verse) +
                         ": the line has " + std::to_string(count) + " words, word " +
                         std::to_string(count + 1) + " is wanted." + kRebuildHint);
     }
+    return WordWalker(text);
 }
 
 }  // namespace
@@ -42,26 +41,23 @@ void RowSink::add(const Hit& hit) {
     row.english = texts.plainEnglish(id);
     switch (request_.match) {
         case Match::Words: {
-            // The words up to the last marked one are all the rows need.
-            int needed = hit.wordCount;
-            while (needed > 0 && hit.marks[static_cast<std::size_t>(needed - 1)] == 0) --needed;
-            SplitWords(texts.hebrewWords(id), id, hit.wordCount, needed, words_.data());
+            WordWalker words = WordsOf(texts.hebrewWords(id), id, hit.wordCount);
             for (int k = 0; k < hit.wordCount; ++k) {
                 if (hit.marks[k] == 0) continue;
                 row.firstWord = row.lastWord = k + 1;
-                row.hebrew = words_[k];
+                row.hebrew = words.word(static_cast<std::size_t>(k));
                 row.alternate = hit.marks[k] == 2;
                 handler_(row);
             }
             return;
         }
         case Match::Phrases: {
-            SplitWords(texts.hebrewWords(id), id, hit.wordCount, hit.lastWord + 1, words_.data());
+            WordWalker words = WordsOf(texts.hebrewWords(id), id, hit.wordCount);
             row.firstWord = hit.firstWord + 1;
             row.lastWord = hit.lastWord + 1;
             // The words stand in the text separated by single spaces.
-            const std::string_view first = words_[hit.firstWord];
-            const std::string_view last = words_[hit.lastWord];
+            const std::string_view first = words.word(static_cast<std::size_t>(hit.firstWord));
+            const std::string_view last = words.word(static_cast<std::size_t>(hit.lastWord));
             row.hebrew = std::string_view(
                 first.data(), static_cast<std::size_t>(last.data() + last.size() - first.data()));
             break;

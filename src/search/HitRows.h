@@ -4,7 +4,6 @@
 #include "search/SearchData.h"
 #include "search/Searches.h"
 
-#include <array>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -60,8 +59,6 @@ private:
     const VerseTexts* texts_ = nullptr;  ///< data_.texts(), from the first hit on
     RowHandler handler_;
     SearchRequest request_;
-    /// The words of the hit's verse, up to the last one the rows need.
-    std::array<std::string_view, VerseBlock::kMaxWords> words_;
     std::string runHebrew_;
     std::string runEnglish_;
 };

@@ -40,12 +40,10 @@ std::string_view KeyOf(const VerseId& id, char (&buffer)[kVerseKeyRoom]) {
     return {buffer, static_cast<std::size_t>(end - buffer)};
 }
 
-/// Words `first` to `last` of a verse's Hebrew line as they stand in it,
-/// separated by single spaces (as SplitAtSpaces split them).
-std::string_view Stretch(const std::string_view* words, int first, int last) {
-    const std::string_view a = words[first];
-    const std::string_view b = words[last];
-    return {a.data(), static_cast<std::size_t>(b.data() + b.size() - a.data())};
+/// The text from `first` up to `end`: words as they stand in a verse's
+/// Hebrew line, separated by single spaces.
+std::string_view Between(const char* first, const char* end) {
+    return {first, static_cast<std::size_t>(end - first)};
 }
 
 }  // namespace
@@ -141,71 +139,67 @@ void HtmlReport::addRun(const Hit& hit) {
     report.line(kRunSeparator);
 }
 
-const HtmlReport::Words& HtmlReport::wordsOf(const Hit& hit) {
-    if (kept_ && keptVerse_ == hit.verse) return keptWords_;
+WordWalker HtmlReport::wordsOf(const Hit& hit) {
+    if (kept_ && keptVerse_ == hit.verse) return WordWalker(keptText_);
     const VerseId& id = hit.verse;
     keptEnglish_ = files_->texts.english(id);
     keptText_ = files_->texts.hebrewWords(id);
-    // The entries show the words the word record file has.
-    const std::size_t count =
-        SplitAtSpaces(keptText_, keptWords_.data(), static_cast<std::size_t>(hit.wordCount));
     keptVerse_ = hit.verse;
     kept_ = true;
     // The Hebrew line must hold every word the word record file has.
-    if (count < static_cast<std::size_t>(hit.wordCount)) {
+    if (const std::size_t count = CountWords(keptText_);
+        count < static_cast<std::size_t>(hit.wordCount)) {
         throw DataError(files_->texts.hebrewPath() + ", " +
                         VerseName(id.book, id.chapter, id.verse) + ": the line has " +
                         std::to_string(count) + " words, word " + std::to_string(count + 1) +
                         " is wanted.");
     }
-    return keptWords_;
+    return WordWalker(keptText_);
 }
 
 void HtmlReport::addWords(const Hit& hit) {
-    const Words& words = wordsOf(hit);
+    WordWalker words = wordsOf(hit);
     char key[kVerseKeyRoom];
     char* p = room(EntryRoom(keptText_, hit.wordCount, keptEnglish_));
     p = PutEntryStart(p, keptEnglish_.anchor, KeyOf(hit.verse, key));
-    for (int k = 0; k < hit.wordCount;) {
-        switch (hit.marks[k]) {
-            case 1:
-                p = Put(Put(Put(p, " <b><i>"), words[k]), "</i></b>");
-                ++k;
-                break;
-            case 2:
-                p = Put(Put(Put(p, " <b><i>("), words[k]), ")</i></b>");
-                ++k;
-                break;
-            default: {
-                // The words up to the next match in one piece.
-                int last = k;
-                while (last + 1 < hit.wordCount && hit.marks[last + 1] == 0) ++last;
-                *p++ = ' ';
-                p = Put(p, Stretch(words.data(), k, last));
-                k = last + 1;
-                break;
-            }
-        }
+    // The words before each match, and after the last, in one piece each:
+    // from word `next`, which follows the match that ends at `matchEnd`.
+    int next = 0;
+    const char* matchEnd = nullptr;
+    const auto unmatched = [&](const char* end) {
+        p = Put(Put(p, " "), Between(next == 0 ? keptText_.data() : matchEnd + 1, end));
+    };
+    for (int k = 0; k < hit.wordCount; ++k) {
+        if (hit.marks[k] == 0) continue;
+        const std::string_view word = words.word(static_cast<std::size_t>(k));
+        if (k > next) unmatched(word.data() - 1);
+        p = hit.marks[k] == 1 ? Put(Put(Put(p, " <b><i>"), word), "</i></b>")
+                              : Put(Put(Put(p, " <b><i>("), word), ")</i></b>");
+        next = k + 1;
+        matchEnd = word.data() + word.size();
+    }
+    if (next < hit.wordCount) {
+        const std::string_view last = words.word(static_cast<std::size_t>(hit.wordCount - 1));
+        unmatched(last.data() + last.size());
     }
     p = Put(p, "\r\n");
     write(PutEnglishBlock(p, keptEnglish_));
 }
 
 void HtmlReport::addPhrase(const Hit& hit) {
-    const Words& words = wordsOf(hit);
+    WordWalker words = wordsOf(hit);
+    const std::string_view first = words.word(static_cast<std::size_t>(hit.firstWord));
+    const std::string_view last = words.word(static_cast<std::size_t>(hit.lastWord));
     char key[kVerseKeyRoom];
     char* p = room(EntryRoom(keptText_, 3, keptEnglish_));
     p = PutEntryStart(p, keptEnglish_.anchor, KeyOf(hit.verse, key));
-    if (hit.firstWord > 0) {
-        *p++ = ' ';
-        p = Put(p, Stretch(words.data(), 0, hit.firstWord - 1));
-    }
+    if (hit.firstWord > 0) p = Put(Put(p, " "), Between(keptText_.data(), first.data() - 1));
     p = Put(p, hit.alternate ? " <b><i>(" : " <b><i>");
-    p = Put(p, Stretch(words.data(), hit.firstWord, hit.lastWord));
+    p = Put(p, Between(first.data(), last.data() + last.size()));
     p = Put(p, hit.alternate ? ")</i></b>" : "</i></b>");
     if (hit.lastWord + 1 < hit.wordCount) {
-        *p++ = ' ';
-        p = Put(p, Stretch(words.data(), hit.lastWord + 1, hit.wordCount - 1));
+        const std::string_view end = words.word(static_cast<std::size_t>(hit.wordCount - 1));
+        p = Put(Put(p, " "), Between(last.data() + last.size() + 1, end.data() + end.size()));
     }
     p = Put(p, "\r\n");
     write(PutEnglishBlock(p, keptEnglish_));

@@ -2,10 +2,10 @@
 
 #include "data/AtomicFile.h"
 #include "data/VerseTexts.h"
+#include "search/ByteScan.h"
 #include "search/Hit.h"
 #include "search/Searches.h"
 
-#include <array>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -39,10 +39,9 @@ private:
     void addRun(const Hit& hit);
     void addWords(const Hit& hit);
     void addPhrase(const Hit& hit);
-    /// The words of the verse's Hebrew line that the word record file has,
-    /// kept until a hit of another verse.
-    using Words = std::array<std::string_view, VerseBlock::kMaxWords>;
-    const Words& wordsOf(const Hit& hit);
+    /// The words of the verse's Hebrew line; the line and the English block
+    /// are kept until a hit of another verse.
+    WordWalker wordsOf(const Hit& hit);
     /// Room for an entry of up to `bytes` bytes, written through the pointer
     /// and then to the report whole by write(end).
     char* room(std::size_t bytes);
@@ -55,7 +54,6 @@ private:
     bool kept_ = false;
     EnglishBlock keptEnglish_;
     std::string_view keptText_;  ///< the Hebrew words of keptVerse_
-    Words keptWords_;
     std::unique_ptr<char[]> entry_;
     std::size_t entrySize_ = 0;
     bool headed_ = false;

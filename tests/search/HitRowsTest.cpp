@@ -170,7 +170,8 @@ TEST(RowWriter, csvFieldsAndWordsAcrossSixteenByteBlocks) {
     for (const std::string text :
          {"aaaaaaaaaaaaaaa,bbbbbbbbbbbbbbbbbbbb", "aaaaaaaaaaaaaaaa\"x\"",
           "aaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaa\r",
-          "aaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaa", "a  b c d e f g h i j k l m n"}) {
+          "aaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaa", "a  b c d e f g h i j k l m n",
+          " a b c d e f g h i j k l m n o p q r s t "}) {
         std::string plain;
         const bool quote = text.find_first_of(",\"\r\n") != std::string::npos;
         for (const char c : text) plain += c == '"' ? std::string("\"\"") : std::string(1, c);
@@ -187,6 +188,16 @@ TEST(RowWriter, csvFieldsAndWordsAcrossSixteenByteBlocks) {
         }
         EXPECT_EQ(SplitAtSpaces(text, words), expected.size()) << text;
         EXPECT_TRUE(words == expected) << text;
+        EXPECT_EQ(CountWords(text), expected.size()) << text;
+        // Every word, and every third word, walked to: the same views.
+        for (const std::size_t step : {1, 3}) {
+            WordWalker walker(text);
+            for (std::size_t k = step - 1; k < expected.size(); k += step) {
+                const std::string_view word = walker.word(k);
+                EXPECT_TRUE(word.data() == expected[k].data() && word == expected[k])
+                    << text << ", word " << k;
+            }
+        }
         EXPECT_EQ(SplitAtSpaces(text, words, 3), expected.size()) << text;
         expected.resize(std::min<std::size_t>(expected.size(), 3));
         EXPECT_TRUE(words == expected) << text;
