@@ -1,7 +1,5 @@
 #include "search/ByteScan.h"
 
-#include <algorithm>
-
 #if defined(__SSE2__)
 #include <emmintrin.h>
 #endif
@@ -83,43 +81,6 @@ std::string_view WordWalker::word(std::size_t k) {
     // The last word ends at the end of the text, any other before its space.
     const bool last = end == text_.size() && (end == start_ || text_[end - 1] != ' ');
     return text_.substr(start_, end - start_ - (last ? 0 : 1));
-}
-
-std::size_t SplitAtSpaces(std::string_view text, std::string_view* words, std::size_t limit) {
-    if (text.empty()) return 0;
-    const char* const data = text.data();
-    std::size_t n = 0;      // the words kept so far
-    std::size_t start = 0;  // of the word being read
-    // Keeps the word that ends at `at`; false once `limit` words are kept.
-    const auto space = [&](std::size_t at) {
-        if (n == limit) return false;
-        words[n++] = std::string_view(data + start, at - start);
-        start = at + 1;
-        return true;
-    };
-    std::size_t i = 0;
-#if defined(__SSE2__)
-    for (; i + kBlock <= text.size(); i += kBlock) {
-        for (unsigned spaces = Mask(Equal(Load(data + i), ' ')); spaces != 0;
-             spaces &= spaces - 1) {
-            if (!space(i + static_cast<std::size_t>(__builtin_ctz(spaces))))
-                return n + CountSpaces(text.substr(start)) + 1;
-        }
-    }
-#endif
-    for (; i < text.size(); ++i) {
-        if (data[i] == ' ' && !space(i)) return n + CountSpaces(text.substr(start)) + 1;
-    }
-    if (n < limit) words[n] = std::string_view(data + start, text.size() - start);
-    return n + 1;
-}
-
-std::size_t SplitAtSpaces(std::string_view text, std::vector<std::string_view>& words,
-                          std::size_t limit) {
-    words.clear();
-    if (text.empty()) return 0;
-    words.resize(std::min(CountSpaces(text) + 1, limit));
-    return SplitAtSpaces(text, words.data(), words.size());
 }
 
 bool NeedsCsvQuotes(std::string_view text) {

@@ -2,7 +2,6 @@
 
 #include <cstddef>
 #include <string_view>
-#include <vector>
 
 namespace vellumark {
 
@@ -10,28 +9,22 @@ namespace vellumark {
 // processor offers it: rows of a search copy long texts that hold a byte of
 // interest every few dozen bytes.
 
-/// Splits `text` at single spaces into `words` (cleared first): "a b" gives
-/// "a", "b"; "a  b" gives "a", "", "b"; an empty text no word. Only the first
-/// `limit` words are kept; the count returned is that of all.
-std::size_t SplitAtSpaces(std::string_view text, std::vector<std::string_view>& words,
-                          std::size_t limit = static_cast<std::size_t>(-1));
-/// The same into `words`, which has room for `limit` words: one pass, in
-/// which the words after the first `limit` are only counted.
-std::size_t SplitAtSpaces(std::string_view text, std::string_view* words, std::size_t limit);
+// A verse's words are its text split at single spaces: "a b" holds "a" and
+// "b"; "a  b" holds "a", "" and "b"; an empty text no word.
 
-/// The number of words of `text` split at single spaces, as SplitAtSpaces
-/// counts them: 0 for an empty text.
+/// The number of words of `text`: 0 for an empty text.
 std::size_t CountWords(std::string_view text);
 
-/// The words of a text split at single spaces, as SplitAtSpaces splits them,
-/// asked for in increasing order: the words between are skipped sixteen
-/// bytes at a time, counted rather than kept (a verse of which a word or two
-/// is wanted). Every word asked for must be one of the text's (CountWords).
+/// The words of a text asked for in increasing order: the words between are
+/// skipped sixteen bytes at a time, counted rather than kept (a verse of
+/// which a word or two is wanted). Every word asked for must be one of the
+/// text's (CountWords).
 class WordWalker {
 public:
     explicit WordWalker(std::string_view text) : text_(text) {}
 
-    /// Word `k` (0-based), at or after the one asked for last.
+    /// Word `k` (0-based), at or after the one asked for last: a view into
+    /// the text.
     std::string_view word(std::size_t k);
 
 private:

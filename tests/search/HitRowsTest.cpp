@@ -179,15 +179,13 @@ TEST(RowWriter, csvFieldsAndWordsAcrossSixteenByteBlocks) {
         AppendCsvField(out, text);
         EXPECT_EQ(out, quote ? "\"" + plain + "\"" : plain) << text;
 
-        std::vector<std::string_view> words, expected;
+        std::vector<std::string_view> expected;
         std::size_t start = 0;
         for (std::size_t i = 0; i <= text.size(); ++i) {
             if (i < text.size() && text[i] != ' ') continue;
             expected.push_back(std::string_view(text).substr(start, i - start));
             start = i + 1;
         }
-        EXPECT_EQ(SplitAtSpaces(text, words), expected.size()) << text;
-        EXPECT_TRUE(words == expected) << text;
         EXPECT_EQ(CountWords(text), expected.size()) << text;
         // Every word, and every third word, walked to: the same views.
         for (const std::size_t step : {1, 3}) {
@@ -198,9 +196,6 @@ TEST(RowWriter, csvFieldsAndWordsAcrossSixteenByteBlocks) {
                     << text << ", word " << k;
             }
         }
-        EXPECT_EQ(SplitAtSpaces(text, words, 3), expected.size()) << text;
-        expected.resize(std::min<std::size_t>(expected.size(), 3));
-        EXPECT_TRUE(words == expected) << text;
     }
 }
 
