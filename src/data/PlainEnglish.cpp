@@ -1,5 +1,6 @@
 #include "data/PlainEnglish.h"
 
+#include <algorithm>
 #include <charconv>
 #include <utility>
 
@@ -63,7 +64,14 @@ std::size_t DecodeEntity(std::string_view text, std::string& out) {
 std::string PlainEnglish(std::string_view html) {
     std::string plain;
     plain.reserve(html.size());
-    for (std::size_t i = 0; i < html.size();) {
+    // Blanks the text begins with are removed in the end: not copied.
+    for (std::size_t i = std::min(html.find_first_not_of(" \t"), html.size()); i < html.size();) {
+        // The text up to the next tag or entity, in one piece.
+        std::size_t plainEnd = i;
+        while (plainEnd < html.size() && html[plainEnd] != '<' && html[plainEnd] != '&') ++plainEnd;
+        plain.append(html.substr(i, plainEnd - i));
+        i = plainEnd;
+        if (i == html.size()) break;
         if (html[i] == '<') {
             const std::size_t close = html.find('>', i);
             if (close != std::string_view::npos) {
