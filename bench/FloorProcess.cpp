@@ -4,15 +4,12 @@
 #include "Floor.h"
 
 #include <cstdio>
-#include <fstream>
-#include <iterator>
 #include <string>
 
 int main(int argc, char* argv[]) {
     if (argc != 3) return 2;
     const std::int64_t sum = bench::ReadDecodeSum(argv[1]);
-    std::ifstream in(argv[2], std::ios::binary);
-    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const std::string bytes = bench::ReadAll(argv[2]);
     std::fwrite(bytes.data(), 1, bytes.size(), stdout);
     return sum == 0 ? 1 : 0;
 }
