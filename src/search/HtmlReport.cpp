@@ -13,7 +13,8 @@ namespace vellumark {
 namespace {
 
 char* Put(char* p, std::string_view bytes) {
-    std::memcpy(p, bytes.data(), bytes.size());
+    // An empty view may have no bytes at all, which memcpy must not be given.
+    if (!bytes.empty()) std::memcpy(p, bytes.data(), bytes.size());
     return p + bytes.size();
 }
 

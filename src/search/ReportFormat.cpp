@@ -92,7 +92,8 @@ bool IsEntry(std::string_view line) { return StartsWithNoCase(line, "<p><a href=
 namespace {
 
 char* Put(char* p, std::string_view bytes) {
-    std::memcpy(p, bytes.data(), bytes.size());
+    // An empty view may have no bytes at all, which memcpy must not be given.
+    if (!bytes.empty()) std::memcpy(p, bytes.data(), bytes.size());
     return p + bytes.size();
 }
 

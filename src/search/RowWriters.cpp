@@ -25,7 +25,8 @@ void AppendNumber(std::string& out, std::int32_t number) {
 // (RowWriter::room): each Put returns the pointer past what it wrote.
 
 char* Put(char* p, std::string_view bytes) {
-    std::memcpy(p, bytes.data(), bytes.size());
+    // An empty view may have no bytes at all, which memcpy must not be given.
+    if (!bytes.empty()) std::memcpy(p, bytes.data(), bytes.size());
     return p + bytes.size();
 }
 
