@@ -3,13 +3,12 @@
 // over after one look at the verse's filter of sums; where the processor has
 // AVX2, eight start words are looked at in one step.
 #include "search/Scans.h"
+#include "search/WideSteps.h"
 
 #include <algorithm>
 
-#if defined(__x86_64__) || defined(__i386__)
-#include <cpuid.h>
+#ifdef VELLUMARK_AVX2
 #include <immintrin.h>
-#define VELLUMARK_AVX2 1
 #endif
 
 namespace vellumark {
@@ -207,21 +206,6 @@ __attribute__((target("avx2"))) void ScanVerseWide(PhraseVerse& v, PhraseHits& h
         }
         if (MaskOf(_mm256_andnot_si256(reaches, inVerse))) break;
     }
-}
-
-/// Whether the processor has AVX2 and the system keeps its registers, asked
-/// at the first phrase search (the compiler's own check would ask at every
-/// start of the program, which costs in a virtual machine).
-__attribute__((target("xsave"))) bool AskAvx2() {
-    unsigned a = 0, b = 0, c = 0, d = 0;
-    if (!__get_cpuid(1, &a, &b, &c, &d) || !(c & bit_OSXSAVE) || !(c & bit_AVX)) return false;
-    if ((_xgetbv(0) & 6) != 6) return false;  // the XMM and YMM state
-    return __get_cpuid_count(7, 0, &a, &b, &c, &d) && (b & bit_AVX2);
-}
-
-bool HasAvx2() {
-    static const bool has = AskAvx2();
-    return has;
 }
 
 #endif

@@ -45,6 +45,15 @@ bool IsKnownType(std::int16_t searchType);
 /// gematria by the scan's method.
 const std::int32_t* MeasureOf(const ScanInput& in, std::int16_t searchType);
 
+/// A word's mark in a word search's hit for `value`: 2 for a pair whose
+/// alternate matches, else 1 where the value does, else 0. Worked out without
+/// a branch, as the words of a verse match at random.
+inline std::uint8_t WordMark(const ScanWord& word, std::int64_t value) {
+    const unsigned alternate = word.pair & (word.alternate == value);
+    const unsigned primary = word.primary == value;
+    return static_cast<std::uint8_t>(alternate * 2 + (primary & (alternate ^ 1)));
+}
+
 /// The scans of the four searches: each hands its hits to the sink in file order.
 void MatchSingleLine(const ScanInput& in, std::int32_t intValue, std::int16_t intSearchType,
                      HitSink& sink);
@@ -52,13 +61,16 @@ void MatchSingleLine(const ScanInput& in, std::int32_t intValue, std::int16_t in
 /// stopped it. A run starts and ends within one book and within one range.
 bool MatchMultipleLine(const ScanInput& in, std::int32_t intValue, std::int16_t intSearchType,
                        HitSink& sink, SearchObserver& observer);
-void MatchSingleWord(const ScanInput& in, std::int32_t intValue, HitSink& sink);
+
 /// Best: the widest steps the processor allows, over the kept running sums
 /// (SearchData::keptWordSums) or, at a first phrase search, sums worked out
 /// verse by verse; Portable: one start word at a time over the kept sums, as
 /// on any processor; FromScratch: as Best, the sums always worked out. The
 /// tests hold the three to the same hits.
 enum class ScanPath { Best, Portable, FromScratch };
+/// The word scan takes eight words a step but on the Portable path.
+void MatchSingleWord(const ScanInput& in, std::int32_t intValue, HitSink& sink,
+                     ScanPath path = ScanPath::Best);
 void MatchMultipleWord(const ScanInput& in, std::int32_t intValue, HitSink& sink,
                        ScanPath path = ScanPath::Best);
 

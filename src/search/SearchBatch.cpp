@@ -75,12 +75,8 @@ void Words(const ScanInput& in, const ValueSlots& slots, HitsBySlot& hits) {
             Hit& hit = hits[static_cast<std::size_t>(slots.of(value))].emplace_back();
             hit.verse = in.data.ids()[v];
             hit.wordCount = count;
-            for (int w = 0; w < count; ++w) {
-                const ScanWord& word = words[w];
-                hit.marks[static_cast<std::size_t>(w)] = word.pair && word.alternate == value ? 2
-                                                         : word.primary == value              ? 1
-                                                                                              : 0;
-            }
+            for (int w = 0; w < count; ++w)
+                hit.marks[static_cast<std::size_t>(w)] = WordMark(words[w], value);
         }
     }
 }

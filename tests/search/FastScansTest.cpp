@@ -1,7 +1,8 @@
 // The scans that spare work against plain ones, over generated data and the
 // real data, under every method: the verse runs and phrases from running sums
-// against adding every run up again, and a batch of values in one pass
-// against one search per value.
+// against adding every run up again, the word scan's wide steps against one
+// word at a time, and a batch of values in one pass against one search per
+// value.
 #include "search/Scans.h"
 #include "search/SearchBatch.h"
 #include "search/SearchData.h"
@@ -108,6 +109,11 @@ long CompareScans(const SearchData& data, std::size_t first, std::size_t last,
                                                    << " method " << MethodName(method);
                 hits += static_cast<long>(plain.lines.size());
             }
+            Lines wide, portable;
+            MatchSingleWord(in, value, wide);
+            MatchSingleWord(in, value, portable, ScanPath::Portable);
+            EXPECT_EQ(wide.lines, portable.lines)
+                << "words " << value << " method " << MethodName(method);
             Lines plain;
             PlainPhrases(in, value, plain);
             for (const ScanPath path :
