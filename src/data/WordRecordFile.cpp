@@ -41,30 +41,36 @@ bool WordRecordFile::next(VerseBlock& block) {
         if (atEnd()) fail(block, "the file ends inside a verse header.");
         *field = readField();
     }
-    // The words are decoded in place; the file is even-sized, so two bytes
-    // remain wherever a field starts. A word is one field, or two when the
-    // first one's sign bit marks a pair: decoded without a branch on which,
-    // as the two kinds follow each other in no order a guess could learn.
+    // The words are decoded in place, a field at a time; the file is
+    // even-sized, so two bytes remain wherever a field starts. A word is one
+    // field, or two when the first one's sign bit marks a pair, whose second
+    // field (its alternate) must be above 0: so a field is a pair's second
+    // exactly when the one before has its sign bit set. Each field writes the
+    // word it belongs to and moves on only when that word is whole, without a
+    // branch on which, as the two kinds follow each other in no order a guess
+    // could learn; one branch, rarely taken, catches the marker and faults.
     const std::uint8_t* p = bytes_.data() + offset_;
     const std::uint8_t* const end = bytes_.data() + bytes_.size();
     WordValue* const words = block.words.storage();
     std::size_t count = 0;
-    while (p != end) {
-        const unsigned first = unsigned{p[0]} << 8 | p[1];
-        const auto magnitude = static_cast<std::int16_t>(first & 0x7FFF);
-        if (magnitude == 0) break;  // the next block's marker
-        if (count == WordList::kCapacity) fail(block, "the verse has more than 46 words.");
-        const unsigned pair = first >> 15;
-        const bool last = p + 2 == end;
-        if (pair && last) fail(block, "the file ends inside a word's pair of values.");
-        // The second field is read even for a single word, and then unused.
-        const unsigned second = last ? 0 : unsigned{p[2]} << 8 | p[3];
-        const auto alternate = static_cast<std::int16_t>(
-            pair ? ((second & 0x8000) ? -static_cast<int>(second & 0x7FFF) : second) : magnitude);
-        if (alternate <= 0) fail(block, "a word's pair of values is cut off.");
-        words[count++] = {magnitude, alternate, pair != 0};
-        p += 2 + 2 * pair;
+    unsigned second = 0;  // the field at p is a pair's second
+    std::int16_t first = 0;
+    for (; p != end; p += 2) {
+        const unsigned field = unsigned{p[0]} << 8 | p[1];
+        const unsigned sign = field >> 15;
+        const auto magnitude = static_cast<std::int16_t>(field & 0x7FFF);
+        const unsigned zero = magnitude == 0;
+        if ((second & (sign | zero)) | ((second ^ 1) & (zero | (count == WordList::kCapacity)))) {
+            if (second) fail(block, "a word's pair of values is cut off.");
+            if (zero) break;  // the next block's marker
+            fail(block, "the verse has more than 46 words.");
+        }
+        words[count] = {second ? first : magnitude, magnitude, second != 0};
+        count += second | (sign ^ 1);
+        first = magnitude;
+        second = sign;
     }
+    if (second) fail(block, "the file ends inside a word's pair of values.");
     block.words.resize(count);
     offset_ = static_cast<std::size_t>(p - bytes_.data());
     return true;

@@ -63,6 +63,8 @@ TEST(RecordFiles, damagedFileIsAnErrorNamingTheFile) {
          "Gen 1:1: the file ends inside a word's pair of values."},
         {"pair cut by a marker", false, WordFields({0, 1, 1, 1, -3, 0, 1, 1, 2, 8}),
          "Gen 1:1: a word's pair of values is cut off."},
+        {"pair with a negative second", false, WordFields({0, 1, 1, 1, 4, -3, -2, 7}),
+         "Gen 1:1: a word's pair of values is cut off."},
         {"header cut by the end", false, WordFields({0, 1, 1, 1, 5, 0, 1, 1}),
          "the file ends inside a verse header."},
         {"word before the first marker", false, WordFields({5, 0, 1, 1, 1}),
