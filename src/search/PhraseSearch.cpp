@@ -128,11 +128,12 @@ void ScanVerse(PhraseVerse& v, PhraseHits& hits) {
 
 #ifdef VELLUMARK_AVX2
 
+static_assert(kSumFilterWords == 16, "the wide scan reads a filter as two halves of eight words");
+
 /// Per lane of eight start words from `sums + i`: the target (the start's sum
 /// plus the value), whether the verse reaches it, and whether its bit is in
 /// the verse's filter. Sums and value are below 2^31, so a target fits 32
 /// bits unsigned.
-static_assert(kSumFilterWords == 16, "the wide scan reads a filter as two halves of eight words");
 
 struct Lanes {
     __m256i target;
@@ -209,10 +210,6 @@ __attribute__((target("avx2"))) void ScanVerseWide(PhraseVerse& v, PhraseHits& h
 }
 
 #endif
-
-}  // namespace
-
-namespace {
 
 /// A verse's sums and filters worked out as the scan reaches it, when none
 /// are kept; the eight sums after a verse's last are read but never counted.
