@@ -101,13 +101,7 @@ void frmResults::createControls() {
     drpScope->setToolTip(tr("Whole text, or a range such as Gen 1:1-Deut 34:12"));
     drpScope->setMinimumContentsLength(18);
     lblScope = MakeLabel(this, "lblScope", tr("Scope:"), drpScope);
-    drpText = Make<QComboBox>(this, "drpText");
-    drpText->addItem(tr("Written (ketiv)"), static_cast<int>(vellumark::Reading::Written));
-    drpText->addItem(tr("Read (qere)"), static_cast<int>(vellumark::Reading::Read));
-    if (!vellumark::HasReadText(appPath_)) {
-        drpText->setEnabled(false);
-        drpText->setToolTip(QString::fromUtf8(vellumark::kNoReadText));
-    }
+    drpText = MakeTextChoice(this, appPath_);
     lblText = MakeLabel(this, "lblText", tr("Text:"), drpText);
     btnStop = Make<QPushButton>(this, "btnStop", tr("Stop"));
     btnStop->hide();

@@ -70,13 +70,7 @@ frmStatistics::frmStatistics(std::string appPath, QWidget* parent)
     noHitsShown_ = new ResultsFilter(this);
     noHitsShown_->setSourceModel(noHits_);
 
-    drpText = Make<QComboBox>(this, "drpText");
-    drpText->addItem(tr("Written (ketiv)"), static_cast<int>(vellumark::Reading::Written));
-    drpText->addItem(tr("Read (qere)"), static_cast<int>(vellumark::Reading::Read));
-    if (!vellumark::HasReadText(appPath_)) {
-        drpText->setEnabled(false);
-        drpText->setToolTip(QString::fromUtf8(vellumark::kNoReadText));
-    }
+    drpText = MakeTextChoice(this, appPath_);
     lblText = MakeLabel(this, "lblText", tr("Text:"), drpText);
     drpMethod = Make<QComboBox>(this, "drpMethod");
     for (vellumark::Method method : vellumark::kMethods)

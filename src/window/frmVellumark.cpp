@@ -129,9 +129,7 @@ void frmVellumark::createControls() {
     drpMethod = Make<QComboBox>(body_, "drpMethod");
     FillSearchMethods(drpMethod, true);
     lblMethod = MakeBoldLabel(body_, "lblMethod", tr("Method:"), drpMethod);
-    drpText = Make<QComboBox>(body_, "drpText");
-    drpText->addItem(tr("Written (ketiv)"), static_cast<int>(vellumark::Reading::Written));
-    drpText->addItem(tr("Read (qere)"), static_cast<int>(vellumark::Reading::Read));
+    drpText = MakeTextChoice(body_, strAppPath);
     lblText = MakeBoldLabel(body_, "lblText", tr("Text:"), drpText);
     drpScope = Make<QComboBox>(body_, "drpScope");
     scopes_ = FillScopes(drpScope);
@@ -229,9 +227,7 @@ void frmVellumark::createControls() {
     drpMethod_Change();
     connect(drpScope, &QComboBox::currentIndexChanged, this, &frmVellumark::drpScope_Change);
     // Data built before the read text existed has no Data/Qere.
-    if (!vellumark::HasReadText(strAppPath)) {
-        drpText->setEnabled(false);
-        drpText->setToolTip(QString::fromUtf8(vellumark::kNoReadText));
+    if (!drpText->isEnabled()) {
         lblText->setToolTip(drpText->toolTip());
     } else {
         drpText->setToolTip(
