@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include <cstdint>
+#include <exception>
 #include <memory>
 #include <string>
 #include <vector>
@@ -103,6 +104,8 @@ private:
     const vellumark::Scope* namedScope() const;
     /// Range Totals of the named scope chosen under Scope.
     void namedScopeTotals(const vellumark::Scope& scope);
+    /// Clears the totals and says why they could not be computed.
+    void totalsFailed(const std::exception& error);
     void hideSearchProgress();
     /// The Start and End fields as typed.
     vellumark::RangeInput rangeInput() const;

@@ -257,12 +257,17 @@ void frmVellumark::btnRangeTotals_Click() {
                        .arg(check.endVerse) +
                    ReadingShown(text));
     } catch (const std::exception& error) {
-        for (QLineEdit* box : boxes) box->clear();
-        txtMethodTotal->clear();
-        showStatus(tr("Range Totals could not be computed"));
-        MessageBox::information(
-            this, tr("The range totals could not be computed:\n%1").arg(Q(error.what())));
+        totalsFailed(error);
     }
+}
+
+void frmVellumark::totalsFailed(const std::exception& error) {
+    for (QLineEdit* box :
+         {txtWordCount, txtLetterCount, txtGematria, txtAltGematria, txtMethodTotal})
+        box->clear();
+    showStatus(tr("Range Totals could not be computed"));
+    MessageBox::information(this,
+                            tr("The range totals could not be computed:\n%1").arg(Q(error.what())));
 }
 
 void frmVellumark::namedScopeTotals(const vellumark::Scope& scope) {
@@ -281,11 +286,7 @@ void frmVellumark::namedScopeTotals(const vellumark::Scope& scope) {
             txtMethodTotal->setText(QString::number(totals.methodTotal));
         showStatus(tr("Range Totals of %1").arg(Q(scope.name)) + ReadingShown(text));
     } catch (const std::exception& error) {
-        for (QLineEdit* box : boxes) box->clear();
-        txtMethodTotal->clear();
-        showStatus(tr("Range Totals could not be computed"));
-        MessageBox::information(
-            this, tr("The range totals could not be computed:\n%1").arg(Q(error.what())));
+        totalsFailed(error);
     }
 }
 
