@@ -483,8 +483,10 @@ TEST_F(CliTest, signalsStopTheSearchWithACompleteOutput) {
             ::execv(argv[0], argv.data());
             std::_Exit(127);
         }
-        // The temporary output is made once every value passed and the handler is set.
-        for (int wait = 0; wait < 3000 && temporaries().empty(); ++wait)
+        // The temporary output is made once every value passed and the handler is set:
+        // waited for up to 30 s, as reading five million values takes seconds on a
+        // loaded machine or under the sanitizers.
+        for (int wait = 0; wait < 15000 && temporaries().empty(); ++wait)
             std::this_thread::sleep_for(std::chrono::milliseconds(2));
         ::kill(pid, SIGSTOP);  // the signals arrive together
         for (const int signal : signals) ::kill(pid, signal);
