@@ -2,6 +2,7 @@
 
 #include "data/FileErrors.h"
 
+#include <atomic>
 #include <cerrno>
 #include <cstdlib>
 
@@ -22,9 +23,23 @@ struct Descriptor {
     }
 };
 
+std::atomic<FileAccess> gAccess{FileAccess::Copied};
+
+/// Files smaller than this are copied whatever the choice: a mapping costs
+/// more than the copy of a few pages.
+constexpr std::size_t kSmallestMapped = std::size_t{64} << 10;
+
 }  // namespace
 
-void FileContent::Free::operator()(std::uint8_t* bytes) const { std::free(bytes); }
+void SetFileAccess(FileAccess access) { gAccess.store(access, std::memory_order_relaxed); }
+
+void FileBytesFree::operator()(std::uint8_t* bytes) const {
+    if (mapped != 0) {
+        ::munmap(bytes, mapped);
+    } else {
+        std::free(bytes);
+    }
+}
 
 FileContent::Bytes FileContent::Allocate(std::size_t size) {
     // The text files are megabytes: in huge pages they cost a few page faults
@@ -52,6 +67,14 @@ FileContent ReadWholeFile(const std::string& path, std::size_t maximum) {
     if (size > maximum) {
         throw FileError(kAccessError, path, "read file",
                         "it is " + std::to_string(size) + " bytes, more than a data file can be");
+    }
+    if (size >= kSmallestMapped && gAccess.load(std::memory_order_relaxed) == FileAccess::Mapped) {
+        void* mapped = ::mmap(nullptr, size, PROT_READ, MAP_PRIVATE, file.fd, 0);
+        if (mapped != MAP_FAILED) {
+            return FileContent(
+                FileContent::Bytes(static_cast<std::uint8_t*>(mapped), FileBytesFree{size}), size);
+        }
+        // A file system that cannot map is read as any other.
     }
     FileContent::Bytes bytes = FileContent::Allocate(size);
     if (!bytes) throw FileError(kAccessError, path, "read file", "not enough memory");

@@ -12,15 +12,28 @@ namespace vellumark {
 /// Bible's record files are under 2 MB, its texts under 10 MB).
 inline constexpr std::size_t kMaxFileBytes = std::size_t{1} << 30;
 
-/// The bytes of a whole file, held as read (never cleared first: the data
-/// files are megabytes, and a search reads them once).
-class FileContent {
-    struct Free {
-        void operator()(std::uint8_t* bytes) const;
-    };
+/// How ReadWholeFile brings a file in. Copied: into memory of the program's
+/// own, whatever later happens to the file. Mapped: the file's pages are
+/// mapped as they stand in the page cache, without a copy or fresh pages,
+/// which is most of what a one-off search costs; but a file that another
+/// program shortens while it is mapped ends the process (SIGBUS). So only a
+/// short-lived process (the command line) maps; the window, which keeps its
+/// texts for hours, copies.
+enum class FileAccess { Copied, Mapped };
+/// The process's choice, Copied until set; set it before any file is read.
+void SetFileAccess(FileAccess access);
 
+/// The bytes of a whole file, held as read (never cleared first: the data
+/// files are megabytes, and a search reads them once) or mapped.
+/// Frees what FileContent holds: an allocation, or a mapping of `mapped` bytes.
+struct FileBytesFree {
+    std::size_t mapped = 0;
+    void operator()(std::uint8_t* bytes) const;
+};
+
+class FileContent {
 public:
-    using Bytes = std::unique_ptr<std::uint8_t[], Free>;
+    using Bytes = std::unique_ptr<std::uint8_t[], FileBytesFree>;
 
     FileContent() = default;
     FileContent(Bytes bytes, std::size_t size) : bytes_(std::move(bytes)), size_(size) {}
@@ -37,9 +50,9 @@ private:
     std::size_t size_ = 0;
 };
 
-/// Reads a whole regular file (links are followed). A folder, a pipe or any
-/// other kind of file, a file larger than `maximum` bytes and every read
-/// failure are FileErrors naming the path. A named pipe is never waited on.
+/// Reads (or maps, see FileAccess) a whole regular file (links are followed). A folder, a pipe or
+/// any other kind of file, a file larger than `maximum` bytes and every read failure are FileErrors
+/// naming the path. A named pipe is never waited on.
 FileContent ReadWholeFile(const std::string& path, std::size_t maximum = kMaxFileBytes);
 
 }  // namespace vellumark

@@ -115,6 +115,25 @@ TEST(TextStream, lastAndOverLongLine_folderOrPipeRefused) {
     EXPECT_EQ(descriptors(), open) << "every read closes its file";
 }
 
+TEST(ReadWholeFile, mappedAsCopied) {
+    TempDir dir;
+    std::string big(300'000, '\0');
+    for (std::size_t k = 0; k < big.size(); ++k) big[k] = static_cast<char>(k * 7 % 251);
+    WriteFile(dir.file("big"), big);
+    WriteFile(dir.file("small"), "abcd");
+    WriteFile(dir.file("empty"), "");
+    std::filesystem::create_directory(dir.file("folder"));
+    for (const FileAccess access : {FileAccess::Mapped, FileAccess::Copied}) {
+        SetFileAccess(access);
+        const bool mapped = access == FileAccess::Mapped;
+        EXPECT_EQ(ReadWholeFile(dir.file("big")).text(), big) << mapped;
+        EXPECT_EQ(ReadWholeFile(dir.file("small")).text(), "abcd") << mapped;
+        EXPECT_TRUE(ReadWholeFile(dir.file("empty")).empty()) << mapped;
+        EXPECT_THROW(ReadWholeFile(dir.file("big"), 1000), FileError) << mapped;
+        EXPECT_THROW(ReadWholeFile(dir.file("folder")), FileError) << mapped;
+    }
+}
+
 TEST(VerseTexts, keysReadAsTheLinesHoldThem) {
     TempDir dir;
     WriteFile(

@@ -5,6 +5,7 @@
 #include "cli/Output.h"
 #include "data/AppPaths.h"
 #include "data/Errors.h"
+#include "data/FileReading.h"
 
 #include <CLI/CLI.hpp>
 
@@ -93,6 +94,8 @@ std::string CommandWord(int argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // One command and out: the data files are mapped rather than copied.
+    vellumark::SetFileAccess(vellumark::FileAccess::Mapped);
     CLI::App app{"Vellumark on the command line: Value Search, Range Totals and Report Filter"};
     app.set_version_flag("--version", "vellumark-cli " VELLUMARK_VERSION);
     app.require_subcommand(1);
