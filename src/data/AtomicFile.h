@@ -60,7 +60,7 @@ public:
     static void RemoveTemporaries() noexcept;
 
 private:
-    static constexpr std::size_t kBufferBytes = 1 << 16;
+    static constexpr std::size_t kBufferBytes = 1 << 20;
 
     void writeOut(std::string_view bytes);
     void flush();
