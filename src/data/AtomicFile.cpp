@@ -146,21 +146,24 @@ void AtomicFile::line(std::string_view text) {
 void AtomicFile::writeOut(std::string_view bytes) {
     if (buffer_.size() + bytes.size() > kBufferBytes) flush();
     if (bytes.size() >= kBufferBytes) {
-        buffer_.assign(bytes);
-        flush();
+        writeAll(bytes);  // as it is, without a copy into the buffer
         return;
     }
     buffer_.append(bytes);
 }
 
-void AtomicFile::flush() {
+void AtomicFile::writeAll(std::string_view bytes) {
     std::size_t done = 0;
-    while (done < buffer_.size()) {
-        const ssize_t wrote = ::write(fd_, buffer_.data() + done, buffer_.size() - done);
+    while (done < bytes.size()) {
+        const ssize_t wrote = ::write(fd_, bytes.data() + done, bytes.size() - done);
         if (wrote < 0 && errno == EINTR) continue;
         if (wrote < 0) throw SystemFileError(errno, target_, "write file");
         done += static_cast<std::size_t>(wrote);
     }
+}
+
+void AtomicFile::flush() {
+    writeAll(buffer_);
     buffer_.clear();
 }
 

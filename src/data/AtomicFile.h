@@ -63,6 +63,7 @@ private:
     static constexpr std::size_t kBufferBytes = 1 << 20;
 
     void writeOut(std::string_view bytes);
+    void writeAll(std::string_view bytes);
     void flush();
     void openTemporary(const std::string& path);
 
