@@ -1,6 +1,7 @@
 #include "data/FileReading.h"
 
 #include "data/FileErrors.h"
+#include "data/LargeArrays.h"
 
 #include <atomic>
 #include <cerrno>
@@ -44,12 +45,7 @@ void FileBytesFree::operator()(std::uint8_t* bytes) const {
 FileContent::Bytes FileContent::Allocate(std::size_t size) {
     // The text files are megabytes: in huge pages they cost a few page faults
     // rather than thousands, which is most of a search that writes many hits.
-    constexpr std::size_t kHugePage = std::size_t{2} << 20;
-    if (size < kHugePage) return Bytes(static_cast<std::uint8_t*>(std::malloc(size + 1)));
-    const std::size_t rounded = (size + kHugePage - 1) / kHugePage * kHugePage;
-    void* bytes = std::aligned_alloc(kHugePage, rounded);
-    if (bytes) ::madvise(bytes, rounded, MADV_HUGEPAGE);
-    return Bytes(static_cast<std::uint8_t*>(bytes));
+    return Bytes(static_cast<std::uint8_t*>(AllocateLarge(size)));
 }
 
 FileContent ReadWholeFile(const std::string& path, std::size_t maximum) {
