@@ -23,14 +23,14 @@ enum class FileAccess { Copied, Mapped };
 /// The process's choice, Copied until set; set it before any file is read.
 void SetFileAccess(FileAccess access);
 
-/// The bytes of a whole file, held as read (never cleared first: the data
-/// files are megabytes, and a search reads them once) or mapped.
 /// Frees what FileContent holds: an allocation, or a mapping of `mapped` bytes.
 struct FileBytesFree {
     std::size_t mapped = 0;
     void operator()(std::uint8_t* bytes) const;
 };
 
+/// The bytes of a whole file, held as read (never cleared first: the data
+/// files are megabytes, and a search reads them once) or mapped.
 class FileContent {
 public:
     using Bytes = std::unique_ptr<std::uint8_t[], FileBytesFree>;
