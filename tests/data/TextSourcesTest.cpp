@@ -13,6 +13,7 @@
 
 #include <clocale>
 #include <filesystem>
+#include <fstream>
 
 #include <sys/stat.h>
 
@@ -123,11 +124,25 @@ TEST(ReadWholeFile, mappedAsCopied) {
     WriteFile(dir.file("small"), "abcd");
     WriteFile(dir.file("empty"), "");
     std::filesystem::create_directory(dir.file("folder"));
+    // Whether the process has `path` mapped.
+    const auto inMaps = [](const std::string& path) {
+        std::ifstream maps("/proc/self/maps");
+        for (std::string line; std::getline(maps, line);)
+            if (line.ends_with(" " + path)) return true;
+        return false;
+    };
     for (const FileAccess access : {FileAccess::Mapped, FileAccess::Copied}) {
         SetFileAccess(access);
         const bool mapped = access == FileAccess::Mapped;
-        EXPECT_EQ(ReadWholeFile(dir.file("big")).text(), big) << mapped;
-        EXPECT_EQ(ReadWholeFile(dir.file("small")).text(), "abcd") << mapped;
+        {
+            const FileContent content = ReadWholeFile(dir.file("big"));
+            EXPECT_EQ(content.text(), big) << mapped;
+            EXPECT_EQ(inMaps(dir.file("big")), mapped);
+            const FileContent small = ReadWholeFile(dir.file("small"));
+            EXPECT_EQ(small.text(), "abcd") << mapped;
+            EXPECT_FALSE(inMaps(dir.file("small"))) << "a small file is copied";
+        }
+        EXPECT_FALSE(inMaps(dir.file("big"))) << "unmapped with its content";
         EXPECT_TRUE(ReadWholeFile(dir.file("empty")).empty()) << mapped;
         EXPECT_THROW(ReadWholeFile(dir.file("big"), 1000), FileError) << mapped;
         EXPECT_THROW(ReadWholeFile(dir.file("folder")), FileError) << mapped;
