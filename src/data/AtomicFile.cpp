@@ -116,13 +116,17 @@ void AtomicFile::openTemporary(const std::string& path) {
     std::mt19937_64 random(std::random_device{}() ^ static_cast<std::uint64_t>(::getpid()));
     for (int attempt = 0; attempt < 100; ++attempt) {
         temporary_ = prefix + RandomSuffix(random);
+        // Known before it exists: a signal that ends the program just after the
+        // file is made still removes it.
+        Register(temporary_.c_str());
         fd_ =
             ::open(temporary_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
-        if (fd_ >= 0) break;
-        if (errno != EEXIST) throw SystemFileError(errno, target_, "create file");
+        if (fd_ >= 0) return;
+        const int error = errno;
+        Unregister(temporary_.c_str());
+        if (error != EEXIST) throw SystemFileError(error, target_, "create file");
     }
-    if (fd_ < 0) throw FileError(kAccessError, target_, "create file", "no free temporary name");
-    Register(temporary_.c_str());
+    throw FileError(kAccessError, target_, "create file", "no free temporary name");
 }
 
 AtomicFile::~AtomicFile() {
