@@ -109,31 +109,18 @@ LineKey CommonKey(std::string_view line, std::size_t at, char end, bool noCase, 
     return Packed(book, chapter, verse);
 }
 
-/// «Gen 1:1 »: the key ends at the first space after the first ":";
-/// `keyEnd` is set to the position after that space.
-LineKey HebrewKeyOf(std::string_view line, std::int16_t& lastBook, std::string_view abbrev,
-                    std::size_t& keyEnd) {
-    if (const LineKey id = CommonKey(line, 0, ' ', false, lastBook, abbrev, keyEnd); id != 0)
+/// The key that begins at `at`, «Gen 1:1» up to the first `end` after the
+/// first ":" (" " in Hebrew.txt, "<" in EnglishOT.html); `keyEnd` is set to
+/// the position after that `end`.
+LineKey KeyAt(std::string_view line, std::size_t at, char end, bool noCase, std::int16_t& lastBook,
+              std::string_view abbrev, std::size_t& keyEnd) {
+    if (const LineKey id = CommonKey(line, at, end, noCase, lastBook, abbrev, keyEnd); id != 0)
         return id;
     const std::size_t colon = line.find(':');
-    const std::size_t space = colon == std::string_view::npos ? colon : line.find(' ', colon);
-    if (space == std::string_view::npos) return {};
-    keyEnd = space + 1;
-    return ReferenceOf(line.substr(0, space), colon, false, lastBook);
-}
-
-/// «<P>Gen 1:1<»: the key ends at the first "<" after the first ":".
-/// `keyEnd` is set to the position after that "<".
-LineKey EnglishKeyOf(std::string_view line, std::int16_t& lastBook, std::string_view abbrev,
-                     std::size_t& keyEnd) {
-    if (!BeginsWith(line, "<P>", true)) return {};
-    if (const LineKey id = CommonKey(line, 3, '<', true, lastBook, abbrev, keyEnd); id != 0)
-        return id;
-    const std::size_t colon = line.find(':');
-    const std::size_t lt = colon == std::string_view::npos ? colon : line.find('<', colon);
-    if (lt == std::string_view::npos) return {};
-    keyEnd = lt + 1;
-    return ReferenceOf(line.substr(3, lt - 3), colon - 3, true, lastBook);
+    const std::size_t stop = colon == std::string_view::npos ? colon : line.find(end, colon);
+    if (stop == std::string_view::npos) return {};
+    keyEnd = stop + 1;
+    return ReferenceOf(line.substr(at, stop - at), colon - at, noCase, lastBook);
 }
 
 }  // namespace
@@ -143,8 +130,11 @@ LineKey LineKeyReader::keyOf(std::string_view line, std::size_t& keyEnd) {
         abbrevBook_ = lastBook_;
         abbrev_ = Abbrevs()[lastBook_ - 1];
     }
-    return english_ ? EnglishKeyOf(line, lastBook_, abbrev_, keyEnd)
-                    : HebrewKeyOf(line, lastBook_, abbrev_, keyEnd);
+    // «Gen 1:1 » in Hebrew.txt, letter case significant; «<P>Gen 1:1<» in
+    // EnglishOT.html, letter case ignored.
+    if (!english_) return KeyAt(line, 0, ' ', false, lastBook_, abbrev_, keyEnd);
+    if (!BeginsWith(line, "<P>", true)) return {};
+    return KeyAt(line, 3, '<', true, lastBook_, abbrev_, keyEnd);
 }
 
 void LineTable::build(std::vector<Entry> entries) {

@@ -4,19 +4,12 @@
 #include "data/Books.h"
 #include "data/Errors.h"
 #include "search/ByteScan.h"
+#include "search/Put.h"
 #include "search/ReportFormat.h"
-
-#include <cstring>
 
 namespace vellumark {
 
 namespace {
-
-char* Put(char* p, std::string_view bytes) {
-    // An empty view may have no bytes at all, which memcpy must not be given.
-    if (!bytes.empty()) std::memcpy(p, bytes.data(), bytes.size());
-    return p + bytes.size();
-}
 
 /// The room of an entry whose Hebrew is `hebrew` with `words` words marked
 /// or not (each mark takes a few bytes of tags), besides its bold part.

@@ -134,7 +134,6 @@ static_assert(kSumFilterWords == 16, "the wide scan reads a filter as two halves
 /// plus the value), whether the verse reaches it, and whether its bit is in
 /// the verse's filter. Sums and value are below 2^31, so a target fits 32
 /// bits unsigned.
-
 struct Lanes {
     __m256i target;
     __m256i reaches;

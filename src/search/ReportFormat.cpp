@@ -4,10 +4,9 @@
 #include "data/Books.h"
 #include "data/TextInput.h"
 #include "data/TextStream.h"
+#include "search/Put.h"
 
 #include <array>
-#include <charconv>
-#include <cstring>
 
 namespace vellumark {
 
@@ -88,18 +87,6 @@ bool IsSearchedLine(std::string_view line) {
 }
 
 bool IsEntry(std::string_view line) { return StartsWithNoCase(line, "<p><a href="); }
-
-namespace {
-
-char* Put(char* p, std::string_view bytes) {
-    // An empty view may have no bytes at all, which memcpy must not be given.
-    if (!bytes.empty()) std::memcpy(p, bytes.data(), bytes.size());
-    return p + bytes.size();
-}
-
-char* PutNumber(char* p, int number) { return std::to_chars(p, p + 12, number).ptr; }
-
-}  // namespace
 
 char* PutEntryStart(char* p, std::int16_t anchor, std::string_view boldPart) {
     p = PutNumber(Put(p, kEntryStart), anchor);

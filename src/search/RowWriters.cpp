@@ -2,12 +2,12 @@
 
 #include "data/Books.h"
 #include "search/ByteScan.h"
+#include "search/Put.h"
 
 #include <nlohmann/json.hpp>
 
 #include <array>
 #include <charconv>
-#include <cstring>
 
 namespace vellumark {
 
@@ -19,23 +19,6 @@ void AppendNumber(std::string& out, std::int32_t number) {
     char digits[12];
     const char* const end = std::to_chars(digits, digits + sizeof digits, number).ptr;
     out.append(digits, static_cast<std::size_t>(end - digits));
-}
-
-// A row is written through a pointer into room the writer has made for it
-// (RowWriter::room): each Put returns the pointer past what it wrote.
-
-char* Put(char* p, std::string_view bytes) {
-    // An empty view may have no bytes at all, which memcpy must not be given.
-    if (!bytes.empty()) std::memcpy(p, bytes.data(), bytes.size());
-    return p + bytes.size();
-}
-
-/// Chapters, verses and word positions are mostly one or two digits.
-char* PutNumber(char* p, std::int32_t number) {
-    if (number < 0 || number >= 100) return std::to_chars(p, p + 11, number).ptr;
-    if (number >= 10) *p++ = static_cast<char>('0' + number / 10);
-    *p++ = static_cast<char>('0' + number % 10);
-    return p;
 }
 
 /// The book's abbreviation without its space: "1 Sam"; nothing for no book.
