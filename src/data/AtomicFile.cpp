@@ -95,7 +95,7 @@ AtomicFile::AtomicFile(std::string targetPath, Links links) : target_(std::move(
                                            (S_ISREG(status.st_mode) ? O_APPEND : 0));
         } while (fd_ < 0 && errno == EINTR);
         if (fd_ < 0) throw SystemFileError(errno, target_, "create file");
-        buffer_.reserve(kBufferBytes);
+        buffer_ = std::make_unique_for_overwrite<char[]>(kBufferBytes);
         return;
     }
     if (devices && links == Links::Follow)
@@ -103,7 +103,7 @@ AtomicFile::AtomicFile(std::string targetPath, Links links) : target_(std::move(
     openTemporary(path.string());
     // A replaced file keeps who may read and write it.
     if (exists && S_ISREG(status.st_mode)) ::fchmod(fd_, status.st_mode & 07777);
-    buffer_.reserve(kBufferBytes);
+    buffer_ = std::make_unique_for_overwrite<char[]>(kBufferBytes);
 }
 
 void AtomicFile::openTemporary(const std::string& path) {
@@ -148,12 +148,29 @@ void AtomicFile::line(std::string_view text) {
 }
 
 void AtomicFile::writeOut(std::string_view bytes) {
-    if (buffer_.size() + bytes.size() > kBufferBytes) flush();
+    if (used_ + bytes.size() > kBufferBytes) flush();
     if (bytes.size() >= kBufferBytes) {
         writeAll(bytes);  // as it is, without a copy into the buffer
         return;
     }
-    buffer_.append(bytes);
+    std::memcpy(buffer_.get() + used_, bytes.data(), bytes.size());
+    used_ += bytes.size();
+}
+
+char* AtomicFile::room(std::size_t bytes) {
+    if (used_ + bytes > kBufferBytes) flush();
+    if (bytes <= kBufferBytes) return buffer_.get() + used_;
+    spill_ = std::make_unique_for_overwrite<char[]>(bytes);
+    return spill_.get();
+}
+
+void AtomicFile::written(const char* end) {
+    if (spill_) {
+        const std::unique_ptr<char[]> spilled = std::move(spill_);
+        writeAll({spilled.get(), static_cast<std::size_t>(end - spilled.get())});
+    } else {
+        used_ = static_cast<std::size_t>(end - buffer_.get());
+    }
 }
 
 void AtomicFile::writeAll(std::string_view bytes) {
@@ -167,8 +184,8 @@ void AtomicFile::writeAll(std::string_view bytes) {
 }
 
 void AtomicFile::flush() {
-    writeAll(buffer_);
-    buffer_.clear();
+    writeAll({buffer_.get(), used_});
+    used_ = 0;
 }
 
 void AtomicFile::commit() {

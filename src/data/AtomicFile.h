@@ -1,6 +1,8 @@
 #pragma once
 
 #include <cstddef>
+#include <cstring>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -46,11 +48,19 @@ public:
     void line(std::string_view text);
     void write(std::string_view bytes) {
         // Most writes are a few bytes into the buffer: inline, without a call.
-        if (buffer_.size() + bytes.size() <= kBufferBytes && bytes.size() < kBufferBytes)
-            buffer_.append(bytes);
-        else
+        if (used_ + bytes.size() <= kBufferBytes && bytes.size() < kBufferBytes) {
+            std::memcpy(buffer_.get() + used_, bytes.data(), bytes.size());
+            used_ += bytes.size();
+        } else {
             writeOut(bytes);
+        }
     }
+    /// Room for up to `bytes` bytes, written in place through the pointer and
+    /// then given to the file by written(the end of what was written), with
+    /// no other write between: a text put together piece by piece is not
+    /// copied once more.
+    char* room(std::size_t bytes);
+    void written(const char* end);
     /// Writes out, syncs and closes the file and renames it over the target.
     /// Throws FileError naming the target and the system's reason.
     void commit();
@@ -71,7 +81,9 @@ private:
     std::string renameTo_;  ///< the target, or the file its links lead to
     std::string temporary_;
     int fd_ = -1;
-    std::string buffer_;
+    std::unique_ptr<char[]> buffer_;  ///< kBufferBytes, of which used_ are taken
+    std::size_t used_ = 0;
+    std::unique_ptr<char[]> spill_;  ///< the room asked for when larger than the buffer
     bool committed_ = false;
     bool direct_ = false;  ///< writing the target itself: a pipe or a device
 };

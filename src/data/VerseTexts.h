@@ -39,6 +39,11 @@ public:
     const std::string& hebrewPath() const;
     const std::string& englishPath() const;
 
+    /// Asks the processor for the verse's Hebrew and English lines ahead of
+    /// their use, so that their reads from memory overlap other work; reads
+    /// the files as a look-up would.
+    void prefetch(const VerseId& id) const;
+
     /// What the verse's Hebrew line holds after its key, as it stands: for
     /// «Gen 1:1 בראשית ברא» that is «בראשית ברא».
     std::string_view hebrewText(const VerseId& id) const;

@@ -42,8 +42,8 @@ std::size_t CountSpaces(std::string_view text) {
     return count;
 }
 
-/// The position after the `n`th space (n > 0) at or after `from`; the text's
-/// size when it holds fewer.
+/// The position after the `n`th space (n > 0) at or after `from`; npos when
+/// the text holds fewer.
 std::size_t AfterSpaces(std::string_view text, std::size_t from, std::size_t n) {
     const char* const data = text.data();
     std::size_t i = from;
@@ -65,22 +65,34 @@ std::size_t AfterSpaces(std::string_view text, std::size_t from, std::size_t n) 
 #endif
     for (; i < text.size(); ++i)
         if (data[i] == ' ' && --n == 0) return i + 1;
-    return text.size();
+    return std::string_view::npos;
 }
 
 }  // namespace
 
 std::size_t CountWords(std::string_view text) { return text.empty() ? 0 : CountSpaces(text) + 1; }
 
-std::string_view WordWalker::word(std::size_t k) {
+bool WordWalker::has(std::size_t k) {
+    if (text_.empty()) return false;
     if (k > index_) {
-        start_ = AfterSpaces(text_, start_, k - index_);
+        const std::size_t start = AfterSpaces(text_, start_, k - index_);
+        if (start == std::string_view::npos) return false;
+        start_ = start;
         index_ = k;
     }
-    const std::size_t end = AfterSpaces(text_, start_, 1);
-    // The last word ends at the end of the text, any other before its space.
-    const bool last = end == text_.size() && (end == start_ || text_[end - 1] != ' ');
-    return text_.substr(start_, end - start_ - (last ? 0 : 1));
+    return true;
+}
+
+std::size_t WordWalker::count() const {
+    return text_.empty() ? 0 : index_ + CountSpaces(text_.substr(start_)) + 1;
+}
+
+std::string_view WordWalker::word(std::size_t k) {
+    has(k);
+    // A word ends before the space that follows it, the last at the text's end.
+    const std::size_t next = AfterSpaces(text_, start_, 1);
+    const std::size_t end = next == std::string_view::npos ? text_.size() : next - 1;
+    return text_.substr(start_, end - start_);
 }
 
 bool NeedsCsvQuotes(std::string_view text) {

@@ -17,14 +17,20 @@ std::size_t CountWords(std::string_view text);
 
 /// The words of a text asked for in increasing order: the words between are
 /// skipped sixteen bytes at a time, counted rather than kept (a verse of
-/// which a word or two is wanted). Every word asked for must be one of the
-/// text's (CountWords).
+/// which a word or two is wanted).
 class WordWalker {
 public:
     explicit WordWalker(std::string_view text) : text_(text) {}
 
-    /// Word `k` (0-based), at or after the one asked for last: a view into
-    /// the text.
+    /// Whether the text has a word `k` (0-based, at or after the one asked
+    /// for last); the walk moves to it when it has.
+    bool has(std::size_t k);
+
+    /// How many words the text has (CountWords), counted on from the word
+    /// asked for last.
+    std::size_t count() const;
+
+    /// Word `k`, which has(k) found: a view into the text.
     std::string_view word(std::size_t k);
 
 private:

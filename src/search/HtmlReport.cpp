@@ -68,12 +68,33 @@ void HtmlReport::begin() {
 }
 
 void HtmlReport::finish() {
+    drain();
     WriteReportTail(files_->report,
                     request_.match == Match::Words ? Tail::OneLine : Tail::TwoLines);
     files_->report.commit();
 }
 
 void HtmlReport::add(const Hit& hit) {
+    // A hit waits a few hits in a ring while its verse's lines are fetched
+    // from memory, so that the fetches overlap the writing of earlier entries.
+    if (request_.match == Match::Words || request_.match == Match::Phrases) {
+        files_->texts.prefetch(hit.verse);
+        Hit& slot = waiting_[waitingNext_ % kWaiting];
+        if (waitingNext_ >= kWaiting) addNow(slot);
+        slot = hit;
+        ++waitingNext_;
+        return;
+    }
+    addNow(hit);
+}
+
+void HtmlReport::drain() {
+    const std::size_t first = waitingNext_ > kWaiting ? waitingNext_ - kWaiting : 0;
+    for (std::size_t k = first; k < waitingNext_; ++k) addNow(waiting_[k % kWaiting]);
+    waitingNext_ = 0;
+}
+
+void HtmlReport::addNow(const Hit& hit) {
     // Under All methods each method's hits come under a heading of their own.
     if (request_.allMethods && UsesMethod(request_) && (!headed_ || hit.method != headedMethod_)) {
         files_->report.line(MethodHeadingLine(hit.method));
@@ -87,18 +108,9 @@ void HtmlReport::add(const Hit& hit) {
     (this->*kAdd[static_cast<int>(request_.match)])(hit);
 }
 
-char* HtmlReport::room(std::size_t bytes) {
-    if (bytes > entrySize_) {
-        entry_ = std::make_unique<char[]>(bytes);
-        entrySize_ = bytes;
-    }
-    return entry_.get();
-}
+char* HtmlReport::room(std::size_t bytes) { return files_->report.room(bytes); }
 
-void HtmlReport::write(const char* end) {
-    files_->report.write(
-        std::string_view(entry_.get(), static_cast<std::size_t>(end - entry_.get())));
-}
+void HtmlReport::write(const char* end) { files_->report.written(end); }
 
 void HtmlReport::addVerse(const Hit& hit) {
     const VerseId& id = hit.verse;
@@ -140,15 +152,29 @@ WordWalker HtmlReport::wordsOf(const Hit& hit) {
     keptText_ = files_->texts.hebrewWords(id);
     keptVerse_ = hit.verse;
     kept_ = true;
-    // The Hebrew line must hold every word the word record file has.
-    if (const std::size_t count = CountWords(keptText_);
-        count < static_cast<std::size_t>(hit.wordCount)) {
+    return WordWalker(keptText_);
+}
+
+std::string_view HtmlReport::wordOf(WordWalker& words, const Hit& hit, int k) const {
+    // The Hebrew line must hold every word the word record file has: each
+    // entry walks to the verse's last word, or to a match past it.
+    if (!words.has(static_cast<std::size_t>(k))) {
+        const VerseId& id = hit.verse;
+        const std::size_t count = CountWords(keptText_);
         throw DataError(files_->texts.hebrewPath() + ", " +
                         VerseName(id.book, id.chapter, id.verse) + ": the line has " +
                         std::to_string(count) + " words, word " + std::to_string(count + 1) +
                         " is wanted.");
     }
-    return WordWalker(keptText_);
+    return words.word(static_cast<std::size_t>(k));
+}
+
+const char* HtmlReport::lastWordEnd(const Hit& hit, WordWalker& words) const {
+    // Most lines have just the words of the record: the last ends the line.
+    if (words.count() == static_cast<std::size_t>(hit.wordCount))
+        return keptText_.data() + keptText_.size();
+    const std::string_view last = wordOf(words, hit, hit.wordCount - 1);
+    return last.data() + last.size();
 }
 
 void HtmlReport::addWords(const Hit& hit) {
@@ -165,25 +191,22 @@ void HtmlReport::addWords(const Hit& hit) {
     };
     for (int k = 0; k < hit.wordCount; ++k) {
         if (hit.marks[k] == 0) continue;
-        const std::string_view word = words.word(static_cast<std::size_t>(k));
+        const std::string_view word = wordOf(words, hit, k);
         if (k > next) unmatched(word.data() - 1);
         p = hit.marks[k] == 1 ? Put(Put(Put(p, " <b><i>"), word), "</i></b>")
                               : Put(Put(Put(p, " <b><i>("), word), ")</i></b>");
         next = k + 1;
         matchEnd = word.data() + word.size();
     }
-    if (next < hit.wordCount) {
-        const std::string_view last = words.word(static_cast<std::size_t>(hit.wordCount - 1));
-        unmatched(last.data() + last.size());
-    }
+    if (next < hit.wordCount) unmatched(lastWordEnd(hit, words));
     p = Put(p, "\r\n");
     write(PutEnglishBlock(p, keptEnglish_));
 }
 
 void HtmlReport::addPhrase(const Hit& hit) {
     WordWalker words = wordsOf(hit);
-    const std::string_view first = words.word(static_cast<std::size_t>(hit.firstWord));
-    const std::string_view last = words.word(static_cast<std::size_t>(hit.lastWord));
+    const std::string_view first = wordOf(words, hit, hit.firstWord);
+    const std::string_view last = wordOf(words, hit, hit.lastWord);
     char key[kVerseKeyRoom];
     char* p = room(EntryRoom(keptText_, 3, keptEnglish_));
     p = PutEntryStart(p, keptEnglish_.anchor, KeyOf(hit.verse, key));
@@ -191,10 +214,8 @@ void HtmlReport::addPhrase(const Hit& hit) {
     p = Put(p, hit.alternate ? " <b><i>(" : " <b><i>");
     p = Put(p, Between(first.data(), last.data() + last.size()));
     p = Put(p, hit.alternate ? ")</i></b>" : "</i></b>");
-    if (hit.lastWord + 1 < hit.wordCount) {
-        const std::string_view end = words.word(static_cast<std::size_t>(hit.wordCount - 1));
-        p = Put(Put(p, " "), Between(last.data() + last.size() + 1, end.data() + end.size()));
-    }
+    if (hit.lastWord + 1 < hit.wordCount)
+        p = Put(Put(p, " "), Between(last.data() + last.size() + 1, lastWordEnd(hit, words)));
     p = Put(p, "\r\n");
     write(PutEnglishBlock(p, keptEnglish_));
 }

@@ -6,6 +6,7 @@
 #include "search/Hit.h"
 #include "search/Searches.h"
 
+#include <array>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -35,6 +36,8 @@ public:
 private:
     struct Files;
 
+    void addNow(const Hit& hit);
+    void drain();
     void addVerse(const Hit& hit);
     void addRun(const Hit& hit);
     void addWords(const Hit& hit);
@@ -42,8 +45,12 @@ private:
     /// The words of the verse's Hebrew line; the line and the English block
     /// are kept until a hit of another verse.
     WordWalker wordsOf(const Hit& hit);
-    /// Room for an entry of up to `bytes` bytes, written through the pointer
-    /// and then to the report whole by write(end).
+    /// Word `k` of the hit's verse; a DataError when its line has fewer words.
+    std::string_view wordOf(WordWalker& words, const Hit& hit, int k) const;
+    /// The end of the hit's last word (the line's last but for a longer line).
+    const char* lastWordEnd(const Hit& hit, WordWalker& words) const;
+    /// Room in the report for an entry of up to `bytes` bytes, written
+    /// through the pointer and then taken by write(end).
     char* room(std::size_t bytes);
     void write(const char* end);
 
@@ -54,8 +61,9 @@ private:
     bool kept_ = false;
     EnglishBlock keptEnglish_;
     std::string_view keptText_;  ///< the Hebrew words of keptVerse_
-    std::unique_ptr<char[]> entry_;
-    std::size_t entrySize_ = 0;
+    static constexpr std::size_t kWaiting = 4;
+    std::array<Hit, kWaiting> waiting_;
+    std::size_t waitingNext_ = 0;
     bool headed_ = false;
     Method headedMethod_ = Method::StandardAndFinal;
 };

@@ -6,6 +6,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <filesystem>
 #include <thread>
 
@@ -32,7 +33,7 @@ TEST(AtomicFile, concurrentWritersNeverMix) {
     const std::string b(300000, 'b');
     auto write = [&target](const std::string& text) {
         AtomicFile file(target);
-        // Small pieces, then one larger than the buffer.
+        // Small pieces, then a larger one.
         for (std::size_t at = 0; at < 100000; at += 1000) file.write(text.substr(at, 1000));
         file.write(text.substr(100000));
         file.commit();
@@ -43,6 +44,31 @@ TEST(AtomicFile, concurrentWritersNeverMix) {
         EXPECT_TRUE(result == a || result == b) << "round " << round << ": " << result.size();
         EXPECT_EQ(FilesIn(dir.path()), 1u);
     }
+}
+
+/// Pieces written, and pieces put together in room the file gives, come out
+/// whole and in order, whatever their sizes against the buffer's megabyte.
+TEST(AtomicFile, piecesOfEverySizeComeOutInOrder) {
+    TempDir dir;
+    const std::size_t sizes[] = {1000, 700000, 400000, 3 << 20, 10, (1 << 20) - 10, 2 << 20, 5};
+    AtomicFile file(dir.file("r.html"));
+    std::string expected;
+    for (std::size_t k = 0; k < std::size(sizes); ++k) {
+        const std::string piece(sizes[k], static_cast<char>('a' + k));
+        expected += piece;
+        if (k % 2 == 0) {
+            file.write(piece);
+        } else {
+            // More room asked for than is used, as an entry's room is.
+            char* const p = file.room(piece.size() + 100);
+            std::memcpy(p, piece.data(), piece.size());
+            file.written(p + piece.size());
+        }
+    }
+    file.commit();
+    const std::string result = ReadFile(dir.file("r.html"));
+    EXPECT_EQ(result.size(), expected.size());
+    EXPECT_TRUE(result == expected);
 }
 
 /// A link planted where a temporary file might go, or as the target, never

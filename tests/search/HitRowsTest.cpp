@@ -171,7 +171,7 @@ TEST(RowWriter, csvFieldsAndWordsAcrossSixteenByteBlocks) {
          {"aaaaaaaaaaaaaaa,bbbbbbbbbbbbbbbbbbbb", "aaaaaaaaaaaaaaaa\"x\"",
           "aaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaa\r",
           "aaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaa", "a  b c d e f g h i j k l m n",
-          " a b c d e f g h i j k l m n o p q r s t "}) {
+          " a b c d e f g h i j k l m n o p q r s t ", "a b c d e f g h i j k l m n o p"}) {
         std::string plain;
         const bool quote = text.find_first_of(",\"\r\n") != std::string::npos;
         for (const char c : text) plain += c == '"' ? std::string("\"\"") : std::string(1, c);
@@ -187,14 +187,18 @@ TEST(RowWriter, csvFieldsAndWordsAcrossSixteenByteBlocks) {
             start = i + 1;
         }
         EXPECT_EQ(CountWords(text), expected.size()) << text;
-        // Every word, and every third word, walked to: the same views.
+        // Every word, and every third word, walked to: the same views, the
+        // same count from wherever the walk stands, and no word past the last.
         for (const std::size_t step : {1, 3}) {
             WordWalker walker(text);
             for (std::size_t k = step - 1; k < expected.size(); k += step) {
+                ASSERT_TRUE(walker.has(k)) << text << ", word " << k;
                 const std::string_view word = walker.word(k);
                 EXPECT_TRUE(word.data() == expected[k].data() && word == expected[k])
                     << text << ", word " << k;
+                EXPECT_EQ(walker.count(), expected.size()) << text << ", word " << k;
             }
+            EXPECT_FALSE(walker.has(expected.size())) << text;
         }
     }
 }

@@ -61,6 +61,44 @@ TEST_F(HtmlReportTest, multipleLineHit) {
         << "the second run starts behind both read positions";
 }
 
+/// Word and phrase hits mark words among the first `wordCount` of the line:
+/// a line may hold more words (left out of the entry), never fewer.
+TEST_F(HtmlReportTest, wordAndPhraseHitsTakeTheRecordsWords) {
+    const auto words = [](int count, int marked, std::uint8_t mark) {
+        Hit hit{.verse = {2, 3, 14}, .wordCount = count};
+        hit.marks[static_cast<std::size_t>(marked)] = mark;
+        return hit;
+    };
+    const auto phrase = [](int count, int first, int last) {
+        return Hit{.verse = {2, 3, 14}, .wordCount = count, .firstWord = first, .lastWord = last};
+    };
+    const std::string start = kLink + "412'><b>Exo 3:14 </b></a> ";
+    const struct {
+        Match match;
+        Hit hit;
+        std::string entry;
+    } cases[] = {
+        {Match::Words, words(3, 1, 1), start + " W1 <b><i>W2</i></b> W3"},
+        {Match::Words, words(4, 3, 2), start + " W1 W2 W3 <b><i>(W4)</i></b>"},
+        {Match::Words, words(4, 0, 1), start + " <b><i>W1</i></b> W2 W3 W4"},
+        {Match::Phrases, phrase(3, 0, 1), start + " <b><i>W1 W2</i></b> W3"},
+        {Match::Phrases, phrase(4, 1, 3), start + " W1 <b><i>W2 W3 W4</i></b>"},
+    };
+    for (const auto& c : cases) {
+        request.match = c.match;
+        EXPECT_EQ(runReport({c.hit}), Report({c.entry, Block("E1")}, c.match == Match::Words))
+            << c.entry;
+    }
+    const std::string fewer =
+        dir.file("Data/Hebrew.txt") + ", Exo 3:14: the line has 4 words, word 5 is wanted.";
+    for (const auto& [match, hit] :
+         {std::pair{Match::Words, words(5, 0, 1)}, std::pair{Match::Words, words(5, 4, 1)},
+          std::pair{Match::Phrases, phrase(5, 0, 1)}}) {
+        request.match = match;
+        EXPECT_EQ(ErrorText<DataError>([&] { runReport({hit}); }), fewer);
+    }
+}
+
 TEST(ReportFormat, headerStaysOneLine) {
     EXPECT_EQ(HeadingLine("Results"), "<h2>Results</h2>");
     EXPECT_EQ(HeadingLine("a\nb\r\nc\rd"), "<h2>a<br>b<br>c<br>d</h2>");
