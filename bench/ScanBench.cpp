@@ -7,11 +7,10 @@
 
 #include "BenchMain.h"
 #include "Floor.h"
+#include "FloorCounter.h"
 
 #include <benchmark/benchmark.h>
 
-#include <algorithm>
-#include <ctime>
 #include <memory>
 
 namespace {
@@ -28,31 +27,14 @@ const vellumark::SearchData& Data() {
     return *gData;
 }
 
-double CpuSeconds() {
-    timespec now{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
-    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
-}
-
 /// The floor's CPU time, the least of 20 runs.
 double FloorSeconds() {
-    static const double floor = [] {
-        double least = 1e9;
-        for (int k = 0; k < 20; ++k) {
-            const double start = CpuSeconds();
-            benchmark::DoNotOptimize(bench::ReadDecodeSum(gAppPath));
-            least = std::min(least, CpuSeconds() - start);
-        }
-        return least;
-    }();
+    static const double floor =
+        bench::LeastCpuSeconds([] { benchmark::DoNotOptimize(bench::ReadDecodeSum(gAppPath)); });
     return floor;
 }
 
-/// A counter of the time per iteration over the floor's time.
-benchmark::Counter OverFloor() {
-    return benchmark::Counter(FloorSeconds(), benchmark::Counter::kIsIterationInvariantRate |
-                                                  benchmark::Counter::kInvert);
-}
+benchmark::Counter OverFloor() { return bench::OverFloor(FloorSeconds()); }
 
 void Floor(benchmark::State& state) {
     for (auto _ : state) benchmark::DoNotOptimize(bench::ReadDecodeSum(gAppPath));
