@@ -10,17 +10,37 @@ namespace vellumark {
 
 namespace {
 
-/// The words of a verse's Hebrew text, as the report splits them; the text
-/// must hold every word the word record file counts.
-WordWalker WordsOf(std::string_view text, const VerseId& id, int wordCount) {
+/// The DataError of a verse whose Hebrew line holds fewer words than the word
+/// record file counts.
+[[noreturn]] void ThrowFewerWords(std::string_view text, const VerseId& id) {
     const std::size_t count = CountWords(text);
-    if (count < static_cast<std::size_t>(wordCount)) {
-        throw DataError(std::string(kHebrewFile) + ", " + VerseName(id.book, id.chapter, id.verse) +
-                        ": the line has " + std::to_string(count) + " words, word " +
-                        std::to_string(count + 1) + " is wanted." + kRebuildHint);
-    }
-    return WordWalker(text);
+    throw DataError(std::string(kHebrewFile) + ", " + VerseName(id.book, id.chapter, id.verse) +
+                    ": the line has " + std::to_string(count) + " words, word " +
+                    std::to_string(count + 1) + " is wanted." + kRebuildHint);
 }
+
+/// The words of a verse's Hebrew text, as the report splits them. The text
+/// must hold every word the word record file counts: checked by the walk to
+/// each word and, past the last, by the count of those left.
+class VerseWords {
+public:
+    VerseWords(std::string_view text, const VerseId& id) : text_(text), id_(id), walker_(text) {}
+
+    /// Word `k` (0-based), at or after the one asked for last.
+    std::string_view word(int k) {
+        if (!walker_.has(static_cast<std::size_t>(k))) ThrowFewerWords(text_, id_);
+        return walker_.word(static_cast<std::size_t>(k));
+    }
+    /// Checks that the text holds `wordCount` words.
+    void holds(int wordCount) const {
+        if (walker_.count() < static_cast<std::size_t>(wordCount)) ThrowFewerWords(text_, id_);
+    }
+
+private:
+    std::string_view text_;
+    const VerseId& id_;
+    WordWalker walker_;
+};
 
 }  // namespace
 
@@ -41,23 +61,28 @@ void RowSink::add(const Hit& hit) {
     row.english = texts.plainEnglish(id);
     switch (request_.match) {
         case Match::Words: {
-            WordWalker words = WordsOf(texts.hebrewWords(id), id, hit.wordCount);
-            for (int k = 0; k < hit.wordCount; ++k) {
-                if (hit.marks[k] == 0) continue;
+            // Every row of the verse after its line is checked.
+            VerseWords words(texts.hebrewWords(id), id);
+            marked_.clear();
+            for (int k = 0; k < hit.wordCount; ++k)
+                if (hit.marks[k] != 0) marked_.emplace_back(k, words.word(k));
+            words.holds(hit.wordCount);
+            for (const auto& [k, word] : marked_) {
                 row.firstWord = row.lastWord = k + 1;
-                row.hebrew = words.word(static_cast<std::size_t>(k));
+                row.hebrew = word;
                 row.alternate = hit.marks[k] == 2;
                 handler_(row);
             }
             return;
         }
         case Match::Phrases: {
-            WordWalker words = WordsOf(texts.hebrewWords(id), id, hit.wordCount);
+            VerseWords words(texts.hebrewWords(id), id);
             row.firstWord = hit.firstWord + 1;
             row.lastWord = hit.lastWord + 1;
             // The words stand in the text separated by single spaces.
-            const std::string_view first = words.word(static_cast<std::size_t>(hit.firstWord));
-            const std::string_view last = words.word(static_cast<std::size_t>(hit.lastWord));
+            const std::string_view first = words.word(hit.firstWord);
+            const std::string_view last = words.word(hit.lastWord);
+            words.holds(hit.wordCount);
             row.hebrew = std::string_view(
                 first.data(), static_cast<std::size_t>(last.data() + last.size() - first.data()));
             break;

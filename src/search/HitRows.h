@@ -7,6 +7,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace vellumark {
@@ -61,6 +62,7 @@ private:
     SearchRequest request_;
     std::string runHebrew_;
     std::string runEnglish_;
+    std::vector<std::pair<int, std::string_view>> marked_;  ///< a words hit's words
 };
 
 }  // namespace vellumark

@@ -1,5 +1,6 @@
 // The rows of a search as the core makes and writes them, against the bytes the
 // command line wrote before the rows moved into the core.
+#include "data/Errors.h"
 #include "search/ByteScan.h"
 #include "search/HitRows.h"
 #include "search/RowWriters.h"
@@ -161,6 +162,30 @@ TEST(RowWriter, jsonStringsAsNlohmannWritesThem) {
                                                {"alternate", false},   {"english", text}};
         EXPECT_EQ(out, "\n" + object.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace))
             << testing::PrintToString(text);
+    }
+}
+
+/// A Hebrew line with fewer words than its word block fails the search, naming
+/// the verse, before any row of that verse: where the matched words are on
+/// the line, and where one is not.
+TEST(HitRows, aLineShortOfItsWordsFailsBeforeItsRows) {
+    TempDir dir;
+    WriteAppFolder(dir.path(), {{1, 1, 1, 3, 9, 16, 16, "A B C", "E1"}},
+                   WordFields({0, 1, 1, 1, 5, 8, 3}));
+    WriteFile(dir.file("Data/Hebrew.txt"), CrLf({"Gen 1:1 A B"}));
+    const SearchData data(dir.path());
+    for (const auto& [match, value] :
+         {std::pair{Match::Words, 8}, std::pair{Match::Words, 3}, std::pair{Match::Phrases, 13}}) {
+        int rows = 0;
+        RowSink sink(data, [&](const HitRow&) { ++rows; });
+        const SearchRequest request{dir.path(), {}, {}, value, match};
+        sink.setRequest(request);
+        SearchObserver observer;
+        EXPECT_EQ(ErrorText<DataError>([&] { RunSearch(request, data, sink, observer); }),
+                  "Hebrew.txt, Gen 1:1: the line has 2 words, word 3 is wanted. Rebuild the data "
+                  "with vellumark-data.")
+            << value;
+        EXPECT_EQ(rows, 0) << value;
     }
 }
 
