@@ -17,6 +17,10 @@ public:
     void begin() override { sink_.begin(); }
     void add(const Hit& hit) override {
         ++count;
+        if (hit.method == method) {
+            sink_.add(hit);
+            return;
+        }
         Hit named = hit;
         named.method = method;
         sink_.add(named);
