@@ -97,6 +97,9 @@ TEST_F(HtmlReportTest, wordAndPhraseHitsTakeTheRecordsWords) {
         request.match = match;
         EXPECT_EQ(ErrorText<DataError>([&] { runReport({hit}); }), fewer);
     }
+    writeHebrew({"Exo 3:14 "});
+    EXPECT_EQ(ErrorText<DataError>([&] { runReport({words(1, 0, 1)}); }),
+              dir.file("Data/Hebrew.txt") + ", Exo 3:14: the line has 0 words, word 1 is wanted.");
 }
 
 TEST(ReportFormat, headerStaysOneLine) {
