@@ -61,7 +61,7 @@ void RowSink::add(const Hit& hit) {
     row.english = texts.plainEnglish(id);
     switch (request_.match) {
         case Match::Words: {
-            // Every row of the verse after its line is checked.
+            // The verse's rows go on only once its line is checked.
             VerseWords words(texts.hebrewWords(id), id);
             marked_.clear();
             for (int k = 0; k < hit.wordCount; ++k)

@@ -36,7 +36,9 @@ public:
 private:
     struct Files;
 
+    /// Writes the entry of `hit`, under its method's heading where due.
     void addNow(const Hit& hit);
+    /// Writes the entries of the hits still waiting, in their order.
     void drain();
     void addVerse(const Hit& hit);
     void addRun(const Hit& hit);
@@ -61,6 +63,8 @@ private:
     bool kept_ = false;
     EnglishBlock keptEnglish_;
     std::string_view keptText_;  ///< the Hebrew words of keptVerse_
+    /// Word and phrase hits wait in a ring of kWaiting while their lines are
+    /// fetched (add); waitingNext_ counts the hits taken since the last drain.
     static constexpr std::size_t kWaiting = 4;
     std::array<Hit, kWaiting> waiting_;
     std::size_t waitingNext_ = 0;
