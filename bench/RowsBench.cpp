@@ -98,9 +98,17 @@ void WritePlain(const std::string& bytes) {
     out.commit();
 }
 
-/// The report's bytes, once it has been written.
-std::string ReportBytes() {
-    std::ifstream in(vellumark::ReportPath(gAppPath, "bench"), std::ios::binary);
+/// The report of a benchmark's args (match, value).
+vellumark::SearchRequest ReportRequest(const benchmark::State& state) {
+    return {gAppPath, "bench", "", static_cast<std::int32_t>(state.range(1)),
+            static_cast<vellumark::Match>(state.range(0))};
+}
+
+/// The report's bytes, written once.
+std::string ReportBytes(const vellumark::SearchRequest& request) {
+    vellumark::SearchObserver observer;
+    vellumark::RunSearch(request, Data(), observer);
+    std::ifstream in(vellumark::ReportPath(gAppPath, request.reportName), std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
@@ -108,16 +116,13 @@ std::string ReportBytes() {
 /// process with the data and texts loaded.
 void HtmlReport(benchmark::State& state) {
     const vellumark::SearchData& data = Data();
-    vellumark::SearchRequest request{gAppPath, "bench", "",
-                                     static_cast<std::int32_t>(state.range(1)),
-                                     static_cast<vellumark::Match>(state.range(0))};
-    vellumark::SearchObserver observer;
-    vellumark::RunSearch(request, data, observer);
-    const std::string bytes = ReportBytes();
+    const vellumark::SearchRequest request = ReportRequest(state);
+    const std::string bytes = ReportBytes(request);
     const double floor = bench::LeastCpuSeconds([&] {
         benchmark::DoNotOptimize(bench::ReadDecodeSum(gAppPath));
         WritePlain(bytes);
     });
+    vellumark::SearchObserver observer;
     for (auto _ : state) vellumark::RunSearch(request, data, observer);
     state.counters["x_floor"] = bench::OverFloor(floor);
 }
@@ -129,13 +134,7 @@ BENCHMARK(HtmlReport)
 
 /// The part of HtmlReport's floor that writes: the same report's bytes.
 void HtmlReportWrite(benchmark::State& state) {
-    const vellumark::SearchData& data = Data();
-    vellumark::SearchRequest request{gAppPath, "bench", "",
-                                     static_cast<std::int32_t>(state.range(1)),
-                                     static_cast<vellumark::Match>(state.range(0))};
-    vellumark::SearchObserver observer;
-    vellumark::RunSearch(request, data, observer);
-    const std::string bytes = ReportBytes();
+    const std::string bytes = ReportBytes(ReportRequest(state));
     for (auto _ : state) WritePlain(bytes);
     state.counters["bytes"] = static_cast<double>(bytes.size());
 }

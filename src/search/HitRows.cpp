@@ -1,48 +1,11 @@
 #include "search/HitRows.h"
 
 #include "data/AppPaths.h"
-#include "data/Books.h"
 #include "data/Errors.h"
 #include "data/VerseTexts.h"
-#include "search/ByteScan.h"
+#include "search/VerseWords.h"
 
 namespace vellumark {
-
-namespace {
-
-/// The DataError of a verse whose Hebrew line holds fewer words than the word
-/// record file counts.
-[[noreturn]] void ThrowFewerWords(std::string_view text, const VerseId& id) {
-    const std::size_t count = CountWords(text);
-    throw DataError(std::string(kHebrewFile) + ", " + VerseName(id.book, id.chapter, id.verse) +
-                    ": the line has " + std::to_string(count) + " words, word " +
-                    std::to_string(count + 1) + " is wanted." + kRebuildHint);
-}
-
-/// The words of a verse's Hebrew text, as the report splits them. The text
-/// must hold every word the word record file counts: checked by the walk to
-/// each word and, past the last, by the count of those left.
-class VerseWords {
-public:
-    VerseWords(std::string_view text, const VerseId& id) : text_(text), id_(id), walker_(text) {}
-
-    /// Word `k` (0-based), at or after the one asked for last.
-    std::string_view word(int k) {
-        if (!walker_.has(static_cast<std::size_t>(k))) ThrowFewerWords(text_, id_);
-        return walker_.word(static_cast<std::size_t>(k));
-    }
-    /// Checks that the text holds `wordCount` words.
-    void holds(int wordCount) const {
-        if (walker_.count() < static_cast<std::size_t>(wordCount)) ThrowFewerWords(text_, id_);
-    }
-
-private:
-    std::string_view text_;
-    const VerseId& id_;
-    WordWalker walker_;
-};
-
-}  // namespace
 
 RowSink::RowSink(const SearchData& data, RowHandler handler)
     : data_(data), handler_(std::move(handler)) {}
@@ -62,7 +25,7 @@ void RowSink::add(const Hit& hit) {
     switch (request_.match) {
         case Match::Words: {
             // The verse's rows go on only once its line is checked.
-            VerseWords words(texts.hebrewWords(id), id);
+            VerseWords words(texts.hebrewWords(id), id, kHebrewFile, kRebuildHint);
             marked_.clear();
             for (int k = 0; k < hit.wordCount; ++k)
                 if (hit.marks[k] != 0) marked_.emplace_back(k, words.word(k));
@@ -76,7 +39,7 @@ void RowSink::add(const Hit& hit) {
             return;
         }
         case Match::Phrases: {
-            VerseWords words(texts.hebrewWords(id), id);
+            VerseWords words(texts.hebrewWords(id), id, kHebrewFile, kRebuildHint);
             row.firstWord = hit.firstWord + 1;
             row.lastWord = hit.lastWord + 1;
             // The words stand in the text separated by single spaces.

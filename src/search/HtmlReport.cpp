@@ -1,9 +1,6 @@
 #include "search/HtmlReport.h"
 
 #include "data/AppPaths.h"
-#include "data/Books.h"
-#include "data/Errors.h"
-#include "search/ByteScan.h"
 #include "search/Put.h"
 #include "search/ReportFormat.h"
 
@@ -38,6 +35,16 @@ std::string_view KeyOf(const VerseId& id, char (&buffer)[kVerseKeyRoom]) {
 /// Hebrew line, separated by single spaces.
 std::string_view Between(const char* first, const char* end) {
     return {first, static_cast<std::size_t>(end - first)};
+}
+
+/// The end of a hit's last word: the line's last, but for a line longer than
+/// the record (most lines have just the record's words, and the last ends
+/// the line).
+const char* LastWordEnd(VerseWords& words, int wordCount) {
+    const std::string_view text = words.text();
+    if (words.count() == static_cast<std::size_t>(wordCount)) return text.data() + text.size();
+    const std::string_view last = words.word(wordCount - 1);
+    return last.data() + last.size();
 }
 
 }  // namespace
@@ -145,40 +152,18 @@ void HtmlReport::addRun(const Hit& hit) {
     report.line(kRunSeparator);
 }
 
-WordWalker HtmlReport::wordsOf(const Hit& hit) {
-    if (kept_ && keptVerse_ == hit.verse) return WordWalker(keptText_);
-    const VerseId& id = hit.verse;
-    keptEnglish_ = files_->texts.english(id);
-    keptText_ = files_->texts.hebrewWords(id);
-    keptVerse_ = hit.verse;
-    kept_ = true;
-    return WordWalker(keptText_);
-}
-
-std::string_view HtmlReport::wordOf(WordWalker& words, const Hit& hit, int k) const {
-    // The Hebrew line must hold every word the word record file has: each
-    // entry walks to the verse's last word, or to a match past it.
-    if (!words.has(static_cast<std::size_t>(k))) {
-        const VerseId& id = hit.verse;
-        const std::size_t count = CountWords(keptText_);
-        throw DataError(files_->texts.hebrewPath() + ", " +
-                        VerseName(id.book, id.chapter, id.verse) + ": the line has " +
-                        std::to_string(count) + " words, word " + std::to_string(count + 1) +
-                        " is wanted.");
+VerseWords HtmlReport::wordsOf(const Hit& hit) {
+    if (!kept_ || !(keptVerse_ == hit.verse)) {
+        keptEnglish_ = files_->texts.english(hit.verse);
+        keptText_ = files_->texts.hebrewWords(hit.verse);
+        keptVerse_ = hit.verse;
+        kept_ = true;
     }
-    return words.word(static_cast<std::size_t>(k));
-}
-
-const char* HtmlReport::lastWordEnd(const Hit& hit, WordWalker& words) const {
-    // Most lines have just the words of the record: the last ends the line.
-    if (words.count() == static_cast<std::size_t>(hit.wordCount))
-        return keptText_.data() + keptText_.size();
-    const std::string_view last = wordOf(words, hit, hit.wordCount - 1);
-    return last.data() + last.size();
+    return VerseWords(keptText_, hit.verse, files_->texts.hebrewPath());
 }
 
 void HtmlReport::addWords(const Hit& hit) {
-    WordWalker words = wordsOf(hit);
+    VerseWords words = wordsOf(hit);
     char key[kVerseKeyRoom];
     char* p = room(EntryRoom(keptText_, hit.wordCount, keptEnglish_));
     p = PutEntryStart(p, keptEnglish_.anchor, KeyOf(hit.verse, key));
@@ -191,22 +176,22 @@ void HtmlReport::addWords(const Hit& hit) {
     };
     for (int k = 0; k < hit.wordCount; ++k) {
         if (hit.marks[k] == 0) continue;
-        const std::string_view word = wordOf(words, hit, k);
+        const std::string_view word = words.word(k);
         if (k > next) unmatched(word.data() - 1);
         p = hit.marks[k] == 1 ? Put(Put(Put(p, " <b><i>"), word), "</i></b>")
                               : Put(Put(Put(p, " <b><i>("), word), ")</i></b>");
         next = k + 1;
         matchEnd = word.data() + word.size();
     }
-    if (next < hit.wordCount) unmatched(lastWordEnd(hit, words));
+    if (next < hit.wordCount) unmatched(LastWordEnd(words, hit.wordCount));
     p = Put(p, "\r\n");
     write(PutEnglishBlock(p, keptEnglish_));
 }
 
 void HtmlReport::addPhrase(const Hit& hit) {
-    WordWalker words = wordsOf(hit);
-    const std::string_view first = wordOf(words, hit, hit.firstWord);
-    const std::string_view last = wordOf(words, hit, hit.lastWord);
+    VerseWords words = wordsOf(hit);
+    const std::string_view first = words.word(hit.firstWord);
+    const std::string_view last = words.word(hit.lastWord);
     char key[kVerseKeyRoom];
     char* p = room(EntryRoom(keptText_, 3, keptEnglish_));
     p = PutEntryStart(p, keptEnglish_.anchor, KeyOf(hit.verse, key));
@@ -215,7 +200,8 @@ void HtmlReport::addPhrase(const Hit& hit) {
     p = Put(p, Between(first.data(), last.data() + last.size()));
     p = Put(p, hit.alternate ? ")</i></b>" : "</i></b>");
     if (hit.lastWord + 1 < hit.wordCount)
-        p = Put(Put(p, " "), Between(last.data() + last.size() + 1, lastWordEnd(hit, words)));
+        p = Put(Put(p, " "),
+                Between(last.data() + last.size() + 1, LastWordEnd(words, hit.wordCount)));
     p = Put(p, "\r\n");
     write(PutEnglishBlock(p, keptEnglish_));
 }

@@ -2,9 +2,9 @@
 
 #include "data/AtomicFile.h"
 #include "data/VerseTexts.h"
-#include "search/ByteScan.h"
 #include "search/Hit.h"
 #include "search/Searches.h"
+#include "search/VerseWords.h"
 
 #include <array>
 #include <memory>
@@ -44,13 +44,9 @@ private:
     void addRun(const Hit& hit);
     void addWords(const Hit& hit);
     void addPhrase(const Hit& hit);
-    /// The words of the verse's Hebrew line; the line and the English block
-    /// are kept until a hit of another verse.
-    WordWalker wordsOf(const Hit& hit);
-    /// Word `k` of the hit's verse; a DataError when its line has fewer words.
-    std::string_view wordOf(WordWalker& words, const Hit& hit, int k) const;
-    /// The end of the hit's last word (the line's last but for a longer line).
-    const char* lastWordEnd(const Hit& hit, WordWalker& words) const;
+    /// The words of the verse's Hebrew line, checked against its record; the
+    /// line and the English block are kept until a hit of another verse.
+    VerseWords wordsOf(const Hit& hit);
     /// Room in the report for an entry of up to `bytes` bytes, written
     /// through the pointer and then taken by write(end).
     char* room(std::size_t bytes);
